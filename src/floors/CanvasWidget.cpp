@@ -1,0 +1,63 @@
+#include "floors/CanvasWidget.h"
+
+#include "floors/Floor.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CanvasWidget::CanvasWidget(int floorIndex, Floor& floor, QWidget* parent)
+    : QWidget(parent)
+    , m_floorIndex(floorIndex)
+    , m_floor(floor)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty, m_floor.image, dirty);
+
+    const Overlays& o = m_floor.overlays;
+    if (o.cursorImageVisible && !o.cursorImage.isNull())
+        painter.drawImage(o.cursorImageAt, o.cursorImage);
+    if (o.textVisible) {
+        painter.setFont(o.textFont);
+        painter.setPen(o.textColour);
+        const QFontMetrics metrics(o.textFont);
+        painter.drawText(o.textAt + QPoint(0, metrics.ascent()), o.text);
+    }
+    if (o.layerVisible) {
+        painter.setPen(QColor(192, 192, 192));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(o.layer.adjusted(0, 0, -1, -1));
+    }
+    if (o.gumVisible) {
+        painter.setPen(QColor(128, 128, 128));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(o.gum.adjusted(0, 0, -1, -1));
+    }
+    if (o.crossVisible) {
+        painter.setPen(QColor(192, 192, 192));
+        painter.drawLine(0, o.cross.y(), width(), o.cross.y());
+        painter.drawLine(o.cross.x(), 0, o.cross.x(), height());
+    }
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(m_floorIndex, event->buttons(), event->modifiers(), event->position());
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    emit moved(m_floorIndex, event->buttons(), event->modifiers(), event->position());
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The released button is no longer in buttons(); report it as the design did.
+    emit released(m_floorIndex, event->button(), event->modifiers(), event->position());
+}

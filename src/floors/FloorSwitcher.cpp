@@ -1,0 +1,61 @@
+#include "floors/FloorSwitcher.h"
+
+#include "floors/CanvasWidget.h"
+#include "floors/FloorPanel.h"
+#include "floors/Floors.h"
+#include "shell/AppContext.h"
+
+#include <QLabel>
+
+FloorSwitcher::FloorSwitcher(AppContext& context, Floors& floors, FloorPanel& panel,
+                             std::array<CanvasWidget*, 3> canvases, std::array<QLabel*, 2> titles)
+    : m_context(context)
+    , m_floors(floors)
+    , m_panel(panel)
+    , m_canvases(canvases)
+    , m_titles(titles)
+{
+}
+
+void FloorSwitcher::chooseFloor(int f)
+{
+    if (f < 1 || f > 3)
+        return;
+    m_context.state.CurrentFloor = quint8(f);
+    m_panel.showFloorState(f);
+    // Show the new canvas before hiding the old one, so nothing flickers through.
+    m_canvases[size_t(f - 1)]->show();
+    for (int j = 1; j <= 3; ++j) {
+        if (j != f)
+            m_canvases[size_t(j - 1)]->hide();
+    }
+    for (QLabel* title : m_titles) {
+        title->setText(Floors::floorName(f));
+        title->adjustSize();
+    }
+}
+
+void FloorSwitcher::clearShownFloor()
+{
+    const int f = m_context.state.CurrentFloor;
+    const QString question = QStringLiteral("Wilt u de ") + m_titles[0]->text() + QStringLiteral(" verwijderen?");
+    if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), question))
+        return;
+    m_floors.floor(f).clear();
+    repaint(f);
+}
+
+void FloorSwitcher::newDrawing()
+{
+    if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), QStringLiteral("Wilt u een nieuwe tekening maken? ")))
+        return;
+    for (int i = 1; i <= 3; ++i) {
+        m_floors.floor(i).clear();
+        repaint(i);
+    }
+}
+
+void FloorSwitcher::repaint(int floor)
+{
+    m_canvases[size_t(floor - 1)]->update();
+}

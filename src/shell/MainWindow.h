@@ -1,0 +1,97 @@
+#pragma once
+
+#include "floors/Floors.h"
+#include "shell/AppContext.h"
+#include "shell/MainMenus.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class CanvasWidget;
+class ColorPanel;
+class ExamplesPanel;
+class FloorPanel;
+class FloorSwitcher;
+class IconPanel;
+class InfoLabel;
+class MagnifierPanel;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class ToolPanel;
+
+// The drawing window: menus, the panels round the canvas and the three floor
+// canvases. It wires controls to the behaviour classes and shows their state.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() { return m_context; }
+    Floors& floors() { return m_floors; }
+    const MainMenus& menus() const { return m_menus; }
+
+    CanvasWidget* Pic(int floor) const { return m_canvases[size_t(floor - 1)]; }
+    InfoLabel* infoLabel() const { return m_info; }
+    QLabel* CoordLabel() const { return m_coords; }
+    QLabel* BGlabel(int index) const { return m_floorTitles[size_t(index - 1)]; }
+    QLabel* BewerkingsLabel(int index) const { return m_toolTitles[size_t(index - 1)]; }
+    QLabel* PicBack() const { return m_picBack; }
+    QPlainTextEdit* Text1() const { return m_help; }
+    QCheckBox* LijnCheck() const { return m_lineStyle; }
+    QFrame* Frame(int index) const;
+    FloorPanel* floorPanel() const { return m_floorPanel; }
+    ToolPanel* toolPanel() const { return m_toolPanel; }
+    ColorPanel* colorPanel() const { return m_colorPanel; }
+    ExamplesPanel* examplesPanel() const { return m_examplesPanel; }
+    IconPanel* iconPanel() const { return m_iconPanel; }
+    MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
+    FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+
+    // Widens the window, the border area, the canvases and moves the right-hand
+    // panels by CanvasExtraWidth; the drawings keep their pixels.
+    void applyCanvasWidth();
+    void toggleSound();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildCanvasArea();
+    void wireMenus();
+    void applySettings();
+    void layoutForCanvasWidth(int extraWidthTwips);
+
+
+    Algemeen& m_state;
+    InfoLabel* m_info = nullptr;
+    AppContext m_context;
+    Floors m_floors;
+    MainMenus m_menus;
+
+    QWidget* m_central = nullptr;
+    QFrame* m_frame1 = nullptr;
+    QFrame* m_frame2 = nullptr;
+    QFrame* m_frame5 = nullptr;
+    QFrame* m_frame6 = nullptr;
+    QLabel* m_coords = nullptr;
+    std::array<QLabel*, 2> m_floorTitles{};
+    std::array<QLabel*, 2> m_toolTitles{};
+    QLabel* m_picBack = nullptr;
+    QPlainTextEdit* m_help = nullptr;
+    QCheckBox* m_lineStyle = nullptr;
+    std::array<CanvasWidget*, 3> m_canvases{};
+    FloorPanel* m_floorPanel = nullptr;
+    ToolPanel* m_toolPanel = nullptr;
+    ColorPanel* m_colorPanel = nullptr;
+    ExamplesPanel* m_examplesPanel = nullptr;
+    IconPanel* m_iconPanel = nullptr;
+    MagnifierPanel* m_magnifierPanel = nullptr;
+    std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    bool m_leaving = false;
+};

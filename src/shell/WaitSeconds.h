@@ -1,0 +1,5 @@
+#pragma once
+
+// Returns after at least `seconds` have passed, letting pending window events
+// run meanwhile. Zero or less returns at once without handling any event.
+void WaitSeconds(float seconds);

@@ -1,0 +1,41 @@
+#include "TestProgram.h"
+
+#include "shell/MainWindow.h"
+
+#include <QDir>
+#include <QFile>
+
+TestProgram::TestProgram()
+{
+    QDir(m_dir.path()).mkpath(QStringLiteral("sounds"));
+    QDir(m_dir.path()).mkpath(QStringLiteral("examples"));
+    state.ProgramFolder = m_dir.path();
+}
+
+TestProgram::~TestProgram() = default;
+
+QString TestProgram::path(const QString& name) const
+{
+    return QDir(m_dir.path()).filePath(name);
+}
+
+void TestProgram::writeFile(const QString& name, const QByteArray& bytes) const
+{
+    QFile file(path(name));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray TestProgram::readFile(const QString& name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+MainWindow& TestProgram::start()
+{
+    m_window = std::make_unique<MainWindow>(state, prompts, sound);
+    return *m_window;
+}
