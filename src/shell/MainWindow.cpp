@@ -2,12 +2,15 @@
 
 #include "drawing/ColorPanel.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/TextDialog.h"
+#include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "image/PictureLibrary.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -67,6 +70,12 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
+    m_library = std::make_unique<PictureLibrary>();
+    auto* palette = new ToolPalette(
+        m_context, m_floors, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
+        [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
+    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
+    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
     wireMenus();
 
     // The start values come first, then the settings file may override them.

@@ -17,6 +17,7 @@ class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
 class MagnifierPanel;
+class PictureLibrary;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -51,6 +52,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    const PictureLibrary& library() const { return *m_library; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -93,5 +95,6 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PictureLibrary> m_library;
     bool m_leaving = false;
 };
