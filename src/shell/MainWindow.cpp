@@ -5,6 +5,7 @@
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
+#include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/CanvasWidget.h"
@@ -77,6 +78,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
     connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
     wireMenus();
+    wireEditingCommands(*this);
 
     // The start values come first, then the settings file may override them.
     const QString programFolder = m_state.ProgramFolder;
@@ -236,14 +238,11 @@ void MainWindow::wireMenus()
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
     for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
-                             m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
+                             m_menus.EditUndo, m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
                              m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.EditObjectCopy)
         pending->setEnabled(false);
     for (QAction* pending : m_menus.ShowMuiscursorKeuze)
         pending->setEnabled(false);
