@@ -2,6 +2,7 @@
 
 #include "drawing/ColorPanel.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/ScaleDialog.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
 #include "examples/ExamplesPanel.h"
@@ -81,6 +82,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
+    m_scale.read(m_context.programPath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -220,6 +222,11 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+        for (int f = 2; f <= 3; ++f)
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+    });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -267,4 +274,15 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Asked once the window is on screen, never from inside its construction.
     QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+}
+
+void MainWindow::chooseScale()
+{
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_scale.set(dialog.centimetresPerPixel());
+    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
+                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PlanScale.h"
 #include "floors/Floors.h"
 #include "shell/AppContext.h"
 #include "shell/MainMenus.h"
@@ -53,6 +54,9 @@ public:
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
     RecoveryGuard& recoveryGuard() { return *m_recovery; }
+    PlanScale& scale() { return m_scale; }
+    // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
+    void chooseScale();
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -97,5 +101,6 @@ private:
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
     RecoveryGuard* m_recovery = nullptr;
+    PlanScale m_scale;
     bool m_leaving = false;
 };
