@@ -8,6 +8,7 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "iconeditor/IconDesign.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -217,6 +218,7 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -229,7 +231,7 @@ void MainWindow::wireMenus()
     for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
                              m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
+                             m_menus.ShowLoep, m_menus.ExtraConfig, m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
