@@ -20,7 +20,7 @@ constexpr int CaptionAllowance = 21;
 struct ButtonDesign {
     const char* tip;
     // Shown when the button's picture is not in the program.
-    const char* stand_in;
+    const char* standIn;
 };
 
 const ButtonDesign Buttons[IconEditorCommands::Count] = {
@@ -84,7 +84,7 @@ void IconDesign::buildButtons()
             button->setIcon(QIcon(picture));
             button->setIconSize(QSize(px(390) - 6, px(375) - 6));
         } else {
-            button->setText(QString::fromUtf8(design.stand_in));
+            button->setText(QString::fromUtf8(design.standIn));
         }
         placeTwips(button, 180 + 390 * (i - 1), 120, i == IconEditorCommands::Count ? 330 : 390, 375);
         connect(button, &QToolButton::clicked, this, [this, i] { m_commands.run(i); });

@@ -19,18 +19,24 @@ eval "$(xdotool getwindowgeometry --shell "$editor")"
 grid_x=$((X + 12)); grid_y=$((Y + 46))
 palette_x=$((X + 397)); palette_y=$((Y + 115))
 
+# The screen is read again for a while: a busy machine may paint late.
+pixel_becomes() {
+  for _ in $(seq 1 30); do [ "$(pixel_at "$1" "$2")" = "$3" ] && return 0; sleep 0.1; done
+  return 1
+}
+
 # Red from the top of the palette's sixth column, then a drag along row 17.
 xdotool mousemove $((palette_x + 43)) $((palette_y + 3)) click 1
-[ "$(pixel_at $((X + 420)) $((Y + 370)))" = "255,0,0" ] || fail "the drawing colour did not turn red"
+pixel_becomes $((X + 420)) $((Y + 370)) 255,0,0 || fail "the drawing colour did not turn red"
 xdotool mousemove $((grid_x + 5)) $((grid_y + 175)) mousedown 1
 xdotool mousemove $((grid_x + 120)) $((grid_y + 178)) mousemove $((grid_x + 354)) $((grid_y + 176)) mouseup 1
-[ "$(pixel_at $((grid_x + 200)) $((grid_y + 180)))" = "255,0,0" ] || fail "the grid shows no red cell"
+pixel_becomes $((grid_x + 200)) $((grid_y + 180)) 255,0,0 || fail "the grid shows no red cell"
 
 # Save button, then the name typed into the dialog.
 xdotool mousemove $((X + 12 + 52 + 12)) $((Y + 20)) click 1
 dialog=$(wait_for_window "^Save As$") || fail "no save dialog"
-sleep 0.5
-xdotool type "$folder/huis.rbn"
+sleep 1
+xdotool type --delay 30 "$folder/huis.rbn"
 xdotool key Return
 for _ in $(seq 1 50); do [ -f "$folder/huis.rbn" ] && break; sleep 0.1; done
 [ -f "$folder/huis.rbn" ] || fail "no icon file"
