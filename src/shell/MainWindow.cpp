@@ -10,6 +10,7 @@
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
+#include "iconeditor/IconDesign.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -227,6 +228,7 @@ void MainWindow::wireMenus()
         for (int f = 2; f <= 3; ++f)
             m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
     });
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -239,7 +241,7 @@ void MainWindow::wireMenus()
     for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
                              m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
+                             m_menus.ShowLoep, m_menus.ExtraConfig, m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
