@@ -19,9 +19,8 @@ QImage clearFloor(int floor)
     drawText(image, 1, 2, QString::number(floor), Outline, 2);
     fillBox(image, 15, 3, 32, 14, PaperWhite);
     box(image, 15, 3, 32, 14, Outline);
-    box(image, 16, 4, 31, 13, Outline);
-    vline(image, 23, 4, 13, Outline);
-    hline(image, 23, 31, 9, Outline);
+    vline(image, 23, 3, 14, Outline);
+    hline(image, 23, 32, 9, Outline);
     band(image, {13.5, 1.5}, {33.5, 16.5}, 2.2, Red);
     band(image, {33.5, 1.5}, {13.5, 16.5}, 2.2, Red);
     return image;

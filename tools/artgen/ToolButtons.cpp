@@ -7,6 +7,7 @@
 #include "PixelFont.h"
 #include "Raster.h"
 #include "ToolDrawings.h"
+#include "WallPieces.h"
 
 namespace art {
 
@@ -50,7 +51,7 @@ QImage colouredSymbol(const QImage& symbol, QRgb ink, QRgb fill, std::initialize
 
 // Wall pieces in colour: the lines in `ink`, and the pixels the lines
 // enclose (the cavity, the gaps of the hatching) in `inside`.
-QImage wallPiece(const QImage& symbol, QRgb ink, QRgb inside)
+QImage colouredWall(const QImage& symbol, QRgb ink, QRgb inside)
 {
     QImage image = tinted(symbol, ink);
     for (int y = 1; y < image.height() - 1; ++y)
@@ -60,6 +61,21 @@ QImage wallPiece(const QImage& symbol, QRgb ink, QRgb inside)
                     || (qAlpha(symbol.pixel(x, y - 1)) && qAlpha(symbol.pixel(x, y + 1)))))
                 image.setPixel(x, y, inside);
     return image;
+}
+
+// A brick wall seen from the front, for the single-brick tool.
+QImage brickWall()
+{
+    QImage image = blank(SymbolSize, SymbolSize);
+    for (int row = 0; row < 5; ++row) {
+        const int y = 4 + row * 5, shift = row % 2 ? 5 : 0;
+        for (int x = 2 - shift; x < 30; x += 10)
+            fillBox(image, std::max(x, 2), y, std::min(x + 8, 29), y + 3, row % 2 ? Brick : shade(Brick, 1.25));
+    }
+    fillBox(image, 1, 3, 30, 3, Clear);
+    QImage framed = image;
+    addOutline(framed, Stone);
+    return framed;
 }
 
 QImage showAll()
@@ -111,10 +127,12 @@ void drawToolButtons(const Library& library, Pictures& buttons)
         bathTool(),
         colouredSymbol(library.at(26), Red, Metal, {{2, 2}}),
         sofaTool(),
-        wallPiece(library.at(100), Brick, Insulation),
-        wallPiece(library.at(104), Brick, Insulation),
-        tinted(library.at(118), Brick),
-        wallPiece(library.at(122), Steel, Metal),
+        // The wall tools show their pieces moved up and left, so that the
+        // junction sits in the middle of the button.
+        colouredWall(wallPiece(ArmRight | ArmDown, {7, 13}, WallFill::Cavity), Brick, Insulation),
+        colouredWall(wallPiece(ArmLeft | ArmRight | ArmDown, {8, 14}, WallFill::Cavity), Brick, Insulation),
+        brickWall(),
+        colouredWall(wallPiece(ArmRight | ArmDown, {7, 13}, WallFill::Hatched), Steel, Metal),
         showAll(),
     };
     for (int i = 0; i < 20; ++i)

@@ -6,7 +6,7 @@
 
 #include "Art.h"
 #include "Raster.h"
-#include "WallBand.h"
+#include "WallPieces.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,9 +14,6 @@
 namespace art {
 
 namespace {
-
-enum Arm { ArmLeft = 1, ArmRight = 2, ArmUp = 4, ArmDown = 8 };
-enum class Fill { Cavity, Solid, Hatched };
 
 bool inWall(int x, int y, int arms, WallBand band)
 {
@@ -40,7 +37,7 @@ int depth(int x, int y, int arms, WallBand band)
     return thickness;
 }
 
-void drawWall(QImage& image, int arms, WallBand band, Fill fill)
+void drawWall(QImage& image, int arms, WallBand band, WallFill fill)
 {
     for (int y = 0; y < SymbolSize; ++y) {
         for (int x = 0; x < SymbolSize; ++x) {
@@ -48,9 +45,9 @@ void drawWall(QImage& image, int arms, WallBand band, Fill fill)
                 continue;
             const int d = depth(x, y, arms, band);
             bool black = true;
-            if (fill == Fill::Cavity)
+            if (fill == WallFill::Cavity)
                 black = d != 3; // two 3-pixel leaves round a 1-pixel cavity
-            else if (fill == Fill::Hatched)
+            else if (fill == WallFill::Hatched)
                 black = d == 0 || (x + y) % 3 == 0;
             if (black)
                 plot(image, x, y);
@@ -58,18 +55,22 @@ void drawWall(QImage& image, int arms, WallBand band, Fill fill)
     }
 }
 
-QImage piece(int arms, WallBand band, Fill fill)
+} // namespace
+
+QImage wallPiece(int arms, WallBand band, WallFill fill)
 {
     QImage image = blank(SymbolSize, SymbolSize);
     drawWall(image, arms, band, fill);
     return image;
 }
 
+namespace {
+
 // An inner single-brick wall meeting a cavity wall: the cavity runs on
 // unbroken and the inner wall stops against the inner leaf.
 QImage innerWallJoint(int mainArms, int branch)
 {
-    QImage image = piece(mainArms, CentredWall, Fill::Cavity);
+    QImage image = wallPiece(mainArms, CentredWall, WallFill::Cavity);
     const int lo = SingleBrickWall.near, hi = SingleBrickWall.far;
     const int beyond = CentredWall.far + 1, before = CentredWall.near - 1;
     switch (branch) {
@@ -87,36 +88,36 @@ void drawWallPieces(Library& library)
 {
     const int horizontal = ArmLeft | ArmRight, vertical = ArmUp | ArmDown;
     // Cavity-wall corners, named by the two arms they join.
-    library[100] = piece(ArmRight | ArmDown, CentredWall, Fill::Cavity);
-    library[101] = piece(ArmLeft | ArmDown, CentredWall, Fill::Cavity);
-    library[102] = piece(ArmRight | ArmUp, CentredWall, Fill::Cavity);
-    library[103] = piece(ArmLeft | ArmUp, CentredWall, Fill::Cavity);
+    library[100] = wallPiece(ArmRight | ArmDown, CentredWall, WallFill::Cavity);
+    library[101] = wallPiece(ArmLeft | ArmDown, CentredWall, WallFill::Cavity);
+    library[102] = wallPiece(ArmRight | ArmUp, CentredWall, WallFill::Cavity);
+    library[103] = wallPiece(ArmLeft | ArmUp, CentredWall, WallFill::Cavity);
     // Cavity-wall T-pieces: two cavity walls ...
-    library[104] = piece(horizontal | ArmDown, CentredWall, Fill::Cavity);
-    library[105] = piece(horizontal | ArmUp, CentredWall, Fill::Cavity);
-    library[106] = piece(vertical | ArmRight, CentredWall, Fill::Cavity);
-    library[107] = piece(vertical | ArmLeft, CentredWall, Fill::Cavity);
+    library[104] = wallPiece(horizontal | ArmDown, CentredWall, WallFill::Cavity);
+    library[105] = wallPiece(horizontal | ArmUp, CentredWall, WallFill::Cavity);
+    library[106] = wallPiece(vertical | ArmRight, CentredWall, WallFill::Cavity);
+    library[107] = wallPiece(vertical | ArmLeft, CentredWall, WallFill::Cavity);
     // ... and an inner wall against a cavity wall.
     library[108] = innerWallJoint(horizontal, ArmDown);
     library[109] = innerWallJoint(horizontal, ArmUp);
     library[110] = innerWallJoint(vertical, ArmRight);
     library[111] = innerWallJoint(vertical, ArmLeft);
     // Single-brick walls.
-    library[112] = piece(horizontal, SingleBrickWall, Fill::Solid);
-    library[113] = piece(vertical, SingleBrickWall, Fill::Solid);
-    library[114] = piece(ArmRight | ArmDown, SingleBrickWall, Fill::Solid);
-    library[115] = piece(ArmLeft | ArmDown, SingleBrickWall, Fill::Solid);
-    library[116] = piece(ArmRight | ArmUp, SingleBrickWall, Fill::Solid);
-    library[117] = piece(ArmLeft | ArmUp, SingleBrickWall, Fill::Solid);
-    library[118] = piece(horizontal | vertical, SingleBrickWall, Fill::Solid);
-    library[119] = piece(horizontal | ArmDown, SingleBrickWall, Fill::Solid);
+    library[112] = wallPiece(horizontal, SingleBrickWall, WallFill::Solid);
+    library[113] = wallPiece(vertical, SingleBrickWall, WallFill::Solid);
+    library[114] = wallPiece(ArmRight | ArmDown, SingleBrickWall, WallFill::Solid);
+    library[115] = wallPiece(ArmLeft | ArmDown, SingleBrickWall, WallFill::Solid);
+    library[116] = wallPiece(ArmRight | ArmUp, SingleBrickWall, WallFill::Solid);
+    library[117] = wallPiece(ArmLeft | ArmUp, SingleBrickWall, WallFill::Solid);
+    library[118] = wallPiece(horizontal | vertical, SingleBrickWall, WallFill::Solid);
+    library[119] = wallPiece(horizontal | ArmDown, SingleBrickWall, WallFill::Solid);
     // Massive walls, hatched like masonry in section.
-    library[120] = piece(horizontal, CentredWall, Fill::Hatched);
-    library[121] = piece(vertical, CentredWall, Fill::Hatched);
-    library[122] = piece(ArmRight | ArmDown, CentredWall, Fill::Hatched);
-    library[123] = piece(ArmLeft | ArmDown, CentredWall, Fill::Hatched);
-    library[124] = piece(ArmRight | ArmUp, CentredWall, Fill::Hatched);
-    library[125] = piece(ArmLeft | ArmUp, CentredWall, Fill::Hatched);
+    library[120] = wallPiece(horizontal, CentredWall, WallFill::Hatched);
+    library[121] = wallPiece(vertical, CentredWall, WallFill::Hatched);
+    library[122] = wallPiece(ArmRight | ArmDown, CentredWall, WallFill::Hatched);
+    library[123] = wallPiece(ArmLeft | ArmDown, CentredWall, WallFill::Hatched);
+    library[124] = wallPiece(ArmRight | ArmUp, CentredWall, WallFill::Hatched);
+    library[125] = wallPiece(ArmLeft | ArmUp, CentredWall, WallFill::Hatched);
 }
 
 } // namespace art
