@@ -34,14 +34,14 @@ QImage mirrorPair(int width, int height)
 {
     QImage image = blank(width, height);
     const int axis = width / 2;
-    const double top = 1.5, bottom = height - 1.5;
-    fillPolygon(image, {{axis - 1.5, top}, {axis - 1.5, bottom}, {1.5, bottom}}, Blue);
+    fillPolygon(image, {{axis - 1.5, 1.5}, {axis - 1.5, height - 1.5}, {1.5, height - 1.5}}, Blue);
     addOutline(image, Outline);
-    const int rightEnd = width - 2;
-    line(image, axis + 1, 1, axis + 1, height - 2, Outline);
-    line(image, axis + 1, height - 2, rightEnd, height - 2, Outline);
-    line(image, axis + 1, 1, rightEnd, height - 2, Outline);
-    dashedLine(image, axis - 0, 0, axis - 0, height - 1, 2, 1, Red);
+    // Its mirror image in outline only.
+    const int right = width - 2, bottom = height - 2;
+    line(image, axis + 1, 1, axis + 1, bottom, Outline);
+    line(image, axis + 1, bottom, right, bottom, Outline);
+    line(image, axis + 1, 1, right, bottom, Outline);
+    dashedLine(image, axis, 0, axis, height - 1, 2, 1, Red);
     return image;
 }
 

@@ -9,6 +9,8 @@
 #include "ToolDrawings.h"
 #include "WallPieces.h"
 
+#include <algorithm>
+
 namespace art {
 
 namespace {
@@ -44,8 +46,13 @@ QImage dimensionTool()
 QImage colouredSymbol(const QImage& symbol, QRgb ink, QRgb fill, std::initializer_list<QPoint> fillSeeds)
 {
     QImage image = tinted(symbol, ink);
-    for (const QPoint& seed : fillSeeds)
+    for (const QPoint& seed : fillSeeds) {
+        if (image.pixel(seed) == fill) // reached already from an earlier seed
+            continue;
+        if (qAlpha(image.pixel(seed)) != 0) // a seed on a line would recolour the line
+            qFatal("artgen: fill seed (%d, %d) is not inside an enclosed area", seed.x(), seed.y());
         floodFill(image, seed.x(), seed.y(), fill);
+    }
     return image;
 }
 
@@ -72,10 +79,8 @@ QImage brickWall()
         for (int x = 2 - shift; x < 30; x += 10)
             fillBox(image, std::max(x, 2), y, std::min(x + 8, 29), y + 3, row % 2 ? Brick : shade(Brick, 1.25));
     }
-    fillBox(image, 1, 3, 30, 3, Clear);
-    QImage framed = image;
-    addOutline(framed, Stone);
-    return framed;
+    addOutline(image, Stone); // the mortar round the bricks
+    return image;
 }
 
 QImage showAll()
@@ -119,9 +124,7 @@ void drawToolButtons(const Library& library, Pictures& buttons)
         sprayTool(),
         fillTool(),
         tinted(library.at(85), Red),
-        colouredSymbol(library.at(135), Brown, Wood, {{10, 6}, {10, 9}, {10, 12}, {10, 15}, {10, 18}, {10, 21},
-                                                      {10, 24}, {20, 6}, {20, 9}, {20, 12}, {20, 15}, {20, 18},
-                                                      {20, 21}, {20, 24}}),
+        stairTool(),
         windowTool(),
         doorTool(),
         bathTool(),

@@ -87,6 +87,22 @@ QImage fillTool()
     return image;
 }
 
+// A flight of steps seen from the side, each tread lit on top.
+QImage stairTool()
+{
+    QImage image = blank(SymbolSize, SymbolSize);
+    fillPolygon(image, {{3, 29}, {3, 24}, {8, 24}, {8, 19}, {13, 19}, {13, 14}, {18, 14}, {18, 9}, {23, 9}, {23, 4},
+                        {29, 4}, {29, 29}},
+                Wood);
+    for (int step = 0; step < 5; ++step) {
+        const int x = 3 + 5 * step, y = 24 - 5 * step;
+        hline(image, x, step == 4 ? 28 : x + 4, y, shade(Wood, 1.5));
+        vline(image, x, y, 28, shade(Wood, 0.8));
+    }
+    addOutline(image, Brown);
+    return image;
+}
+
 QImage windowTool()
 {
     QImage image = blank(SymbolSize, SymbolSize);

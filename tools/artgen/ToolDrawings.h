@@ -13,6 +13,7 @@ QImage rectangleTool();
 QImage eraserTool();
 QImage sprayTool();
 QImage fillTool();
+QImage stairTool();
 QImage windowTool();
 QImage doorTool();
 QImage bathTool();
