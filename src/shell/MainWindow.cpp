@@ -8,6 +8,8 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -217,6 +219,9 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -226,7 +231,7 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
+    for (QAction* pending : {m_menus.FileLoad,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
                              m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
                              m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,

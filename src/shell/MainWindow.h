@@ -17,6 +17,7 @@ class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
 class MagnifierPanel;
+class PrintCommands;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -93,5 +94,6 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PrintCommands> m_printing;
     bool m_leaving = false;
 };

@@ -1,0 +1,310 @@
+#include "PageProbe.h"
+#include "ScriptedPrinterSystem.h"
+#include "floors/Floors.h"
+#include "printing/PrintCommands.h"
+#include "printing/PrintJob.h"
+#include "shell/AppContext.h"
+#include "support/Recorders.h"
+#include "support/ScriptedPrompts.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QtTest>
+
+using namespace PageProbe;
+
+namespace {
+const QRgb FloorColour[3] = {qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
+const QString CopiesRefused = QStringLiteral("Vul bij Copy's een heel getal van 1 tot en met 999 in.");
+
+// One program's worth of printing, on a machine without printers.
+struct Rig {
+    Algemeen state;
+    ScriptedPrompts prompts;
+    RecordingWavePlayer sound;
+    RecordingInfoLine info;
+    AppContext context{state, prompts, sound, info};
+    Floors floors{350};
+    ScriptedPrinterSystem* system = new ScriptedPrinterSystem;
+    PrintCommands commands{context, floors, std::unique_ptr<PrinterSystem>(system)};
+    QTemporaryDir dir;
+
+    Rig()
+    {
+        for (int f = 1; f <= 3; ++f)
+            floors.floor(f).image.fill(FloorColour[f - 1]);
+    }
+
+    std::array<QImage, 3> images() const
+    {
+        return {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image};
+    }
+
+    // Answers the PDF offer with Yes and names `file` in the temporary folder.
+    QString offerPdf(const QString& file)
+    {
+        prompts.yesNoAnswers << true;
+        prompts.saveAnswers << dir.filePath(file);
+        return dir.filePath(file);
+    }
+
+    bool print(int floorCount, const QString& copies = QStringLiteral("1"))
+    {
+        return commands.job().print({floorCount, copies, QStringLiteral("Huis"), true}, images(), {});
+    }
+
+    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+};
+
+void clearPointer()
+{
+    while (QGuiApplication::overrideCursor())
+        QGuiApplication::restoreOverrideCursor();
+}
+} // namespace
+
+class TestPrintJob : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { clearPointer(); }
+    void copiesText_data();
+    void copiesText();
+    void refusedCopiesPrintNothing();
+    void pdfPage_data();
+    void pdfPage();
+    void pdfOfferAnswers_data();
+    void pdfOfferAnswers();
+    void existingFileWithoutSuffix_data();
+    void existingFileWithoutSuffix();
+    void unwritableFolder();
+    void printerError();
+    void pointerStaysArrow();
+    void setupUsedLater();
+};
+
+void TestPrintJob::copiesText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("copies");
+    QTest::newRow("one") << "1" << 1;
+    QTest::newRow("fifty") << "50" << 50;
+    QTest::newRow("largest") << "999" << 999;
+    QTest::newRow("blanks round it") << " 7 " << 7;
+    QTest::newRow("empty") << "" << 0;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("too many") << "1000" << 0;
+    QTest::newRow("negative") << "-3" << 0;
+    QTest::newRow("letters") << "drie" << 0;
+    QTest::newRow("fraction") << "2.5" << 0;
+    QTest::newRow("beyond 16 bits") << "70000" << 0;
+}
+
+void TestPrintJob::copiesText()
+{
+    QFETCH(QString, text);
+    QFETCH(int, copies);
+    QCOMPARE(copiesFromText(text).value_or(0), copies);
+}
+
+void TestPrintJob::refusedCopiesPrintNothing()
+{
+    Rig rig;
+    QVERIFY(!rig.print(1, QStringLiteral("abc")));
+    QCOMPARE(rig.prompts.messages, QStringList{CopiesRefused});
+    // Refused before anything else: no PDF offer, no pointer change, no file.
+    QVERIFY(rig.prompts.questions.isEmpty());
+    QVERIFY(!QGuiApplication::overrideCursor());
+    QVERIFY(rig.files().isEmpty());
+}
+
+void TestPrintJob::pdfPage_data()
+{
+    QTest::addColumn<int>("floorCount");
+    QTest::addColumn<QString>("copies");
+    QTest::newRow("1 floor") << 1 << "1";
+    QTest::newRow("2 floors") << 2 << "1";
+    QTest::newRow("3 floors, 3 copies") << 3 << "3";
+}
+
+void TestPrintJob::pdfPage()
+{
+    QFETCH(int, floorCount);
+    QFETCH(QString, copies);
+    QVERIFY2(rasteriserInstalled(), "pdftoppm (poppler-utils) is needed to read the printed page");
+    Rig rig;
+    const QString pdf = rig.offerPdf(QStringLiteral("plan.pdf"));
+    QVERIFY(rig.print(floorCount, copies));
+    QCOMPARE(rig.prompts.fileFilters, QStringList{QStringLiteral("PDF-bestand (*.pdf)")});
+    QVERIFY(rig.prompts.messages.isEmpty());
+    QCOMPARE(rig.commands.printer().copyCount(), copies.toInt());
+    // Nothing but the named file is left in the folder.
+    QCOMPARE(rig.files(), QStringList{QStringLiteral("plan.pdf")});
+
+    const QList<QImage> pages = rasterise(pdf, 96);
+    QCOMPARE(pages.size(), 1);
+    const QImage& page = pages.first();
+    QVERIFY(page.width() > page.height());
+
+    // At 96 dpi one pixel is 15 twips, counted from the printable area.
+    const QPointF origin = rig.commands.printer().pageLayout().paintRect(QPageLayout::Inch).topLeft() * 96;
+    const auto at = [&](double x, double y) { return page.pixel(qRound(origin.x() + x / 15), qRound(origin.y() + y / 15)); };
+    const QRect small[3] = {{300, 1500, 5250, 6830}, {5550, 1500, 5250, 6830}, {10800, 1500, 5250, 6830}};
+    const QRect large[2] = {{300, 1200, 7200, 9120}, {7800, 1200, 7200, 9120}};
+    for (int f = 1; f <= floorCount; ++f) {
+        const QRect r = floorCount == 3 ? small[f - 1] : large[f - 1];
+        const QRgb colour = FloorColour[f - 1];
+        const int inset = 45;
+        // Exact colours: the plans go into the file without lossy compression.
+        QCOMPARE(at(r.left() + inset, r.top() + inset), colour);
+        QCOMPARE(at(r.right() - inset, r.top() + inset), colour);
+        QCOMPARE(at(r.left() + inset, r.bottom() - inset), colour);
+        QCOMPARE(at(r.right() - inset, r.bottom() - inset), colour);
+        QCOMPARE(at(r.center().x(), r.top() - inset), qRgb(255, 255, 255));
+        QCOMPARE(at(r.center().x(), r.bottom() + inset), qRgb(255, 255, 255));
+    }
+    // Large floors keep a white gap; beyond the last floor the page stays white.
+    if (floorCount < 3)
+        QVERIFY(near(at(7650, 5000), qRgb(255, 255, 255), 12));
+    if (floorCount == 1)
+        QVERIFY(near(at(11000, 5000), qRgb(255, 255, 255), 12));
+    for (int unused = floorCount + 1; unused <= 3; ++unused) {
+        const QRgb colour = FloorColour[unused - 1];
+        QCOMPARE(count(page, [colour](QRgb p) { return near(p, colour, 30); }), 0);
+    }
+    // The title in its colour near the top-left, the date line near the bottom.
+    const QRect title = boundingBox(page, [](QRgb p) { return near(p, qRgb(160, 20, 80), 20); });
+    QVERIFY(!title.isEmpty());
+    QVERIFY(qAbs(title.left() - (origin.x() + 40)) <= 3);
+    QVERIFY(title.top() > origin.y() + 30 && title.top() < origin.y() + 40);
+    const QRect date = boundingBox(page.copy(0, qRound(origin.y() + 680), page.width(), 40),
+                                   [](QRgb p) { return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60; });
+    QVERIFY(!date.isEmpty());
+    QVERIFY(qAbs(date.left() - (origin.x() + 40)) <= 3);
+}
+
+void TestPrintJob::pdfOfferAnswers_data()
+{
+    QTest::addColumn<bool>("takesPdf");
+    QTest::addColumn<QString>("typedName");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("declined") << false << "" << "";
+    QTest::newRow("file question cancelled") << true << "" << "";
+    QTest::newRow("name without suffix") << true << "plan" << "plan.pdf";
+    QTest::newRow("suffix in capitals") << true << "PLAN.PDF" << "PLAN.PDF";
+}
+
+void TestPrintJob::pdfOfferAnswers()
+{
+    QFETCH(bool, takesPdf);
+    QFETCH(QString, typedName);
+    QFETCH(QString, written);
+    Rig rig;
+    rig.prompts.yesNoAnswers << takesPdf;
+    if (takesPdf)
+        rig.prompts.saveAnswers << (typedName.isEmpty() ? QString() : rig.dir.filePath(typedName));
+
+    QCOMPARE(rig.print(1), !written.isEmpty());
+    QCOMPARE(rig.prompts.questions,
+             QStringList{QStringLiteral(" Printen|Er is geen printer geïnstalleerd.\nWilt u de pagina als PDF-bestand opslaan?")});
+    QCOMPARE(rig.prompts.fileFilters.size(), takesPdf ? 1 : 0);
+    // The user's own choice needs no message.
+    QVERIFY(rig.prompts.messages.isEmpty());
+    QCOMPARE(rig.files(), written.isEmpty() ? QStringList() : QStringList{written});
+    if (!written.isEmpty()) {
+        QFile pdf(rig.dir.filePath(written));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    }
+}
+
+void TestPrintJob::existingFileWithoutSuffix_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::newRow("keep the old file") << false;
+    QTest::newRow("replace it") << true;
+}
+
+void TestPrintJob::existingFileWithoutSuffix()
+{
+    QFETCH(bool, replace);
+    Rig rig;
+    QFile old(rig.dir.filePath(QStringLiteral("plan.pdf")));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    rig.offerPdf(QStringLiteral("plan"));
+    rig.prompts.yesNoAnswers << replace;
+
+    QCOMPARE(rig.print(2), replace);
+    QCOMPARE(rig.prompts.questions.size(), 2);
+    QVERIFY(rig.prompts.questions.last().startsWith(QStringLiteral(" Printen|Het bestand ")));
+    QVERIFY(rig.prompts.questions.last().endsWith(QStringLiteral("plan.pdf bestaat al.\nWilt u het vervangen?")));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.read(5), replace ? QByteArray("%PDF-") : QByteArray("old"));
+    QCOMPARE(rig.files(), QStringList{QStringLiteral("plan.pdf")});
+}
+
+void TestPrintJob::unwritableFolder()
+{
+    Rig rig;
+    const QString pdf = rig.offerPdf(QStringLiteral("missing/plan.pdf"));
+    QVERIFY(!rig.print(1));
+    QCOMPARE(rig.prompts.messages,
+             QStringList{QStringLiteral("Het PDF-bestand ") + QDir::toNativeSeparators(pdf)
+                         + QStringLiteral(" kan niet worden geschreven.")});
+    QVERIFY(!QFile::exists(pdf));
+}
+
+void TestPrintJob::printerError()
+{
+    // Claims a printer where there is none, so the job fails on the way out.
+    // A machine with a real printer would print a sheet: not here.
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("this machine has a real printer");
+    Rig rig;
+    rig.system->installed = true;
+    QVERIFY(!rig.print(1));
+    QCOMPARE(rig.prompts.messages, QStringList{QStringLiteral("Het afdrukken is mislukt; er is niets afgedrukt.")});
+    QVERIFY(rig.prompts.questions.isEmpty());
+    QVERIFY(QGuiApplication::overrideCursor());
+    QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+}
+
+void TestPrintJob::pointerStaysArrow()
+{
+    Rig rig;
+    Qt::CursorShape during = Qt::BlankCursor;
+    for (int job = 1; job <= 2; ++job) {
+        rig.offerPdf(QStringLiteral("plan%1.pdf").arg(job));
+        QVERIFY(rig.commands.job().print({1, QStringLiteral("1"), QString(), false}, rig.images(),
+                                         [&] { during = QGuiApplication::overrideCursor()->shape(); }));
+        QCOMPARE(during, Qt::WaitCursor);
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
+    }
+    // One override for the whole program, not one more per job.
+    QGuiApplication::restoreOverrideCursor();
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
+void TestPrintJob::setupUsedLater()
+{
+    QVERIFY2(rasteriserInstalled(), "pdftoppm (poppler-utils) is needed to read the printed page");
+    Rig rig;
+    rig.system->choose = [](QPrinter& printer) {
+        printer.setPageSize(QPageSize(QPageSize::A5));
+        printer.setPageOrientation(QPageLayout::Portrait);
+    };
+    rig.commands.FileSetupPrinter();
+    QCOMPARE(rig.system->setups, 1);
+    const QString pdf = rig.offerPdf(QStringLiteral("a5.pdf"));
+    QVERIFY(rig.print(1));
+    // A5 from the set-up, turned to landscape by the job: 210 x 148 mm at 72 dpi.
+    const QList<QImage> pages = rasterise(pdf, 72);
+    QCOMPARE(pages.size(), 1);
+    QVERIFY(qAbs(pages.first().width() - 595) <= 1);
+    QVERIFY(qAbs(pages.first().height() - 420) <= 1);
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"
