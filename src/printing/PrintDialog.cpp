@@ -31,8 +31,10 @@ constexpr int ScanEnd = 2520;
 QLabel* makeFramedBackdrop(QWidget* parent, const char* name, const QColor& colour)
 {
     QLabel* label = makeBackdrop(parent, name, colour);
+    // A one-pixel rim, so the colour still shows round the controls in front.
     label->setFrameShape(QFrame::Box);
-    label->setFrameShadow(QFrame::Sunken);
+    label->setFrameShadow(QFrame::Plain);
+    label->setLineWidth(1);
     return label;
 }
 
@@ -200,13 +202,14 @@ void PrintDialog::print()
 
 void PrintDialog::scan()
 {
-    const int count = m_floorCount->value();
+    // A line across the visible thumbnails, both ends included.
+    const int width = px(1695 * m_floorCount->value()) + 1;
+    m_bar->setGeometry(px(ThumbLeft), px(ThumbTop), width, 1);
     m_bar->show();
     m_bar->raise();
     setFloorNames(QStringLiteral("Scanning..."));
     for (int i = 0; i <= ScanEnd; i += ScanStep) {
-        // A line across the visible thumbnails, both ends included.
-        m_bar->setGeometry(px(ThumbLeft), px(ThumbTop + i), px(1695 * count) + 1, 1);
+        m_bar->move(px(ThumbLeft), px(ThumbTop + i));
         WaitSeconds(0.02f);
     }
     m_bar->hide();

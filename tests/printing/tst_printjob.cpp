@@ -1,11 +1,7 @@
 #include "PageProbe.h"
-#include "ScriptedPrinterSystem.h"
-#include "floors/Floors.h"
+#include "PrintRig.h"
 #include "printing/PrintCommands.h"
 #include "printing/PrintJob.h"
-#include "shell/AppContext.h"
-#include "support/Recorders.h"
-#include "support/ScriptedPrompts.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -15,59 +11,13 @@
 using namespace PageProbe;
 
 namespace {
-const QRgb FloorColour[3] = {qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
 const QString CopiesRefused = QStringLiteral("Vul bij Copy's een heel getal van 1 tot en met 999 in.");
-
-// One program's worth of printing, on a machine without printers.
-struct Rig {
-    Algemeen state;
-    ScriptedPrompts prompts;
-    RecordingWavePlayer sound;
-    RecordingInfoLine info;
-    AppContext context{state, prompts, sound, info};
-    Floors floors{350};
-    ScriptedPrinterSystem* system = new ScriptedPrinterSystem;
-    PrintCommands commands{context, floors, std::unique_ptr<PrinterSystem>(system)};
-    QTemporaryDir dir;
-
-    Rig()
-    {
-        for (int f = 1; f <= 3; ++f)
-            floors.floor(f).image.fill(FloorColour[f - 1]);
-    }
-
-    std::array<QImage, 3> images() const
-    {
-        return {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image};
-    }
-
-    // Answers the PDF offer with Yes and names `file` in the temporary folder.
-    QString offerPdf(const QString& file)
-    {
-        prompts.yesNoAnswers << true;
-        prompts.saveAnswers << dir.filePath(file);
-        return dir.filePath(file);
-    }
-
-    bool print(int floorCount, const QString& copies = QStringLiteral("1"))
-    {
-        return commands.job().print({floorCount, copies, QStringLiteral("Huis"), true}, images(), {});
-    }
-
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-};
-
-void clearPointer()
-{
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
-}
 } // namespace
 
 class TestPrintJob : public QObject {
     Q_OBJECT
 private slots:
-    void init() { clearPointer(); }
+    void init() { clearApplicationPointer(); }
     void copiesText_data();
     void copiesText();
     void refusedCopiesPrintNothing();
@@ -109,7 +59,7 @@ void TestPrintJob::copiesText()
 
 void TestPrintJob::refusedCopiesPrintNothing()
 {
-    Rig rig;
+    PrintRig rig;
     QVERIFY(!rig.print(1, QStringLiteral("abc")));
     QCOMPARE(rig.prompts.messages, QStringList{CopiesRefused});
     // Refused before anything else: no PDF offer, no pointer change, no file.
@@ -132,7 +82,7 @@ void TestPrintJob::pdfPage()
     QFETCH(int, floorCount);
     QFETCH(QString, copies);
     QVERIFY2(rasteriserInstalled(), "pdftoppm (poppler-utils) is needed to read the printed page");
-    Rig rig;
+    PrintRig rig;
     const QString pdf = rig.offerPdf(QStringLiteral("plan.pdf"));
     QVERIFY(rig.print(floorCount, copies));
     QCOMPARE(rig.prompts.fileFilters, QStringList{QStringLiteral("PDF-bestand (*.pdf)")});
@@ -199,7 +149,7 @@ void TestPrintJob::pdfOfferAnswers()
     QFETCH(bool, takesPdf);
     QFETCH(QString, typedName);
     QFETCH(QString, written);
-    Rig rig;
+    PrintRig rig;
     rig.prompts.yesNoAnswers << takesPdf;
     if (takesPdf)
         rig.prompts.saveAnswers << (typedName.isEmpty() ? QString() : rig.dir.filePath(typedName));
@@ -228,7 +178,7 @@ void TestPrintJob::existingFileWithoutSuffix_data()
 void TestPrintJob::existingFileWithoutSuffix()
 {
     QFETCH(bool, replace);
-    Rig rig;
+    PrintRig rig;
     QFile old(rig.dir.filePath(QStringLiteral("plan.pdf")));
     QVERIFY(old.open(QIODevice::WriteOnly));
     old.write("old");
@@ -247,7 +197,7 @@ void TestPrintJob::existingFileWithoutSuffix()
 
 void TestPrintJob::unwritableFolder()
 {
-    Rig rig;
+    PrintRig rig;
     const QString pdf = rig.offerPdf(QStringLiteral("missing/plan.pdf"));
     QVERIFY(!rig.print(1));
     QCOMPARE(rig.prompts.messages,
@@ -262,7 +212,7 @@ void TestPrintJob::printerError()
     // A machine with a real printer would print a sheet: not here.
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("this machine has a real printer");
-    Rig rig;
+    PrintRig rig;
     rig.system->installed = true;
     QVERIFY(!rig.print(1));
     QCOMPARE(rig.prompts.messages, QStringList{QStringLiteral("Het afdrukken is mislukt; er is niets afgedrukt.")});
@@ -273,7 +223,7 @@ void TestPrintJob::printerError()
 
 void TestPrintJob::pointerStaysArrow()
 {
-    Rig rig;
+    PrintRig rig;
     Qt::CursorShape during = Qt::BlankCursor;
     for (int job = 1; job <= 2; ++job) {
         rig.offerPdf(QStringLiteral("plan%1.pdf").arg(job));
@@ -290,7 +240,7 @@ void TestPrintJob::pointerStaysArrow()
 void TestPrintJob::setupUsedLater()
 {
     QVERIFY2(rasteriserInstalled(), "pdftoppm (poppler-utils) is needed to read the printed page");
-    Rig rig;
+    PrintRig rig;
     rig.system->choose = [](QPrinter& printer) {
         printer.setPageSize(QPageSize(QPageSize::A5));
         printer.setPageOrientation(QPageLayout::Portrait);
