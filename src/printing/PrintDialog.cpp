@@ -98,6 +98,10 @@ void PrintDialog::build()
     m_help->setObjectName(QStringLiteral("TekstLabel"));
     m_help->setWordWrap(true);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Small enough that the whole text ends above the date check box.
+    QFont helpFont(QStringLiteral("Arial"));
+    helpFont.setPixelSize(10);
+    m_help->setFont(helpFont);
     setBackground(m_help, Field);
     setForeground(m_help, QColor(80, 90, 120));
     placeTwips(m_help, 2100, 630, 3150, 2160);
@@ -167,8 +171,6 @@ void PrintDialog::applyFloorCount(int count)
 {
     static const int backdropWidth[3] = {1800, 3510, 5225};
     static const char* names[3] = {"Begane grond", "Begane grond en 1e verdieping", "Begane grond, 1e en 2e verdieping"};
-    if (count < 1 || count > 3)
-        return;
     m_thumbs[1]->setVisible(count >= 2);
     m_thumbs[2]->setVisible(count == 3);
     placeTwips(m_thumbBack, 120, 210, backdropWidth[count - 1], 2625);

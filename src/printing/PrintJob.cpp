@@ -11,9 +11,8 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QTemporaryFile>
-
-#include <cstdio>
 
 namespace {
 const QString DialogTitle = QStringLiteral(" Printen");
@@ -27,12 +26,6 @@ void setApplicationPointer(Qt::CursorShape shape)
         QGuiApplication::changeOverrideCursor(shape);
     else
         QGuiApplication::setOverrideCursor(shape);
-}
-
-// Replaces `target` in one step, so an existing file is never left half written.
-bool replaceFile(const QString& written, const QString& target)
-{
-    return std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) == 0;
 }
 } // namespace
 
@@ -73,22 +66,28 @@ bool PrintJob::print(const PrintRequest& request, const std::array<QImage, 3>& f
     const QString target = choosePdfFile();
     if (target.isEmpty())
         return false;
-    // Written beside the target first, so a failure leaves an existing file as it was.
-    QTemporaryFile part(QFileInfo(target).absoluteDir().filePath(QStringLiteral(".rimbano-XXXXXX.pdf")));
+    // The target is replaced in one step at the end, so a failure on the way
+    // leaves an existing file as it was; a folder that cannot take it is found
+    // out before the job starts.
+    QSaveFile out(target);
+    QTemporaryFile page(QDir::temp().filePath(QStringLiteral("rimbano-XXXXXX.pdf")));
     const QString cannotWrite = QStringLiteral("Het PDF-bestand ") + QDir::toNativeSeparators(target)
         + QStringLiteral(" kan niet worden geschreven.");
-    if (!part.open()) {
+    if (!out.open(QIODevice::WriteOnly) || !page.open()) {
         m_context.prompts.message(cannotWrite);
         return false;
     }
-    part.close();
     m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(part.fileName());
-    if (!sendPage(request, *copies, floors, showProgress) || !replaceFile(part.fileName(), target)) {
-        m_context.prompts.message(cannotWrite);
-        return false;
+    m_printer.setOutputFileName(page.fileName());
+    bool written = sendPage(request, *copies, floors, showProgress);
+    if (written) {
+        // The printer wrote the file by its name; read it back through the open handle.
+        page.seek(0);
+        written = out.write(page.readAll()) > 0 && out.commit();
     }
-    return true;
+    if (!written)
+        m_context.prompts.message(cannotWrite);
+    return written;
 }
 
 QString PrintJob::choosePdfFile()

@@ -104,6 +104,9 @@ void TestPrintDialog::texts()
                             "de pagina in, selecteer het aantal tekeningen, dan het aantal copy's en druk tenslotte op "
                             "de knop Afdrukken."));
     QVERIFY(dialog->TekstLabel()->wordWrap());
+    // The whole help text ends above the date check box that lies over the label.
+    QLabel* help = dialog->TekstLabel();
+    QVERIFY(help->heightForWidth(help->width()) <= dialog->DatumTijd()->y() - help->y());
     QCOMPARE(dialog->HScroll1()->minimum(), 1);
     QCOMPARE(dialog->HScroll1()->maximum(), 3);
     QCOMPARE(dialog->HScroll1()->value(), 1);
@@ -270,6 +273,9 @@ void TestPrintDialog::refusedCopiesKeepTheDialogOpen()
     dialog->AantalCombo()->setEditText(QStringLiteral("veel"));
     QTest::mouseClick(dialog->OkKnop(), Qt::LeftButton);
     QCOMPARE(rig.prompts.messages, QStringList{QStringLiteral("Vul bij Copy's een heel getal van 1 tot en met 999 in.")});
+    // Refused before anything else: no PDF offer and no pointer change.
+    QVERIFY(rig.prompts.questions.isEmpty());
+    QVERIFY(!QGuiApplication::overrideCursor());
     QVERIFY(dialog->isVisible());
     QVERIFY(dialog->OkKnop()->isEnabled());
     QVERIFY(dialog->CancelKnop()->isEnabled());
