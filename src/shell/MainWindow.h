@@ -22,6 +22,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class RecoveryGuard;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -52,6 +53,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -60,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
@@ -95,5 +98,6 @@ private:
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
     std::unique_ptr<PrintCommands> m_printing;
+    RecoveryGuard* m_recovery = nullptr;
     bool m_leaving = false;
 };
