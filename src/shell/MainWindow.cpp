@@ -11,6 +11,8 @@
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
 #include "iconeditor/IconDesign.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -229,6 +231,9 @@ void MainWindow::wireMenus()
             m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
     });
     connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -238,7 +243,7 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
+    for (QAction* pending : {m_menus.FileLoad,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
                              m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
                              m_menus.ShowLoep, m_menus.ExtraConfig, m_menus.HelpUitleg,

@@ -18,6 +18,7 @@ class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
 class MagnifierPanel;
+class PrintCommands;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -100,6 +101,7 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PrintCommands> m_printing;
     RecoveryGuard* m_recovery = nullptr;
     PlanScale m_scale;
     bool m_leaving = false;
