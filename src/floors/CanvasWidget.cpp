@@ -18,7 +18,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, m_floor.image, dirty);
+    renderPicture(painter, dirty);
 
     const Overlays& o = m_floor.overlays;
     if (o.cursorImageVisible && !o.cursorImage.isNull())
@@ -44,6 +44,29 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         painter.drawLine(0, o.cross.y(), width(), o.cross.y());
         painter.drawLine(o.cross.x(), 0, o.cross.x(), height());
     }
+}
+
+void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
+{
+    const QRect inside = area & m_floor.image.rect();
+    if (!m_below || m_below->image.size() != m_floor.image.size()) {
+        painter.drawImage(inside, m_floor.image, inside);
+        return;
+    }
+    if (m_guideBuffer.size() != m_floor.image.size())
+        m_guideBuffer = QImage(m_floor.image.size(), QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb guide = qRgb(205, 205, 205);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const QRgb* own = reinterpret_cast<const QRgb*>(m_floor.image.constScanLine(y));
+        const QRgb* below = reinterpret_cast<const QRgb*>(m_below->image.constScanLine(y));
+        QRgb* out = reinterpret_cast<QRgb*>(m_guideBuffer.scanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = own[x] | 0xff000000u;
+            out[x] = (pixel == white && (below[x] | 0xff000000u) != white) ? guide : pixel;
+        }
+    }
+    painter.drawImage(inside, m_guideBuffer, inside);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)

@@ -4,6 +4,7 @@
 #include "drawing/MagnifierPanel.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
+#include "drawing/ScaleDialog.h"
 #include "drawing/ToolPanel.h"
 #include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
@@ -12,6 +13,10 @@
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "image/PictureLibrary.h"
+#include "floors/RecoveryGuard.h"
+#include "iconeditor/IconDesign.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -26,6 +31,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 // The design's outer window size includes a frame, a caption and a menu bar;
@@ -77,6 +83,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
         [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
     connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
     connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
+    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
     wireEditingCommands(*this);
 
@@ -89,6 +96,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
+    m_scale.read(m_context.programPath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -228,6 +236,15 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+        for (int f = 2; f <= 3; ++f)
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+    });
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -237,10 +254,9 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
-                             m_menus.EditUndo, m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
-                             m_menus.HelpSoftware})
+    for (QAction* pending : {m_menus.FileLoad, m_menus.EditUndo, m_menus.EditCopy, m_menus.EditPlakken,
+                             m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep, m_menus.ExtraConfig,
+                             m_menus.HelpUitleg, m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
         pending->setEnabled(false);
@@ -261,7 +277,26 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // A settings file that cannot be written must not keep the user from leaving.
     writeSettings(m_state);
+    m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Asked once the window is on screen, never from inside its construction.
+    QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+}
+
+void MainWindow::chooseScale()
+{
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_scale.set(dialog.centimetresPerPixel());
+    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
+                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
 }

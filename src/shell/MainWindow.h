@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PlanScale.h"
 #include "floors/Floors.h"
 #include "shell/AppContext.h"
 #include "shell/MainMenus.h"
@@ -18,10 +19,12 @@ class IconPanel;
 class InfoLabel;
 class MagnifierPanel;
 class PictureLibrary;
+class PrintCommands;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class RecoveryGuard;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -53,6 +56,10 @@ public:
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
     const PictureLibrary& library() const { return *m_library; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
+    PlanScale& scale() { return m_scale; }
+    // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
+    void chooseScale();
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -61,6 +68,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
@@ -96,5 +104,8 @@ private:
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
     std::unique_ptr<PictureLibrary> m_library;
+    std::unique_ptr<PrintCommands> m_printing;
+    RecoveryGuard* m_recovery = nullptr;
+    PlanScale m_scale;
     bool m_leaving = false;
 };

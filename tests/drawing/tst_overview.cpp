@@ -47,7 +47,7 @@ void TestOverview::cells_data()
     QTest::newRow("19") << 19 << QPoint(311, 34) << "&H8800C6";
     QTest::newRow("139") << 139 << QPoint(311, 418) << "&H8800C6";
     QTest::newRow("45 not copy") << 45 << QPoint(175, 130) << "&H330008";
-    QTest::newRow("121 invert") << 121 << QPoint(39, 386) << "&H660046";
+    QTest::newRow("121 merge paint") << 121 << QPoint(39, 386) << "&HBB0226";
 }
 
 void TestOverview::cells()
