@@ -11,6 +11,7 @@
 
 class CanvasWidget;
 class ColorPanel;
+class DrawingControls;
 class ExamplesPanel;
 class FloorPanel;
 class FloorSwitcher;
@@ -51,6 +52,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    DrawingControls& drawing() { return *m_drawing; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -93,5 +95,6 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    DrawingControls* m_drawing = nullptr;
     bool m_leaving = false;
 };
