@@ -28,7 +28,7 @@ QRect floodFill(QImage& image, QPoint seed, QRgb fill, qsizetype* filledPixels)
 
     // The area may already hold the fill colour (or the fill may be black), so
     // the pixels themselves cannot tell what was done: keep a mark per pixel.
-    std::vector<bool> done(size_t(width) * size_t(height), false);
+    std::vector<quint8> done(size_t(width) * size_t(height), 0);
     auto open = [&](const QRgb* row, int x, int y) {
         return !done[size_t(y) * size_t(width) + size_t(x)] && !isFillBorder(row[x]);
     };
@@ -50,7 +50,7 @@ QRect floodFill(QImage& image, QPoint seed, QRgb fill, qsizetype* filledPixels)
         while (x1 < width - 1 && open(row, x1 + 1, s.y))
             ++x1;
         std::fill(row + x0, row + x1 + 1, colour);
-        std::fill(done.begin() + qsizetype(s.y) * width + x0, done.begin() + qsizetype(s.y) * width + x1 + 1, true);
+        std::fill(done.begin() + qsizetype(s.y) * width + x0, done.begin() + qsizetype(s.y) * width + x1 + 1, quint8(1));
         count += x1 - x0 + 1;
         left = std::min(left, x0);
         right = std::max(right, x1);
