@@ -41,7 +41,6 @@ private slots:
     void registeredToolGetsItsEvents();
     void lastPointOnlyWithLeftAlone_data();
     void lastPointOnlyWithLeftAlone();
-    void eventsForNoFloorAreIgnored();
     void movingOutlineRepaintsOnlyItself();
 
     void finalLine_data();
@@ -169,20 +168,6 @@ void TestPointerEngine::lastPointOnlyWithLeftAlone()
     rig.move(30.25, 40.5, Qt::MouseButtons(buttons));
     QCOMPARE(rig.state.LastX, updates ? 30.25f : 1.0f);
     QCOMPARE(rig.state.LastY, updates ? 40 : 2); // nearest whole pixel, halves to even
-}
-
-void TestPointerEngine::eventsForNoFloorAreIgnored()
-{
-    PointerRig rig;
-    rig.state.CurrentTool = 8;
-    const QImage undo = rig.floors.PicTotaal;
-    fillBox(rig.image(), QPoint(0, 0), QPoint(9, 9), qRgb(0, 0, 255));
-    for (int floor : {0, 4}) {
-        QVERIFY(rig.engine.press(floor, Qt::LeftButton, QPointF(5, 5)).isEmpty());
-        QVERIFY(rig.engine.move(floor, Qt::LeftButton, QPointF(5, 5)).isEmpty());
-        QVERIFY(rig.engine.release(floor, Qt::LeftButton, QPointF(5, 5)).isEmpty());
-    }
-    QCOMPARE(rig.floors.PicTotaal, undo);
 }
 
 void TestPointerEngine::movingOutlineRepaintsOnlyItself()

@@ -13,7 +13,6 @@ private slots:
     void freehandChainsSegments();
     void freehandClickWithoutMovement();
     void freehandWithBothButtonsJumps();
-    void freehandWidth();
     void sprayDotOnTheDiagonal_data();
     void sprayDotOnTheDiagonal();
     void sprayFromTheClockStaysUpLeft();
@@ -68,17 +67,6 @@ void TestStrokeTools::freehandWithBothButtonsJumps()
     rig.release(20, 50);
     PixelSet expected;
     expected.row(10, 10, 20).column(20, 10, 50);
-    QCOMPARE(inkedPixels(rig.image()), expected.sorted());
-}
-
-void TestStrokeTools::freehandWidth()
-{
-    PointerRig rig;
-    rig.state.CurrentTool = 1;
-    rig.floors.floor(1).pen.width = 3;
-    rig.drag(QPoint(10, 10), {QPoint(30, 10)});
-    PixelSet expected;
-    expected.row(9, 9, 31).row(10, 9, 31).row(11, 9, 31);
     QCOMPARE(inkedPixels(rig.image()), expected.sorted());
 }
 

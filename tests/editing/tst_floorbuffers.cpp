@@ -28,7 +28,6 @@ private slots:
     void undoTwiceIsUndoOnce();
     void undoAfterSwitchingFloors();
     void undoBeforeAnyPressGivesWhite();
-    void pressWithoutEffectLosesTheUndo();
     void undoOfAWiderPictureIsCutOff();
     void copyAndPasteAcrossFloors();
     void pasteBeforeCopyGivesBlank();
@@ -79,18 +78,6 @@ void TestFloorBuffers::undoBeforeAnyPressGivesWhite()
     fillBox(rig.image(), QPoint(0, 0), QPoint(349, 454), qRgb(0, 0, 255));
     undoInto(rig.floors, 1);
     QCOMPARE(rig.image(), whiteFloor());
-}
-
-void TestFloorBuffers::pressWithoutEffectLosesTheUndo()
-{
-    PointerRig rig;
-    drawRoom(rig, QPoint(10, 10));
-    const QImage withRoom = rig.image();
-    rig.state.CurrentTool = 0;
-    rig.press(200, 200);
-    rig.release(200, 200);
-    undoInto(rig.floors, 1);
-    QCOMPARE(rig.image(), withRoom);
 }
 
 void TestFloorBuffers::undoOfAWiderPictureIsCutOff()

@@ -39,8 +39,6 @@ private slots:
     void fillBoxClips();
     void pointShapes_data();
     void pointShapes();
-    void pixelAtRounds_data();
-    void pixelAtRounds();
 };
 
 void TestPrimitives::lineShapes_data()
@@ -233,26 +231,6 @@ void TestPrimitives::pointShapes()
     QImage image = blank(7, 7);
     drawPoint(image, QPoint(3, 3), qRgb(0, 0, 0), Pen{width, false, invert});
     QCOMPARE(pixelArtOf(image), expected);
-}
-
-void TestPrimitives::pixelAtRounds_data()
-{
-    QTest::addColumn<double>("x");
-    QTest::addColumn<double>("y");
-    QTest::addColumn<QPoint>("expected");
-
-    QTest::newRow("whole") << 12.0 << 7.0 << QPoint(12, 7);
-    QTest::newRow("nearest") << 12.4 << 7.6 << QPoint(12, 8);
-    QTest::newRow("halves to even") << 2.5 << 3.5 << QPoint(2, 4);
-    QTest::newRow("left of the edge") << -0.4 << -1.6 << QPoint(0, -2);
-}
-
-void TestPrimitives::pixelAtRounds()
-{
-    QFETCH(double, x);
-    QFETCH(double, y);
-    QFETCH(QPoint, expected);
-    QCOMPARE(pixelAt(x, y), expected);
 }
 
 QTEST_GUILESS_MAIN(TestPrimitives)
