@@ -13,8 +13,7 @@
 #include <QScrollBar>
 
 DrawingControls::DrawingControls(MainWindow& window)
-    : QObject(&window)
-    , m_window(window)
+    : m_window(window)
     , m_engine(window.context(), window.floors())
     , m_style(window.context(), window.floors())
 {

@@ -69,7 +69,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
     wireMenus();
-    m_drawing = new DrawingControls(*this);
+    m_drawing = std::make_unique<DrawingControls>(*this);
 
     // The start values come first, then the settings file may override them.
     const QString programFolder = m_state.ProgramFolder;
@@ -229,7 +229,8 @@ void MainWindow::wireMenus()
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
     for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
-                             m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1], m_menus.ShowTekenkruis, m_menus.ShowBorder,
+                             m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1],
+                             m_menus.ShowTekenkruis, m_menus.ShowBorder,
                              m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);

@@ -95,6 +95,6 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
-    DrawingControls* m_drawing = nullptr;
+    std::unique_ptr<DrawingControls> m_drawing;
     bool m_leaving = false;
 };
