@@ -22,6 +22,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class RecoveryGuard;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -53,6 +54,7 @@ public:
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
     DrawingControls& drawing() { return *m_drawing; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -61,6 +63,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
@@ -96,5 +99,6 @@ private:
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
     std::unique_ptr<DrawingControls> m_drawing;
+    RecoveryGuard* m_recovery = nullptr;
     bool m_leaving = false;
 };
