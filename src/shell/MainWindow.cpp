@@ -1,6 +1,7 @@
 #include "shell/MainWindow.h"
 
 #include "drawing/ColorPanel.h"
+#include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
 #include "drawing/ScaleDialog.h"
 #include "drawing/ToolPanel.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher->chooseFloor(1);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
+    m_drawing = std::make_unique<DrawingControls>(*this);
 
     // The start values come first, then the settings file may override them.
     const QString programFolder = m_state.ProgramFolder;
@@ -243,10 +245,9 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad,
-                             m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ExtraConfig, m_menus.HelpUitleg,
+    for (QAction* pending : {m_menus.FileLoad, m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1],
+                             m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep, m_menus.ExtraConfig,
+                             m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
