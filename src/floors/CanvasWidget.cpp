@@ -1,6 +1,7 @@
 #include "floors/CanvasWidget.h"
 
 #include "floors/Floor.h"
+#include "floors/OverlayArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -29,15 +30,15 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         const QFontMetrics metrics(o.textFont);
         painter.drawText(o.textAt + QPoint(0, metrics.ascent()), o.text);
     }
+    // Outlines pixel for pixel as OverlayArea reckons them, so a repaint of
+    // their area always takes the old outline away.
     if (o.layerVisible) {
-        painter.setPen(QColor(192, 192, 192));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(o.layer.adjusted(0, 0, -1, -1));
+        for (const QRect& part : outlineRegion(o.layer))
+            painter.fillRect(part, QColor(192, 192, 192));
     }
     if (o.gumVisible) {
-        painter.setPen(QColor(128, 128, 128));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(o.gum.adjusted(0, 0, -1, -1));
+        for (const QRect& part : outlineRegion(o.gum))
+            painter.fillRect(part, QColor(128, 128, 128));
     }
     if (o.crossVisible) {
         painter.setPen(QColor(192, 192, 192));

@@ -1,10 +1,12 @@
 #include "shell/MainWindow.h"
 
 #include "drawing/ColorPanel.h"
+#include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/PlacementTools.h"
 #include "drawing/TextDialog.h"
-#include "drawing/ToolPalette.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
 #include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
@@ -12,9 +14,9 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
-#include "image/PictureLibrary.h"
 #include "floors/RecoveryGuard.h"
 #include "iconeditor/IconDesign.h"
+#include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
 #include "shell/Geometry.h"
@@ -85,6 +87,8 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
+    m_drawing = std::make_unique<DrawingControls>(*this);
+    registerPlacementTools(m_drawing->engine(), *m_library);
     wireEditingCommands(*this);
 
     // The start values come first, then the settings file may override them.
@@ -254,9 +258,8 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.EditUndo, m_menus.EditCopy, m_menus.EditPlakken,
-                             m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep, m_menus.ExtraConfig,
-                             m_menus.HelpUitleg, m_menus.HelpSoftware})
+    for (QAction* pending : {m_menus.FileLoad, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep,
+                             m_menus.ExtraConfig, m_menus.HelpUitleg, m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
         pending->setEnabled(false);

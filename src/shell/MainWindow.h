@@ -12,6 +12,7 @@
 
 class CanvasWidget;
 class ColorPanel;
+class DrawingControls;
 class ExamplesPanel;
 class FloorPanel;
 class FloorSwitcher;
@@ -56,6 +57,7 @@ public:
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
     const PictureLibrary& library() const { return *m_library; }
+    DrawingControls& drawing() { return *m_drawing; }
     RecoveryGuard& recoveryGuard() { return *m_recovery; }
     PlanScale& scale() { return m_scale; }
     // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
@@ -105,6 +107,7 @@ private:
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
     std::unique_ptr<PictureLibrary> m_library;
     std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<DrawingControls> m_drawing;
     RecoveryGuard* m_recovery = nullptr;
     PlanScale m_scale;
     bool m_leaving = false;
