@@ -14,6 +14,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <functional>
+
 namespace {
 const QColor StartColour(0, 64, 64);
 constexpr int DefaultSizeIndex = 2; // "10" in the list 8..20

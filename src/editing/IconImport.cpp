@@ -3,13 +3,13 @@
 #include "editing/IconPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
+#include "image/IconOps.h"
 #include "image/PictureReader.h"
 #include "shell/AppContext.h"
 #include "shell/WaitSeconds.h"
 
 #include <QLabel>
 #include <QPixmap>
-#include <QTransform>
 
 namespace {
 const QString PlaceHint = QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld.");
@@ -81,7 +81,7 @@ void IconImport::RotateIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    m_floors.IconPic = m_floors.IconPic.transformed(QTransform().rotate(90));
+    rotateIconClockwise(m_floors.IconPic);
     showIcon();
 }
 
@@ -90,7 +90,7 @@ void IconImport::MirrorIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    m_floors.IconPic = m_floors.IconPic.mirrored(true, false);
+    mirrorIcon(m_floors.IconPic);
     showIcon();
 }
 

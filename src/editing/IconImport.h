@@ -2,12 +2,12 @@
 
 #include <QObject>
 
+#include <array>
+
 struct AppContext;
 class CanvasWidget;
 class Floors;
 class IconPanel;
-
-#include <array>
 
 // The one imported 35 x 35 icon: read from a file, turned or mirrored, and
 // chosen as the object to place (tool 30). The icon lives in Floors::IconPic
@@ -15,8 +15,6 @@ class IconPanel;
 class IconImport : public QObject {
     Q_OBJECT
 public:
-    static constexpr int IconSide = 35;
-
     IconImport(AppContext& context, Floors& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
                QObject* parent = nullptr);
 
