@@ -2,13 +2,16 @@
 
 #include "drawing/ColorPanel.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/ShowMenu.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
+#include "shell/HelpMenu.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
 #include "shell/StartupSettings.h"
@@ -217,6 +220,9 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
+    new ShowMenu(*this);
+    new HelpMenu(m_context, *m_help, m_menus, this);
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -228,15 +234,11 @@ void MainWindow::wireMenus()
     // Entries whose work is not built yet stay visible but cannot be chosen.
     for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
-                             m_menus.HelpSoftware})
+                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowBorder, m_menus.ToolsIconedit})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
         pending->setEnabled(false);
     for (QAction* pending : m_menus.EditObjectCopy)
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.ShowMuiscursorKeuze)
         pending->setEnabled(false);
 }
 
