@@ -26,19 +26,36 @@ void enlargeInto(QImage& view, const QImage& grabbed, const QRect& grabbedRect, 
     const QRect usable = grabbedRect & QRect(grabbedRect.topLeft(), pixels.size());
     const QRgb fill = background | 0xFF000000u;
 
+    // Source column of view column tx is source.x + floor(tx * sw / w); it is
+    // stepped along without a division per pixel.
+    // A screen row enlarged z times gives z equal view rows: copy the first.
+    const int sw = source.width();
+    int previousY = 0;
     for (int ty = 0; ty < h; ++ty) {
         auto* out = reinterpret_cast<QRgb*>(view.scanLine(ty));
         const int screenY = source.y() + int(qint64(ty) * source.height() / h);
+        if (ty > 0 && screenY == previousY) {
+            const auto* above = reinterpret_cast<const QRgb*>(view.constScanLine(ty - 1));
+            std::copy(above, above + w, out);
+            continue;
+        }
+        previousY = screenY;
         if (source.isEmpty() || screenY < usable.top() || screenY > usable.bottom()) {
             std::fill(out, out + w, fill);
             continue;
         }
         const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(screenY - grabbedRect.y()));
+        int screenX = source.x();
+        int remainder = 0;
         for (int tx = 0; tx < w; ++tx) {
-            const int screenX = source.x() + int(qint64(tx) * source.width() / w);
             out[tx] = (screenX < usable.left() || screenX > usable.right())
                 ? fill
                 : (in[screenX - grabbedRect.x()] | 0xFF000000u);
+            remainder += sw;
+            while (remainder >= w) {
+                remainder -= w;
+                ++screenX;
+            }
         }
     }
 }
