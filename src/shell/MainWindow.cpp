@@ -9,6 +9,7 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "floors/RecoveryGuard.h"
 #include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
 #include "shell/HelpMenu.h"
@@ -25,6 +26,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 // The design's outer window size includes a frame, a caption and a menu bar;
@@ -70,6 +72,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
+    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
 
     // The start values come first, then the settings file may override them.
@@ -255,7 +258,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // A settings file that cannot be written must not keep the user from leaving.
     writeSettings(m_state);
+    m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Asked once the window is on screen, never from inside its construction.
+    QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
 }

@@ -21,6 +21,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class RecoveryGuard;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -51,6 +52,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -59,6 +61,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
@@ -93,5 +96,6 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    RecoveryGuard* m_recovery = nullptr;
     bool m_leaving = false;
 };

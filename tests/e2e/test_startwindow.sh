@@ -23,7 +23,8 @@ expect_pixel() {
   fail "$4 (pixel $1,$2 is $seen, expected $3)"
 }
 
-"$exe" --program-folder "$folder" &
+# The recovery copy goes to the user's data folder: keep it inside the test's folder.
+XDG_DATA_HOME="$folder/data" "$exe" --program-folder "$folder" &
 PROGRAM_PID=$!
 welcome=$(wait_for_window "^ Welkom$") || fail "no start window"
 xdotool search --onlyvisible --name "^Rimbano$" >/dev/null 2>&1 && fail "main window shown before Ok"
