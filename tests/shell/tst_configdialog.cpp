@@ -52,7 +52,6 @@ private slots:
     void openingWithHairsOnChecksBox();
     void openingSound_data();
     void openingSound();
-    void exitCloses();
 };
 
 void TestConfigDialog::layout_data()
@@ -290,17 +289,6 @@ void TestConfigDialog::openingSound()
         QCOMPARE(program.sound.played.first(), program.path(QStringLiteral("sounds/space.wav")));
     // The dialog is discarded when it closes.
     QVERIFY(!main.findChild<ConfigDialog*>());
-}
-
-void TestConfigDialog::exitCloses()
-{
-    TestProgram program;
-    ConfigDialog dialog(program.start());
-    dialog.show();
-    QVERIFY(dialog.isVisible());
-    dialog.OkKnop()->click();
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TestConfigDialog)
