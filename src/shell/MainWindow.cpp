@@ -1,7 +1,9 @@
 #include "shell/MainWindow.h"
 
 #include "drawing/ColorPanel.h"
+#include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/ScaleDialog.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
@@ -10,6 +12,9 @@
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
+#include "iconeditor/IconDesign.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
 #include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
 #include "shell/HelpMenu.h"
@@ -74,6 +79,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher->chooseFloor(1);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
+    m_drawing = std::make_unique<DrawingControls>(*this);
 
     // The start values come first, then the settings file may override them.
     const QString programFolder = m_state.ProgramFolder;
@@ -84,6 +90,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
+    m_scale.read(m_context.programPath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -226,6 +233,15 @@ void MainWindow::wireMenus()
     connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
     new ShowMenu(*this);
     new HelpMenu(m_context, *m_help, m_menus, this);
+    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+        for (int f = 2; f <= 3; ++f)
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+    });
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -235,9 +251,7 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
-                             m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowBorder, m_menus.ToolsIconedit})
+    for (QAction* pending : {m_menus.FileLoad, m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1]})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
         pending->setEnabled(false);
@@ -269,4 +283,15 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Asked once the window is on screen, never from inside its construction.
     QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+}
+
+void MainWindow::chooseScale()
+{
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_scale.set(dialog.centimetresPerPixel());
+    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
+                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
 }
