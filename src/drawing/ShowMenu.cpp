@@ -1,5 +1,6 @@
 #include "drawing/ShowMenu.h"
 
+#include "drawing/Border.h"
 #include "drawing/Magnifier.h"
 #include "drawing/MagnifierPanel.h"
 #include "floors/CanvasWidget.h"
@@ -15,6 +16,7 @@ ShowMenu::ShowMenu(MainWindow& main)
     const MainMenus& menus = main.menus();
     connect(menus.ShowLoep, &QAction::triggered, this, &ShowMenu::ShowLoep);
     connect(menus.ShowTekenkruis, &QAction::triggered, this, &ShowMenu::ShowTekenkruis);
+    connect(menus.ShowBorder, &QAction::triggered, this, &ShowMenu::ShowBorder);
     for (int index = 1; index <= 2; ++index)
         connect(menus.ShowMuiscursorKeuze[size_t(index - 1)], &QAction::triggered, this,
                 [this, index] { ShowMuiscursorKeuze(index); });
@@ -51,4 +53,12 @@ void ShowMenu::ShowMuiscursorKeuze(int index)
     m_main.context().state.PointerShape = index == 1 ? 0 : 2;
     for (int f = 1; f <= 3; ++f)
         m_main.Pic(f)->setCursor(index == 1 ? Qt::ArrowCursor : Qt::CrossCursor);
+}
+
+void ShowMenu::ShowBorder()
+{
+    const Algemeen& state = m_main.context().state;
+    Floor& floor = m_main.floors().floor(state.CurrentFloor);
+    toggleBorder(floor.image, floor.pen, qRgb(state.ColorRed, state.ColorGreen, state.ColorBlue));
+    m_main.Pic(state.CurrentFloor)->update();
 }

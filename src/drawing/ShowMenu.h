@@ -17,6 +17,8 @@ public:
     void ShowTekenkruis();
     // 1 arrow, 2 cross; any other index changes nothing.
     void ShowMuiscursorKeuze(int index);
+    // Draws or removes the border of the floor shown; takes no undo snapshot.
+    void ShowBorder();
 
     Magnifier& magnifier() { return *m_magnifier; }
 

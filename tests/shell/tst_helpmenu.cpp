@@ -184,7 +184,8 @@ void TestHelpMenu::shippedHelpCoversProgram_data()
           "Vergroting loep", "Loepcoördinaten", "Jpg", "Bmp", ".rbn", "examples", "Freeform", "Lijnen",
           "Rechthoeken", "Maatpijlen", "Tekst plaatsen", "Transfer", "Erase", "Spray", "Fill", "Richtingspijlen",
           "Trappen", "Ramen", "Deuren", "Sanitair", "Keukenapparatuur", "Meubilair", "Hoek spouwmuur",
-          "T-stuk spouwmuur", "Enkelsteens", "Muren", "Show alles", "Datum en tijd afdrukken"})
+          "T-stuk spouwmuur", "Enkelsteens", "Muren", "Show alles", "Datum en tijd afdrukken",
+          "Verdieping eronder", "Schaal"})
         QTest::newRow(topic) << QString::fromUtf8(topic);
 }
 
