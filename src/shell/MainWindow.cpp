@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -82,15 +83,16 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_drawing = std::make_unique<DrawingControls>(*this);
 
     // The start values come first, then the settings file may override them.
-    const QString programFolder = m_state.ProgramFolder;
+    const Algemeen folders = m_state;
     m_state = Algemeen();
-    m_state.ProgramFolder = programFolder;
+    m_state.ProgramFolder = folders.ProgramFolder;
+    m_state.WritableFolder = folders.WritableFolder;
     for (int i = 1; i <= 3; ++i)
         m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
-    m_scale.read(m_context.programPath(PlanScale::fileName()));
+    m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -291,7 +293,7 @@ void MainWindow::chooseScale()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_scale.set(dialog.centimetresPerPixel());
-    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
-        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
-                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
+    const QString path = QDir(m_state.writableFolder()).filePath(PlanScale::fileName());
+    if (!m_scale.write(path))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
 }

@@ -24,6 +24,7 @@ int main(int argc, char* argv[])
 
     Algemeen state;
     state.ProgramFolder = programFolderFrom(QApplication::arguments(), QApplication::applicationDirPath());
+    state.WritableFolder = writableFolderFor(state.ProgramFolder);
 
     QtPrompts prompts;
     QtWavePlayer sound;
