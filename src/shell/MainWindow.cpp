@@ -32,6 +32,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -277,7 +278,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
-    QCoreApplication::exit(0);
+    // Ends the program at once, whatever other windows are open. Only a running
+    // event loop can be ended; asking without one would end the next loop started.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
