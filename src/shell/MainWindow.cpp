@@ -4,8 +4,9 @@
 #include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
 #include "drawing/PlacementTools.h"
-#include "drawing/TextDialog.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ShowMenu.h"
+#include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
 #include "editing/EditingCommands.h"
@@ -19,7 +20,9 @@
 #include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
+#include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
+#include "shell/HelpMenu.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
 #include "shell/StartupSettings.h"
@@ -34,6 +37,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -242,6 +246,9 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
+    new ShowMenu(*this);
+    new HelpMenu(m_context, *m_help, m_menus, this);
     connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
     connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
         for (int f = 2; f <= 3; ++f)
@@ -260,12 +267,8 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep,
-                             m_menus.ExtraConfig, m_menus.HelpUitleg, m_menus.HelpSoftware})
-        pending->setEnabled(false);
+    m_menus.FileLoad->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.ShowMuiscursorKeuze)
         pending->setEnabled(false);
 }
 
@@ -285,7 +288,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
-    QCoreApplication::exit(0);
+    // Ends the program at once, whatever other windows are open. Only a running
+    // event loop can be ended; asking without one would end the next loop started.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
