@@ -4,7 +4,10 @@
 #include "drawing/MagnifierPanel.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
+#include "examples/ExampleTransport.h"
 #include "examples/ExamplesPanel.h"
+#include "fileio/LoadDrawing.h"
+#include "fileio/SaveDrawing.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
@@ -19,6 +22,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -68,6 +72,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
     wireMenus();
+    wireFiles();
 
     // The start values come first, then the settings file may override them.
     const QString programFolder = m_state.ProgramFolder;
@@ -226,18 +231,33 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FilePrint, m_menus.FileSetupPrinter,
+    for (QAction* pending : {m_menus.FilePrint, m_menus.FileSetupPrinter,
                              m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
                              m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
                              m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
-    for (QAction* pending : m_menus.FileSaveJpg)
-        pending->setEnabled(false);
     for (QAction* pending : m_menus.EditObjectCopy)
         pending->setEnabled(false);
     for (QAction* pending : m_menus.ShowMuiscursorKeuze)
         pending->setEnabled(false);
+}
+
+void MainWindow::wireFiles()
+{
+    const auto repaintFloor = [this](int floor) { m_canvases[size_t(floor - 1)]->update(); };
+    m_saveDrawing = std::make_unique<SaveDrawing>(m_context, m_floors);
+    m_loadDrawing = std::make_unique<LoadDrawing>(m_context, m_floors, [repaintFloor] {
+        for (int f = 1; f <= 3; ++f)
+            repaintFloor(f);
+    });
+    m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_floors, m_examplesPanel->examples(),
+                                                            repaintFloor);
+    for (int n = 1; n <= 3; ++n)
+        connect(m_menus.FileSaveJpg[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->FileSaveJpg(n); });
+    connect(m_menus.FileLoad, &QAction::triggered, this, [this] { m_loadDrawing->FileLoad(); });
+    connect(m_examplesPanel->Transportknop(), &QPushButton::clicked, this,
+            [this] { m_exampleTransport->Transportknop(m_examplesPanel->TumbleScroll()->value()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

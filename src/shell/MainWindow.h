@@ -12,15 +12,18 @@
 class CanvasWidget;
 class ColorPanel;
 class ExamplesPanel;
+class ExampleTransport;
 class FloorPanel;
 class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
+class LoadDrawing;
 class MagnifierPanel;
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class SaveDrawing;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -64,6 +67,7 @@ private:
     void buildPanels();
     void buildCanvasArea();
     void wireMenus();
+    void wireFiles();
     void applySettings();
     void layoutForCanvasWidth(int extraWidthTwips);
 
@@ -93,5 +97,8 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<SaveDrawing> m_saveDrawing;
+    std::unique_ptr<LoadDrawing> m_loadDrawing;
+    std::unique_ptr<ExampleTransport> m_exampleTransport;
     bool m_leaving = false;
 };
