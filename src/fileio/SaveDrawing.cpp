@@ -14,12 +14,12 @@
 namespace {
 const QString TemporaryName = QStringLiteral("mydummy.bmp");
 
-// A file the user has marked read-only is refused rather than replaced.
+// A file marked read-only is refused rather than replaced. Only the file's
+// own permission bits count: the administrator may write anything.
 bool isReadOnlyFile(const QString& path)
 {
     const QFileInfo info(path);
-    constexpr QFile::Permissions anyWrite =
-        QFile::WriteOwner | QFile::WriteUser | QFile::WriteGroup | QFile::WriteOther;
+    constexpr QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     return info.exists() && info.isFile() && !(info.permissions() & anyWrite);
 }
 } // namespace
