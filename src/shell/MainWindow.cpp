@@ -11,6 +11,7 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
+#include "floors/RecoveryGuard.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 // The design's outer window size includes a frame, a caption and a menu bar;
@@ -71,6 +73,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
+    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
     wireFiles();
 
@@ -273,7 +276,15 @@ void MainWindow::closeEvent(QCloseEvent* event)
     }
     // A settings file that cannot be written must not keep the user from leaving.
     writeSettings(m_state);
+    m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Asked once the window is on screen, never from inside its construction.
+    QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
 }

@@ -23,6 +23,7 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
+class RecoveryGuard;
 class SaveDrawing;
 class ToolPanel;
 
@@ -54,6 +55,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -62,6 +64,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildPanels();
@@ -100,5 +103,6 @@ private:
     std::unique_ptr<SaveDrawing> m_saveDrawing;
     std::unique_ptr<LoadDrawing> m_loadDrawing;
     std::unique_ptr<ExampleTransport> m_exampleTransport;
+    RecoveryGuard* m_recovery = nullptr;
     bool m_leaving = false;
 };

@@ -33,7 +33,8 @@ send_keys() {
 # Starts the program in its own program folder and passes the start window if it shows one.
 start_program() {
   local exe=$1 folder=$2
-  "$exe" --program-folder "$folder" &
+  # The recovery copy goes to the user's data folder: keep it inside the test's folder.
+  XDG_DATA_HOME="$folder/data" "$exe" --program-folder "$folder" &
   PROGRAM_PID=$!
   local welcome
   if welcome=$(WAIT_TRIES=30 wait_for_window "^ Welkom$"); then

@@ -10,6 +10,8 @@ TestProgram::TestProgram()
     QDir(m_dir.path()).mkpath(QStringLiteral("sounds"));
     QDir(m_dir.path()).mkpath(QStringLiteral("examples"));
     state.ProgramFolder = m_dir.path();
+    // The recovery copy lives in the user's data folder: keep it inside this test's folder.
+    qputenv("XDG_DATA_HOME", QDir(m_dir.path()).filePath(QStringLiteral("data")).toLocal8Bit());
 }
 
 TestProgram::~TestProgram() = default;

@@ -1,0 +1,90 @@
+#include "floors/RecoveryWatcher.h"
+
+#include "floors/Floors.h"
+
+#include <QThread>
+#include <QThreadPool>
+
+namespace {
+// The whole recovery copy is written by one worker, one write at a time.
+QThreadPool& writerPool()
+{
+    static QThreadPool pool;
+    pool.setMaxThreadCount(1);
+    return pool;
+}
+} // namespace
+
+RecoveryWatcher::RecoveryWatcher(Floors& floors, RecoveryStore store, QObject* parent)
+    : QObject(parent)
+    , m_floors(floors)
+    , m_store(std::move(store))
+{
+    m_savedKeys = currentKeys();
+    m_poll.setInterval(500);
+    connect(&m_poll, &QTimer::timeout, this, &RecoveryWatcher::poll);
+    m_poll.start();
+    m_delay.setSingleShot(true);
+    m_delay.setInterval(3000);
+    connect(&m_delay, &QTimer::timeout, this, &RecoveryWatcher::writeNow);
+}
+
+RecoveryWatcher::~RecoveryWatcher()
+{
+    writerPool().waitForDone();
+}
+
+std::array<qint64, 3> RecoveryWatcher::currentKeys() const
+{
+    // Every write into an image moves its cache key on, so this sees any change.
+    return {m_floors.floor(1).image.cacheKey(), m_floors.floor(2).image.cacheKey(),
+            m_floors.floor(3).image.cacheKey()};
+}
+
+void RecoveryWatcher::markSaved()
+{
+    m_savedKeys = currentKeys();
+    m_delay.stop();
+}
+
+void RecoveryWatcher::poll()
+{
+    if (currentKeys() != m_savedKeys && !m_delay.isActive())
+        m_delay.start();
+    if (m_failed && !m_failureReported) {
+        m_failureReported = true;
+        if (m_reportFailure)
+            m_reportFailure();
+    }
+}
+
+void RecoveryWatcher::writeNow()
+{
+    m_savedKeys = currentKeys();
+    // Shared copies: the drawing goes on in the window's images while the worker encodes these.
+    const std::array<QImage, 3> copies{m_floors.floor(1).image, m_floors.floor(2).image, m_floors.floor(3).image};
+    const RecoveryStore store = m_store;
+    ++m_pendingWrites;
+    writerPool().start([this, copies, store] {
+        if (!store.save(copies))
+            m_failed = true;
+        --m_pendingWrites;
+        QMetaObject::invokeMethod(this, &RecoveryWatcher::written, Qt::QueuedConnection);
+    });
+}
+
+void RecoveryWatcher::flush()
+{
+    if (currentKeys() != m_savedKeys)
+        writeNow();
+    writerPool().waitForDone();
+    poll();
+}
+
+void RecoveryWatcher::discard()
+{
+    m_poll.stop();
+    m_delay.stop();
+    writerPool().waitForDone();
+    m_store.remove();
+}

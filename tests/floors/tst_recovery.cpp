@@ -1,0 +1,142 @@
+#include "TestProgram.h"
+
+#include "floors/CanvasWidget.h"
+#include "floors/RecoveryGuard.h"
+#include "floors/RecoveryStore.h"
+#include "floors/RecoveryWatcher.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+std::array<QImage, 3> sampleFloors(int width)
+{
+    std::array<QImage, 3> floors;
+    for (int f = 0; f < 3; ++f) {
+        floors[size_t(f)] = QImage(width, 455, QImage::Format_RGB32);
+        floors[size_t(f)].fill(Qt::white);
+        for (int x = 0; x < width; x += 7)
+            floors[size_t(f)].setPixel(x, 10 + 100 * f + x % 50, qRgb(x % 256, 40 * f, 255 - x % 256));
+    }
+    return floors;
+}
+} // namespace
+
+class TestRecovery : public QObject {
+    Q_OBJECT
+private slots:
+    void storeRoundTrip();
+    void unwritableFolder();
+    void watcherWritesAfterChange();
+    void startAnswer_data();
+    void startAnswer();
+    void confirmedExitRemovesCopy();
+    void noQuestionWithoutCopy();
+};
+
+void TestRecovery::storeRoundTrip()
+{
+    QTemporaryDir dir;
+    RecoveryStore store(dir.filePath(QStringLiteral("a/b")));
+    QVERIFY(!store.exists());
+    const auto floors = sampleFloors(470);
+    QVERIFY(store.save(floors));
+    QVERIFY(store.exists());
+    const auto back = store.load();
+    QVERIFY(back.has_value());
+    for (size_t f = 0; f < 3; ++f)
+        QCOMPARE((*back)[f], floors[f]);
+    store.remove();
+    QVERIFY(!store.exists());
+    QVERIFY(!store.load().has_value());
+}
+
+void TestRecovery::unwritableFolder()
+{
+    QTemporaryDir dir;
+    // A file where the folder should be cannot be written into, even by root.
+    QFile blocker(dir.filePath(QStringLiteral("recovery")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    RecoveryStore store(blocker.fileName());
+    QVERIFY(!store.save(sampleFloors(350)));
+}
+
+void TestRecovery::watcherWritesAfterChange()
+{
+    QTemporaryDir dir;
+    Floors floors(350);
+    RecoveryWatcher watcher(floors, RecoveryStore(dir.filePath(QStringLiteral("r"))));
+    watcher.setDelay(50);
+    QSignalSpy written(&watcher, &RecoveryWatcher::written);
+    QTest::qWait(700);
+    QCOMPARE(written.count(), 0);
+    QVERIFY(!watcher.store().exists());
+
+    floors.floor(2).image.setPixel(5, 6, qRgb(1, 2, 3));
+    QVERIFY(written.wait(3000));
+    const auto back = watcher.store().load();
+    QVERIFY(back.has_value());
+    QCOMPARE((*back)[1].pixel(5, 6), qRgb(1, 2, 3));
+}
+
+void TestRecovery::startAnswer_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("yes restores") << true;
+    QTest::newRow("no removes") << false;
+}
+
+void TestRecovery::startAnswer()
+{
+    QFETCH(bool, answer);
+    TestProgram program;
+    const auto floors = sampleFloors(350);
+    QVERIFY(RecoveryStore(RecoveryStore::defaultFolder()).save(floors));
+    MainWindow& window = program.start();
+    program.prompts.yesNoAnswers << answer;
+    window.recoveryGuard().start();
+
+    QCOMPARE(program.prompts.questions.size(), 1);
+    QVERIFY(program.prompts.questions[0].startsWith(QStringLiteral(" Herstellen|")));
+    for (int f = 1; f <= 3; ++f) {
+        const QImage& image = window.floors().floor(f).image;
+        if (answer) {
+            QCOMPARE(image, floors[size_t(f - 1)]);
+        } else {
+            QImage white(350, 455, QImage::Format_RGB32);
+            white.fill(Qt::white);
+            QCOMPARE(image, white);
+        }
+    }
+    QCOMPARE(RecoveryStore(RecoveryStore::defaultFolder()).exists(), answer);
+}
+
+void TestRecovery::confirmedExitRemovesCopy()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.recoveryGuard().start();
+    window.floors().floor(1).image.setPixel(1, 1, qRgb(0, 0, 0));
+    window.recoveryGuard().watcher()->flush();
+    QVERIFY(RecoveryStore(RecoveryStore::defaultFolder()).exists());
+
+    program.prompts.yesNoAnswers << true;
+    window.menus().FileExit->trigger();
+    QVERIFY(!RecoveryStore(RecoveryStore::defaultFolder()).exists());
+}
+
+void TestRecovery::noQuestionWithoutCopy()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.show();
+    QTest::qWait(50);
+    QVERIFY(program.prompts.questions.isEmpty());
+    QVERIFY(window.recoveryGuard().watcher() != nullptr);
+}
+
+QTEST_MAIN(TestRecovery)
+#include "tst_recovery.moc"
