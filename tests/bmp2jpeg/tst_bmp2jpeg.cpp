@@ -1,5 +1,6 @@
 #include "bmp2jpeg/Bmp2Jpeg.h"
 #include "image/BmpFile.h"
+#include "support/PictureCompare.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,19 +27,6 @@ QImage planPicture(int width, int height)
     p.setPen(QColor(0, 160, 0));
     p.drawLine(100, 30, 100, height - 30);
     return image;
-}
-
-int largestChannelError(const QImage& a, const QImage& b)
-{
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            worst = std::max({worst, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))});
-        }
-    }
-    return worst;
 }
 
 // The sampling factors of every component in the frame header.

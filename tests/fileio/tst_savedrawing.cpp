@@ -3,6 +3,7 @@
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "shell/MainWindow.h"
+#include "support/PictureCompare.h"
 
 #include <QAction>
 #include <QDir>
@@ -32,19 +33,6 @@ QStringList filesIn(const TestProgram& program)
     QStringList files = QDir(program.folder()).entryList(QDir::Files);
     files.removeAll(QStringLiteral("Rimbano.ini"));
     return files;
-}
-
-int largestChannelError(const QImage& a, const QImage& b)
-{
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            worst = std::max({worst, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q))});
-        }
-    }
-    return worst;
 }
 
 // A folder listing that reports the temporary file under another spelling.
