@@ -13,7 +13,7 @@ cp -r "$(dirname "$exe")/examples" "$folder/examples"
 example="$folder/examples/$(cd "$folder/examples" && ls *.jpg | sort -f | head -1)"
 start_program "$exe" "$folder"
 eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
-# A canvas pixel inside the first example's living room, on screen and in the file.
+# A canvas pixel inside the first example's living room.
 probe_x=40; probe_y=150
 # A dialog takes keys only once it is mapped and focused.
 answer() { sleep 0.3; xdotool windowfocus --sync "$1" 2>/dev/null; shift; xdotool key "$@"; }
