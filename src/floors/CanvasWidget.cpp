@@ -1,6 +1,7 @@
 #include "floors/CanvasWidget.h"
 
 #include "floors/Floor.h"
+#include "floors/OverlayArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -18,7 +19,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, m_floor.image, dirty);
+    renderPicture(painter, dirty);
 
     const Overlays& o = m_floor.overlays;
     if (o.cursorImageVisible && !o.cursorImage.isNull())
@@ -29,21 +30,44 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         const QFontMetrics metrics(o.textFont);
         painter.drawText(o.textAt + QPoint(0, metrics.ascent()), o.text);
     }
+    // Outlines pixel for pixel as OverlayArea reckons them, so a repaint of
+    // their area always takes the old outline away.
     if (o.layerVisible) {
-        painter.setPen(QColor(192, 192, 192));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(o.layer.adjusted(0, 0, -1, -1));
+        for (const QRect& part : outlineRegion(o.layer))
+            painter.fillRect(part, QColor(192, 192, 192));
     }
     if (o.gumVisible) {
-        painter.setPen(QColor(128, 128, 128));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(o.gum.adjusted(0, 0, -1, -1));
+        for (const QRect& part : outlineRegion(o.gum))
+            painter.fillRect(part, QColor(128, 128, 128));
     }
     if (o.crossVisible) {
         painter.setPen(QColor(192, 192, 192));
         painter.drawLine(0, o.cross.y(), width(), o.cross.y());
         painter.drawLine(o.cross.x(), 0, o.cross.x(), height());
     }
+}
+
+void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
+{
+    const QRect inside = area & m_floor.image.rect();
+    if (!m_below || m_below->image.size() != m_floor.image.size()) {
+        painter.drawImage(inside, m_floor.image, inside);
+        return;
+    }
+    if (m_guideBuffer.size() != m_floor.image.size())
+        m_guideBuffer = QImage(m_floor.image.size(), QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb guide = qRgb(205, 205, 205);
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        const QRgb* own = reinterpret_cast<const QRgb*>(m_floor.image.constScanLine(y));
+        const QRgb* below = reinterpret_cast<const QRgb*>(m_below->image.constScanLine(y));
+        QRgb* out = reinterpret_cast<QRgb*>(m_guideBuffer.scanLine(y));
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb pixel = own[x] | 0xff000000u;
+            out[x] = (pixel == white && (below[x] | 0xff000000u) != white) ? guide : pixel;
+        }
+    }
+    painter.drawImage(inside, m_guideBuffer, inside);
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event)

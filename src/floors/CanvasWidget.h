@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QImage>
 #include <QPointF>
 #include <QWidget>
 
 class Floor;
+class QPainter;
 
 // Shows one floor's picture with its overlays and hands the pointer events on
 // in canvas pixels. It computes no pixels itself.
@@ -14,6 +16,13 @@ public:
 
     int floorIndex() const { return m_floorIndex; }
     Floor& floor() { return m_floor; }
+
+    // Shows the floor below faintly under this floor's white pixels, as a guide
+    // for lining up walls and stairs. It never enters this floor's picture.
+    void setFloorBelow(const Floor* below) { m_below = below; update(); }
+    const Floor* floorBelow() const { return m_below; }
+    // What the canvas shows in `area`: the picture, with the floor below when set.
+    void renderPicture(QPainter& painter, const QRect& area);
 
 signals:
     void pressed(int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPointF at);
@@ -29,4 +38,7 @@ protected:
 private:
     int m_floorIndex;
     Floor& m_floor;
+    const Floor* m_below = nullptr;
+    // Reused between paints so showing the floor below allocates nothing per event.
+    QImage m_guideBuffer;
 };

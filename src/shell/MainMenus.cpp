@@ -76,10 +76,13 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.ShowGeluid = addCheckItem(show, "ShowGeluid", QStringLiteral("Geluid aan"), true,
                                 QKeySequence(QStringLiteral("Ctrl+G")));
     m.ShowLoep = addCheckItem(show, "ShowLoep", QStringLiteral("Loep uit"), false, QKeySequence(QStringLiteral("Ctrl+L")));
+    show->addSeparator();
+    m.ShowVerdiepingEronder = addCheckItem(show, "ShowVerdiepingEronder", QStringLiteral("Verdieping eronder"), false);
 
     QMenu* extra = bar->addMenu(QStringLiteral("Extra"));
     m.ToolsIconedit = addItem(extra, "ToolsIconedit", QStringLiteral("Icon Editor"), QKeySequence(QStringLiteral("Ctrl+I")));
     m.ExtraConfig = addItem(extra, "ExtraConfig", QStringLiteral("Configuratie"), QKeySequence(QStringLiteral("Ctrl+C")));
+    m.ExtraSchaal = addItem(extra, "ExtraSchaal", QStringLiteral("Schaal..."));
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     m.HelpUitleg = addItem(help, "HelpUitleg", QStringLiteral("Uitleg Programma"), QKeySequence(Qt::Key_F1));

@@ -30,9 +30,11 @@ struct MainMenus {
     QAction* ShowBorder = nullptr;
     QAction* ShowGeluid = nullptr;
     QAction* ShowLoep = nullptr;
+    QAction* ShowVerdiepingEronder = nullptr;
 
     QAction* ToolsIconedit = nullptr;
     QAction* ExtraConfig = nullptr;
+    QAction* ExtraSchaal = nullptr;
 
     QAction* HelpUitleg = nullptr;
     QAction* HelpSoftware = nullptr;

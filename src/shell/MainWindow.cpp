@@ -1,7 +1,9 @@
 #include "shell/MainWindow.h"
 
 #include "drawing/ColorPanel.h"
+#include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/ScaleDialog.h"
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
 #include "examples/ExampleTransport.h"
@@ -12,6 +14,9 @@
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
+#include "iconeditor/IconDesign.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
 #include "shell/Geometry.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
@@ -75,6 +80,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher->chooseFloor(1);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
+    m_drawing = std::make_unique<DrawingControls>(*this);
     wireFiles();
 
     // The start values come first, then the settings file may override them.
@@ -86,6 +92,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
+    m_scale.read(m_context.programPath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -225,6 +232,15 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+        for (int f = 2; f <= 3; ++f)
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+    });
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -234,10 +250,9 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FilePrint, m_menus.FileSetupPrinter,
-                             m_menus.FileImportIcon, m_menus.EditUndo, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.EditCopy, m_menus.EditPlakken, m_menus.ShowTekenkruis, m_menus.ShowBorder,
-                             m_menus.ShowLoep, m_menus.ToolsIconedit, m_menus.ExtraConfig, m_menus.HelpUitleg,
+    for (QAction* pending : {m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1],
+                             m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep, m_menus.ExtraConfig,
+                             m_menus.HelpUitleg,
                              m_menus.HelpSoftware})
         pending->setEnabled(false);
     for (QAction* pending : m_menus.EditObjectCopy)
@@ -287,4 +302,15 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Asked once the window is on screen, never from inside its construction.
     QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+}
+
+void MainWindow::chooseScale()
+{
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_scale.set(dialog.centimetresPerPixel());
+    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
+                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/PlanScale.h"
 #include "floors/Floors.h"
 #include "shell/AppContext.h"
 #include "shell/MainMenus.h"
@@ -11,6 +12,7 @@
 
 class CanvasWidget;
 class ColorPanel;
+class DrawingControls;
 class ExamplesPanel;
 class ExampleTransport;
 class FloorPanel;
@@ -19,6 +21,7 @@ class IconPanel;
 class InfoLabel;
 class LoadDrawing;
 class MagnifierPanel;
+class PrintCommands;
 class QCheckBox;
 class QFrame;
 class QLabel;
@@ -55,7 +58,11 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    DrawingControls& drawing() { return *m_drawing; }
     RecoveryGuard& recoveryGuard() { return *m_recovery; }
+    PlanScale& scale() { return m_scale; }
+    // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
+    void chooseScale();
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by CanvasExtraWidth; the drawings keep their pixels.
@@ -100,9 +107,12 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<DrawingControls> m_drawing;
     std::unique_ptr<SaveDrawing> m_saveDrawing;
     std::unique_ptr<LoadDrawing> m_loadDrawing;
     std::unique_ptr<ExampleTransport> m_exampleTransport;
     RecoveryGuard* m_recovery = nullptr;
+    PlanScale m_scale;
     bool m_leaving = false;
 };

@@ -27,7 +27,7 @@ wait_for_no_window() {
 send_keys() {
   local id=$1; shift
   xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-  xdotool key --window "$id" "$@"
+  xdotool key "$@"
 }
 
 # Starts the program in its own program folder and passes the start window if it shows one.

@@ -1,0 +1,90 @@
+#include "drawing/DrawingControls.h"
+
+#include "drawing/ColorPanel.h"
+#include "drawing/DrawingTools.h"
+#include "drawing/ToolPanel.h"
+#include "editing/FloorBuffers.h"
+#include "floors/CanvasWidget.h"
+#include "shell/MainWindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QScrollBar>
+
+DrawingControls::DrawingControls(MainWindow& window)
+    : m_window(window)
+    , m_engine(window.context(), window.floors())
+    , m_style(window.context(), window.floors())
+{
+    registerDrawingTools(m_engine);
+    wireCanvases();
+    wireStyleControls();
+    wireEditMenu();
+}
+
+void DrawingControls::repaint(int floor, const QRegion& area)
+{
+    if (floor >= 1 && floor <= 3 && !area.isEmpty())
+        m_window.Pic(floor)->update(area);
+}
+
+void DrawingControls::wireCanvases()
+{
+    for (int i = 1; i <= 3; ++i) {
+        CanvasWidget* canvas = m_window.Pic(i);
+        connect(canvas, &CanvasWidget::pressed, this,
+                [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
+                    repaint(floor, m_engine.press(floor, buttons, at));
+                });
+        connect(canvas, &CanvasWidget::moved, this,
+                [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
+                    repaint(floor, m_engine.move(floor, buttons, at));
+                    m_window.CoordLabel()->setText(m_engine.coordText());
+                });
+        connect(canvas, &CanvasWidget::released, this,
+                [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
+                    repaint(floor, m_engine.release(floor, buttons, at));
+                });
+    }
+}
+
+void DrawingControls::wireStyleControls()
+{
+    ColorPanel* colours = m_window.colorPanel();
+    for (int bar = 1; bar <= 3; ++bar) {
+        // Only a drag of the scroll box sets the colour; clicks on the arrows
+        // or the track move the bar and leave the colour as it is.
+        connect(colours->RGBscroll(bar), &QScrollBar::sliderMoved, this, [this, colours, bar](int value) {
+            const QColor colour = m_style.colourBarDragged(bar, value);
+            colours->setSwatch(colour.red(), colour.green(), colour.blue());
+        });
+    }
+
+    ToolPanel* tools = m_window.toolPanel();
+    connect(tools->GumScroll(), &QScrollBar::valueChanged, this, [this, tools](int value) {
+        tools->GumLabel()->setText(m_style.eraserSizeChanged(value));
+        tools->GumLabel()->adjustSize();
+        m_window.Pic(m_window.context().state.CurrentFloor)->update();
+    });
+
+    QCheckBox* lineStyle = m_window.LijnCheck();
+    connect(lineStyle, &QCheckBox::toggled, this,
+            [this, lineStyle](bool ticked) { lineStyle->setText(m_style.lineStyleClicked(ticked)); });
+}
+
+void DrawingControls::wireEditMenu()
+{
+    const MainMenus& menus = m_window.menus();
+    Floors& floors = m_window.floors();
+    auto current = [this] { return int(m_window.context().state.CurrentFloor); };
+    connect(menus.EditUndo, &QAction::triggered, this, [this, &floors, current] {
+        undoInto(floors, current());
+        m_window.Pic(current())->update();
+    });
+    connect(menus.EditCopy, &QAction::triggered, this, [&floors, current] { copyFloor(floors, current()); });
+    connect(menus.EditPlakken, &QAction::triggered, this, [this, &floors, current] {
+        pasteInto(floors, current());
+        m_window.Pic(current())->update();
+    });
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "drawing/Tool.h"
+
+#include <QPointF>
+#include <QRegion>
+#include <QString>
+
+#include <map>
+#include <memory>
+
+// Everything the mouse does on a floor canvas passes through here: the steps
+// all tools share, then the tool registered under CurrentTool. The windows
+// hand in press, move and release in canvas pixels with the button set and
+// repaint the region each call returns.
+class PointerEngine {
+public:
+    PointerEngine(AppContext& app, Floors& floors);
+
+    // Puts `tool` under its palette number (1..20, 30 for the imported icon),
+    // replacing any tool registered there before.
+    void registerTool(int number, std::unique_ptr<Tool> tool);
+    Tool* tool(int number) const;
+
+    // Each returns the area of the canvas of `floor` to repaint; events for a
+    // floor outside 1..3 are ignored.
+    QRegion press(int floor, Qt::MouseButtons buttons, QPointF at);
+    QRegion move(int floor, Qt::MouseButtons buttons, QPointF at);
+    QRegion release(int floor, Qt::MouseButtons buttons, QPointF at);
+
+    // The coordinate read-out after the last move, "X = 120 ,Y = 45".
+    const QString& coordText() const { return m_coordText; }
+
+private:
+    template <typename Step>
+    QRegion onFloor(int floor, Step step);
+
+    AppContext& m_app;
+    Floors& m_floors;
+    std::map<int, std::unique_ptr<Tool>> m_tools;
+    QString m_coordText = QStringLiteral("X = 0 , Y = 0");
+};

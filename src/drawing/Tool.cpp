@@ -1,0 +1,29 @@
+#include "drawing/Tool.h"
+
+#include "shell/AppContext.h"
+
+Algemeen& ToolCanvas::state() const
+{
+    return app.state;
+}
+
+QRgb ToolCanvas::drawingColour() const
+{
+    const Algemeen& s = app.state;
+    return qRgb(s.ColorRed, s.ColorGreen, s.ColorBlue);
+}
+
+QRect Tool::press(ToolCanvas&, QPointF, Qt::MouseButtons)
+{
+    return {};
+}
+
+QRect Tool::move(ToolCanvas&, QPointF, Qt::MouseButtons)
+{
+    return {};
+}
+
+QRect Tool::release(ToolCanvas&, QPointF, Qt::MouseButtons)
+{
+    return {};
+}

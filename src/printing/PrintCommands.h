@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+struct AppContext;
+class Floors;
+class PrintJob;
+class PrinterSystem;
+class QPrinter;
+class QWidget;
+
+// The File menu's "Afdrukken" and "Print Setup". One printer serves the whole
+// run, so what the user sets up is what later pages are printed with.
+class PrintCommands {
+public:
+    PrintCommands(AppContext& context, const Floors& floors, std::unique_ptr<PrinterSystem> system);
+    ~PrintCommands();
+
+    // Plays the opening sound and shows the print dialog until it closes.
+    void FilePrint(QWidget* parent);
+    // The platform's page set-up; cancelling it changes nothing.
+    void FileSetupPrinter();
+
+    QPrinter& printer();
+    PrintJob& job();
+
+private:
+    AppContext& m_context;
+    const Floors& m_floors;
+    std::unique_ptr<PrinterSystem> m_system;
+    // Made on first use: asking the system for its printers can take a moment.
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<PrintJob> m_job;
+};

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class Floors;
+class PrintJob;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+// The form " Printen": how many floors, their thumbnails, the page title, the
+// date line and the number of copies. Built anew for every opening.
+class PrintDialog : public QDialog {
+    Q_OBJECT
+public:
+    PrintDialog(const Floors& floors, PrintJob& job, QWidget* parent = nullptr);
+
+    QFrame* Frame1() const { return m_frame; }
+    QLabel* Label1() const { return m_thumbBack; }
+    QLabel* PrintImg(int floor) const { return m_thumbs[size_t(floor - 1)]; }
+    QLineEdit* Text1() const { return m_title; }
+    QLabel* TekstLabel() const { return m_help; }
+    QCheckBox* DatumTijd() const { return m_date; }
+    QLabel* Label2() const { return m_scrollBack; }
+    QScrollBar* HScroll1() const { return m_floorCount; }
+    QLabel* Label3() const { return m_floorNames; }
+    QComboBox* AantalCombo() const { return m_copies; }
+    QLabel* Label5() const { return m_copiesCaption; }
+    QLabel* Label4() const { return m_buttonBack; }
+    QPushButton* OkKnop() const { return m_ok; }
+    QPushButton* CancelKnop() const { return m_cancel; }
+    QWidget* Bar() const { return m_bar; }
+
+    static QString helpText();
+
+public slots:
+    // Cancel, Escape and the close box; ignored while a page is being printed.
+    void reject() override;
+
+private:
+    void build();
+    void applyFloorCount(int count);
+    void setFloorNames(const QString& text);
+    void print();
+    void scan();
+
+    const Floors& m_floors;
+    PrintJob& m_job;
+    bool m_printing = false;
+
+    QFrame* m_frame = nullptr;
+    QLabel* m_thumbBack = nullptr;
+    std::array<QLabel*, 3> m_thumbs{};
+    QLineEdit* m_title = nullptr;
+    QLabel* m_help = nullptr;
+    QCheckBox* m_date = nullptr;
+    QLabel* m_scrollBack = nullptr;
+    QScrollBar* m_floorCount = nullptr;
+    QLabel* m_floorNames = nullptr;
+    QComboBox* m_copies = nullptr;
+    QLabel* m_copiesCaption = nullptr;
+    QLabel* m_buttonBack = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+    QWidget* m_bar = nullptr;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "printing/PrinterSystem.h"
+
+class QWidget;
+
+// The machine's printers and the platform's page set-up dialog.
+class QtPrinterSystem : public PrinterSystem {
+public:
+    explicit QtPrinterSystem(QWidget* owner) : m_owner(owner) {}
+
+    bool printerInstalled() const override;
+    void pageSetup(QPrinter& printer) override;
+
+private:
+    QWidget* m_owner;
+};
