@@ -1,5 +1,6 @@
 #include "drawing/MagnifierPanel.h"
 
+#include "drawing/MagnifierView.h"
 #include "shell/Geometry.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@ MagnifierPanel::MagnifierPanel(QWidget* parent) : QFrame(parent)
     placeTwips(this, 75, 5130, 1800, 1890);
 
     placeTwips(makeBackdrop(this, "LoepLabel", PanelBackdrop), 75, 180, 1635, 1620);
-    m_view = new QLabel(this);
+    m_view = new MagnifierView(this);
     m_view->setObjectName(QStringLiteral("LoepPicture"));
     m_view->setToolTip(QStringLiteral(" Vergroting "));
     setBackground(m_view, QColor(64, 64, 64));

@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-class QLabel;
+class MagnifierView;
 
 // The magnifier panel: the enlarged view and its two grey cross hairs.
 class MagnifierPanel : public QFrame {
@@ -10,13 +10,13 @@ class MagnifierPanel : public QFrame {
 public:
     explicit MagnifierPanel(QWidget* parent);
 
-    QLabel* LoepPicture() const { return m_view; }
+    MagnifierView* LoepPicture() const { return m_view; }
     QFrame* LoepVlijn() const { return m_vertical; }
     QFrame* LoepHlijn() const { return m_horizontal; }
     void setHairsVisible(bool visible);
 
 private:
-    QLabel* m_view = nullptr;
+    MagnifierView* m_view = nullptr;
     QFrame* m_vertical = nullptr;
     QFrame* m_horizontal = nullptr;
 };

@@ -35,9 +35,9 @@ QString SaveDrawing::failureText(const QString& path)
     return QStringLiteral("Fout bij het saven naar ") + QDir::toNativeSeparators(path) + QLatin1Char('!');
 }
 
-QStringList SaveDrawing::programFolderFiles() const
+QStringList SaveDrawing::temporaryFolderFiles() const
 {
-    return QDir(m_context.state.ProgramFolder).entryList(QDir::Files);
+    return QDir(m_context.state.writableFolder()).entryList(QDir::Files);
 }
 
 void SaveDrawing::FileSaveJpg(int count)
@@ -75,14 +75,14 @@ void SaveDrawing::FileSaveJpg(int count)
 
 SaveDrawing::Outcome SaveDrawing::writeJpg(const QImage& composite, const QString& target, QString* failedPath) const
 {
-    const QString temporary = m_context.programPath(TemporaryName);
+    const QString temporary = QDir(m_context.state.writableFolder()).filePath(TemporaryName);
     if (!writeBmp24(composite, temporary)) {
         *failedPath = temporary;
         return Outcome::Failed;
     }
     // The converter is handed the file only when the folder lists it under
     // exactly the name it was written as.
-    if (!programFolderFiles().contains(TemporaryName, Qt::CaseSensitive))
+    if (!temporaryFolderFiles().contains(TemporaryName, Qt::CaseSensitive))
         return Outcome::TemporaryMissing;
     const bool converted = BmpToJpeg(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData(),
                                      short(m_context.state.JpgQuality));

@@ -19,8 +19,9 @@ public:
     static QString failureText(const QString& path);
 
 protected:
-    // The names of the plain files in the program folder.
-    virtual QStringList programFolderFiles() const;
+    // The names of the plain files in the folder the temporary bitmap is
+    // written to: the program folder, or where an installed program writes.
+    virtual QStringList temporaryFolderFiles() const;
 
 private:
     enum class Outcome { Saved, Failed, TemporaryMissing };

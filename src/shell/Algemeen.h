@@ -55,6 +55,11 @@ struct Algemeen {
 
     // Folder that holds the settings file, help.txt, sounds/ and examples/.
     QString ProgramFolder;
+    // Where the settings file and the temporary JPG file are written: the
+    // program folder, unless it cannot be written (an installed program).
+    QString WritableFolder;
+
+    QString writableFolder() const { return WritableFolder.isEmpty() ? ProgramFolder : WritableFolder; }
 
     int canvasWidth() const { return canvasWidthFor(CanvasExtraWidth); }
 };

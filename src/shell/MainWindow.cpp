@@ -3,8 +3,13 @@
 #include "drawing/ColorPanel.h"
 #include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/PlacementTools.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ShowMenu.h"
+#include "drawing/TextDialog.h"
+#include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
+#include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
 #include "examples/ExampleTransport.h"
 #include "examples/ExamplesPanel.h"
@@ -15,9 +20,12 @@
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
 #include "iconeditor/IconDesign.h"
+#include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
+#include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
+#include "shell/HelpMenu.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainBackground.h"
 #include "shell/StartupSettings.h"
@@ -25,6 +33,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -32,6 +41,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 namespace {
@@ -78,21 +88,30 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
+    m_library = std::make_unique<PictureLibrary>();
+    auto* palette = new ToolPalette(
+        m_context, m_floors, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
+        [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
+    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
+    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(*this);
+    registerPlacementTools(m_drawing->engine(), *m_library);
+    wireEditingCommands(*this);
     wireFiles();
 
     // The start values come first, then the settings file may override them.
-    const QString programFolder = m_state.ProgramFolder;
+    const Algemeen folders = m_state;
     m_state = Algemeen();
-    m_state.ProgramFolder = programFolder;
+    m_state.ProgramFolder = folders.ProgramFolder;
+    m_state.WritableFolder = folders.WritableFolder;
     for (int i = 1; i <= 3; ++i)
         m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
-    m_scale.read(m_context.programPath(PlanScale::fileName()));
+    m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -232,6 +251,9 @@ void MainWindow::wireMenus()
     connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
+    new ShowMenu(*this);
+    new HelpMenu(m_context, *m_help, m_menus, this);
     connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
     connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
         for (int f = 2; f <= 3; ++f)
@@ -248,17 +270,6 @@ void MainWindow::wireMenus()
         key->setContext(Qt::WindowShortcut);
         connect(key, &QShortcut::activated, this, [this, f] { m_floorSwitcher->chooseFloor(f); });
     }
-
-    // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1],
-                             m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowLoep, m_menus.ExtraConfig,
-                             m_menus.HelpUitleg,
-                             m_menus.HelpSoftware})
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.EditObjectCopy)
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.ShowMuiscursorKeuze)
-        pending->setEnabled(false);
 }
 
 void MainWindow::wireFiles()
@@ -294,7 +305,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
-    QCoreApplication::exit(0);
+    // Ends the program at once, whatever other windows are open. Only a running
+    // event loop can be ended; asking without one would end the next loop started.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
 }
 
 void MainWindow::showEvent(QShowEvent* event)
@@ -310,7 +324,7 @@ void MainWindow::chooseScale()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_scale.set(dialog.centimetresPerPixel());
-    if (!m_scale.write(m_context.programPath(PlanScale::fileName())))
-        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ")
-                                  + m_context.programPath(PlanScale::fileName()) + QStringLiteral("."));
+    const QString path = QDir(m_state.writableFolder()).filePath(PlanScale::fileName());
+    if (!m_scale.write(path))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
 }

@@ -1,6 +1,8 @@
 #include "shell/ProgramOptions.h"
 
 #include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 QString programFolderFrom(const QStringList& arguments, const QString& executableFolder)
 {
@@ -12,4 +14,15 @@ QString programFolderFrom(const QStringList& arguments, const QString& executabl
             return QDir(arguments[i].mid(option.size() + 1)).absolutePath();
     }
     return executableFolder;
+}
+
+QString writableFolderFor(const QString& programFolder)
+{
+    // Asking for permissions is not enough (root, read-only mounts): try it.
+    QTemporaryFile probe(QDir(programFolder).filePath(QStringLiteral("rimbano-probe-XXXXXX")));
+    if (probe.open())
+        return programFolder;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return config;
 }

@@ -56,7 +56,7 @@ bool refuseBadValues(Algemeen& state)
 
 QString settingsPath(const Algemeen& state)
 {
-    return QDir(state.ProgramFolder).filePath(QStringLiteral("Rimbano.ini"));
+    return QDir(state.writableFolder()).filePath(QStringLiteral("Rimbano.ini"));
 }
 
 bool writeSettings(const Algemeen& state)

@@ -3,9 +3,13 @@
 #include "shell/ProgramOptions.h"
 #include "shell/QtPrompts.h"
 #include "shell/QtWavePlayer.h"
+#include "shell/StartWindow.h"
+#include "shell/VersionText.h"
 
 #include <QApplication>
 #include <QImageReader>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
@@ -20,11 +24,23 @@ int main(int argc, char* argv[])
 
     Algemeen state;
     state.ProgramFolder = programFolderFrom(QApplication::arguments(), QApplication::applicationDirPath());
+    state.WritableFolder = writableFolderFor(state.ProgramFolder);
 
     QtPrompts prompts;
     QtWavePlayer sound;
-    MainWindow window(state, prompts, sound);
-    prompts.setOwner(&window);
-    window.show();
+    std::unique_ptr<MainWindow> window;
+
+    // The start window comes first; closing it without "Ok" ends the program,
+    // as it is then the last window closed.
+    StartWindow titel(programVersionText());
+    QObject::connect(&titel, &StartWindow::okChosen, &titel, [&] {
+        if (window)
+            return;
+        window = std::make_unique<MainWindow>(state, prompts, sound);
+        prompts.setOwner(window.get());
+        window->show();
+        titel.hide();
+    });
+    titel.show();
     return QApplication::exec();
 }

@@ -41,7 +41,7 @@ public:
     using SaveDrawing::SaveDrawing;
 
 protected:
-    QStringList programFolderFiles() const override { return {QStringLiteral("MYDUMMY.BMP")}; }
+    QStringList temporaryFolderFiles() const override { return {QStringLiteral("MYDUMMY.BMP")}; }
 };
 } // namespace
 
@@ -52,6 +52,7 @@ private slots:
     void savesFloorsSideBySide();
     void cancelWritesNothing();
     void temporaryFileNotListed();
+    void temporaryFileInTheWritableFolder();
     void failedSaveNamesTheFile_data();
     void failedSaveNamesTheFile();
 };
@@ -137,6 +138,22 @@ void TestSaveDrawing::temporaryFileNotListed()
     save.FileSaveJpg(1);
     QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));
     QVERIFY(!QFile::exists(program.path("plan.jpg")));
+}
+
+void TestSaveDrawing::temporaryFileInTheWritableFolder()
+{
+    // An installed program cannot write beside itself: a folder in the way
+    // of the temporary file there shows the bitmap goes elsewhere.
+    TestProgram program;
+    QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
+    QTemporaryDir writable;
+    MainWindow& window = program.start();
+    program.state.WritableFolder = writable.path();
+    program.prompts.saveAnswers << program.path("plan.jpg");
+    window.menus().FileSaveJpg[0]->trigger();
+    QCOMPARE(program.prompts.messages, QStringList());
+    QCOMPARE(QImage(program.path("plan.jpg")).size(), QSize(350, 455));
+    QCOMPARE(QDir(writable.path()).entryList(QDir::Files).filter("mydummy"), QStringList());
 }
 
 void TestSaveDrawing::failedSaveNamesTheFile_data()

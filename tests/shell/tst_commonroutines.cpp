@@ -18,6 +18,7 @@ private slots:
     void missingSoundIsSilent();
     void programFolderOption_data();
     void programFolderOption();
+    void writableFolder();
 };
 
 void TestCommonRoutines::infoText_data()
@@ -99,6 +100,20 @@ void TestCommonRoutines::programFolderOption()
 {
     QFETCH(QStringList, arguments);
     QTEST(programFolderFrom(arguments, QStringLiteral("/opt/rimbano")), "folder");
+}
+
+void TestCommonRoutines::writableFolder()
+{
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    QTemporaryDir program;
+    QCOMPARE(writableFolderFor(program.path()), program.path());
+    // Nobody, not even root, can create a file in /proc: an installed program
+    // folder that cannot be written sends the files to the user's configuration.
+    const QString fallback = writableFolderFor(QStringLiteral("/proc"));
+    QVERIFY(fallback.startsWith(home.path()));
+    QVERIFY(QFileInfo(fallback).isDir());
+    QVERIFY(QDir(program.path()).entryList(QDir::Files).isEmpty());
 }
 
 QTEST_MAIN(TestCommonRoutines)

@@ -16,7 +16,7 @@
 #include <QtTest>
 
 namespace {
-QByteArray settings(const char* colour, const char* jpg, const char* sound, const char* width)
+QByteArray settingsText(const char* colour, const char* jpg, const char* sound, const char* width)
 {
     return QByteArray("\"Rimbano\"\r\n") + colour + "\r\n" + jpg + "\r\n" + sound + "\r\n" + width + "\r\n";
 }
@@ -40,6 +40,7 @@ private slots:
     void toolButtonGrid();
     void menus();
     void examplesListing();
+    void settingsInWritableFolder();
 };
 
 void TestStartup::firstRunWritesSettings()
@@ -74,7 +75,7 @@ void TestStartup::canvasWidthLayout()
     QFETCH(int, canvasWidth);
     QFETCH(int, panelLeft);
     TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano.ini"), settings("0,0,0", "#TRUE#", "#TRUE#", QByteArray::number(extra).constData()));
+    program.writeFile(QStringLiteral("Rimbano.ini"), settingsText("0,0,0", "#TRUE#", "#TRUE#", QByteArray::number(extra).constData()));
     MainWindow& window = program.start();
 
     // The design's outer width includes a window frame of 8 px.
@@ -104,12 +105,12 @@ void TestStartup::recovery_data()
     QTest::addColumn<QByteArray>("rewritten");
     QTest::newRow("short") << QByteArray("\"Rimbano\"\r\n10,20,30\r\n")
                            << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#TRUE#\r\n#TRUE#\r\n0\r\n");
-    QTest::newRow("bad field") << settings("10,20,30", "#FALSE#", "misschien", "1500")
+    QTest::newRow("bad field") << settingsText("10,20,30", "#FALSE#", "misschien", "1500")
                                << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#FALSE#\r\n#TRUE#\r\n0\r\n");
     // A colour the bars cannot take is put back, so the next start is clean.
-    QTest::newRow("colour 300") << settings("300,20,30", "#TRUE#", "#FALSE#", "300")
+    QTest::newRow("colour 300") << settingsText("300,20,30", "#TRUE#", "#FALSE#", "300")
                                 << QByteArray("\"Rimbano\"\r\n0,20,30\r\n#TRUE#\r\n#FALSE#\r\n300\r\n");
-    QTest::newRow("width out of range") << settings("1,2,3", "#TRUE#", "#FALSE#", "-6000")
+    QTest::newRow("width out of range") << settingsText("1,2,3", "#TRUE#", "#FALSE#", "-6000")
                                         << QByteArray("\"Rimbano\"\r\n1,2,3\r\n#TRUE#\r\n#FALSE#\r\n0\r\n");
 }
 
@@ -128,7 +129,7 @@ void TestStartup::recovery()
 void TestStartup::soundMenuFromFile()
 {
     TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano.ini"), settings("0,0,0", "#TRUE#", "#FALSE#", "0"));
+    program.writeFile(QStringLiteral("Rimbano.ini"), settingsText("0,0,0", "#TRUE#", "#FALSE#", "0"));
     MainWindow& window = program.start();
     QVERIFY(!program.state.SoundOn);
     QVERIFY(!window.menus().ShowGeluid->isChecked());
@@ -138,7 +139,7 @@ void TestStartup::soundMenuFromFile()
 void TestStartup::colourFromFile()
 {
     TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano.ini"), settings("255,128,0", "#FALSE#", "#TRUE#", "0"));
+    program.writeFile(QStringLiteral("Rimbano.ini"), settingsText("255,128,0", "#FALSE#", "#TRUE#", "0"));
     MainWindow& window = program.start();
     QCOMPARE(window.colorPanel()->RGBscroll(1)->value(), 255);
     QCOMPARE(window.colorPanel()->RGBscroll(2)->value(), 128);
@@ -206,6 +207,21 @@ void TestStartup::examplesListing()
     QCOMPARE(second.examplesPanel()->TumbleScroll()->maximum(), 2);
     QCOMPARE(second.examplesPanel()->examples().displayName(2), QStringLiteral("villa"));
     QVERIFY(!second.examplesPanel()->Tumble()->pixmap().isNull());
+}
+
+void TestStartup::settingsInWritableFolder()
+{
+    TestProgram program;
+    QTemporaryDir config;
+    program.state.WritableFolder = config.path();
+    QFile settings(QDir(config.path()).filePath(QStringLiteral("Rimbano.ini")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(settingsText("0,0,0", "#TRUE#", "#FALSE#", "300"));
+    settings.close();
+    MainWindow& window = program.start();
+    QVERIFY(!program.state.SoundOn);
+    QCOMPARE(window.Pic(1)->width(), 370);
+    QVERIFY(!QFile::exists(program.path(QStringLiteral("Rimbano.ini"))));
 }
 
 QTEST_MAIN(TestStartup)
