@@ -1,4 +1,5 @@
 #include "shell/Algemeen.h"
+#include "shell/ExportCommand.h"
 #include "shell/MainWindow.h"
 #include "shell/ProgramOptions.h"
 #include "shell/QtPrompts.h"
@@ -7,12 +8,32 @@
 #include "shell/VersionText.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QTextStream>
 
 #include <memory>
 
+namespace {
+// The command-line work needs no display: it runs on the offscreen platform.
+int runWithoutWindow(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("Rimbano"));
+    QImageReader::setAllocationLimit(256);
+    const QString folder = programFolderFrom(QGuiApplication::arguments(), QGuiApplication::applicationDirPath());
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return ExportCommand::run(QGuiApplication::arguments(), folder, out, err);
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (ExportCommand::wanted(argc, argv))
+        return runWithoutWindow(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rimbano"));
     QApplication::setApplicationVersion(QStringLiteral(RIMBANO_VERSION));
