@@ -187,9 +187,6 @@ void MainWindow::buildCanvasArea()
     helpFont.setPointSize(9);
     m_help->setFont(helpFont);
     m_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // The help is read with the mouse; with the keyboard focus it would take
-    // Ctrl+C for copying text away from the Configuratie menu entry.
-    m_help->setFocusPolicy(Qt::NoFocus);
     m_help->hide();
 
     for (int i = 1; i <= 3; ++i) {

@@ -8,9 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QUrl>
-#include <QApplication>
 #include <QtTest>
 
 // Catches the pages the program asks the desktop to open.
@@ -37,7 +35,6 @@ private slots:
     void softwarePage();
     void shippedHelpCoversProgram_data();
     void shippedHelpCoversProgram();
-    void configurationKeyWhileHelpShown();
 };
 
 void TestHelpMenu::decode_data()
@@ -205,30 +202,6 @@ void TestHelpMenu::shippedHelpCoversProgram()
     QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
     QCOMPARE(bytes.count('\r'), bytes.count("\r\n"));
     QVERIFY2(text.contains(topic), qPrintable(topic));
-}
-
-void TestHelpMenu::configurationKeyWhileHelpShown()
-{
-    TestProgram program;
-    program.writeFile(QStringLiteral("help.txt"), "Uitleg\r\nover het programma\r\n");
-    MainWindow& window = program.start();
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    window.menus().HelpUitleg->trigger();
-    QVERIFY(window.Text1()->isVisible());
-    // Clicking into the help to read it must not take Ctrl+C from the menu.
-    QTest::mouseClick(window.Text1()->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
-    QString opened;
-    QTimer::singleShot(0, [&opened] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            opened = modal->windowTitle();
-            modal->close();
-        }
-    });
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &window, Qt::Key_C,
-                    Qt::ControlModifier);
-    QCOMPARE(opened, QStringLiteral("Configuratie"));
 }
 
 QTEST_MAIN(TestHelpMenu)
