@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <malloc.h>
 #include <new>
 
 ScratchProgram::ScratchProgram()
@@ -97,6 +98,12 @@ long residentKilobytes(qint64 pid)
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     }
     return 0;
+}
+
+long heapInUseKilobytes()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return long((heap.uordblks + heap.hblkhd) / 1024);
 }
 
 namespace {

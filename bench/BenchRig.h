@@ -92,6 +92,11 @@ void showAndWaitForPaint(QWidget& window);
 // VmRSS of this process in kilobytes, 0 when /proc cannot be read.
 long residentKilobytes(qint64 pid = 0);
 
+// Bytes the C heap holds for the program right now (in arenas and in
+// mapped blocks), in kilobytes: unlike resident memory it does not keep what
+// was freed, so only a leak makes it grow.
+long heapInUseKilobytes();
+
 // Heap allocations made by the whole program so far (counted by operator new).
 long allocationCount();
 

@@ -115,7 +115,7 @@ void SummaryReporter::Finalize()
         // Sizes in kB are counters, not times: give them lines of their own.
         for (const auto& [counter, value] : run.counters) {
             if (counter.size() > 3 && counter.compare(counter.size() - 3, 3, "_kB") == 0)
-                out << "    " << padded(counter, 30) << format("%.0f kB", value.value) << '\n';
+                out << "    " << padded(counter, 36) << format("%.0f kB", value.value) << '\n';
         }
     }
     double load[3] = {0, 0, 0};
