@@ -18,6 +18,7 @@ DrawingControls::DrawingControls(MainWindow& window)
     , m_style(window.context(), window.floors())
 {
     registerDrawingTools(m_engine);
+    m_engine.setScale(&window.scale());
     wireCanvases();
     wireStyleControls();
     wireEditMenu();
@@ -27,6 +28,30 @@ void DrawingControls::repaint(int floor, const QRegion& area)
 {
     if (floor >= 1 && floor <= 3 && !area.isEmpty())
         m_window.Pic(floor)->update(area);
+}
+
+void DrawingControls::showCoordinates()
+{
+    QLabel* label = m_window.CoordLabel();
+    if (m_engine.metresText().isEmpty()) {
+        if (label->property("metres").toBool()) {
+            label->setFont(QFont());
+            label->setGeometry(m_coordGeometry);
+            label->setProperty("metres", false);
+        }
+        label->setText(m_engine.coordText());
+        return;
+    }
+    // With a scale the read-out takes a second line in a smaller type to fit its bar.
+    if (!label->property("metres").toBool()) {
+        m_coordGeometry = label->geometry();
+        QFont small = label->font();
+        small.setPixelSize(9);
+        label->setFont(small);
+        label->setGeometry(m_coordGeometry.left(), 2, m_coordGeometry.width(), 24);
+        label->setProperty("metres", true);
+    }
+    label->setText(m_engine.coordText() + QLatin1Char('\n') + m_engine.metresText());
 }
 
 void DrawingControls::wireCanvases()
@@ -40,7 +65,7 @@ void DrawingControls::wireCanvases()
         connect(canvas, &CanvasWidget::moved, this,
                 [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
                     repaint(floor, m_engine.move(floor, buttons, at));
-                    m_window.CoordLabel()->setText(m_engine.coordText());
+                    showCoordinates();
                 });
         connect(canvas, &CanvasWidget::released, this,
                 [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {

@@ -22,8 +22,10 @@ private:
     void wireStyleControls();
     void wireEditMenu();
     void repaint(int floor, const QRegion& area);
+    void showCoordinates();
 
     MainWindow& m_window;
     PointerEngine m_engine;
     DrawingStyle m_style;
+    QRect m_coordGeometry;
 };

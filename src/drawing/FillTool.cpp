@@ -1,10 +1,17 @@
 #include "drawing/FillTool.h"
 
+#include "drawing/PlanScale.h"
 #include "floors/Floor.h"
+#include "shell/AppContext.h"
 #include "image/FloodFill.h"
 #include "image/Primitives.h"
 
 QRect FillTool::click(ToolCanvas& canvas, QPointF at)
 {
-    return floodFill(canvas.floor.image, pixelAt(at.x(), at.y()), canvas.drawingColour());
+    qsizetype filled = 0;
+    const QRect changed = floodFill(canvas.floor.image, pixelAt(at.x(), at.y()), canvas.drawingColour(), &filled);
+    // With a scale the filled room's area is worth knowing; without one nothing is said.
+    if (canvas.scaleOn() && filled > 0)
+        canvas.app.ShowInfoText(PlanScale::areaText(canvas.scale->squareMetres(filled)));
+    return changed;
 }

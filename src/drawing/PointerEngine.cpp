@@ -1,6 +1,7 @@
 #include "drawing/PointerEngine.h"
 
 #include "drawing/DecimalText.h"
+#include "drawing/PlanScale.h"
 #include "editing/FloorBuffers.h"
 #include "floors/Floors.h"
 #include "floors/OverlayArea.h"
@@ -40,7 +41,7 @@ QRegion PointerEngine::onFloor(int floor, Step step)
     Floor& target = m_floors.floor(floor);
     const QSize size = target.image.size();
     const OverlayArea before = OverlayArea::of(target.overlays, size);
-    ToolCanvas canvas{m_app, m_floors, floor, target};
+    ToolCanvas canvas{m_app, m_floors, floor, target, m_scale};
     QRegion changed = step(canvas, tool(m_app.state.CurrentTool)).intersected(QRect(QPoint(), size));
     return changed + OverlayArea::of(target.overlays, size).changedSince(before);
 }
@@ -64,6 +65,9 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
         const float x = float(at.x());
         const float y = float(at.y());
         m_coordText = QStringLiteral("X = ") + decimalText(x) + QStringLiteral(" ,Y = ") + decimalText(y);
+        m_metresText = canvas.scaleOn() ? PlanScale::metresText(m_scale->metres(x)) + QStringLiteral(" ; ")
+                + PlanScale::metresText(m_scale->metres(y))
+                                        : QString();
 
         // The previews follow the pointer whether shown or not, so they are in
         // place the moment they appear.

@@ -30,6 +30,9 @@ public:
 
     // The coordinate read-out after the last move, "X = 120 ,Y = 45".
     const QString& coordText() const { return m_coordText; }
+    // The same position in metres while a plan scale is on, else empty.
+    const QString& metresText() const { return m_metresText; }
+    void setScale(const PlanScale* scale) { m_scale = scale; }
 
 private:
     template <typename Step>
@@ -39,4 +42,6 @@ private:
     Floors& m_floors;
     std::map<int, std::unique_ptr<Tool>> m_tools;
     QString m_coordText = QStringLiteral("X = 0 , Y = 0");
+    QString m_metresText;
+    const PlanScale* m_scale = nullptr;
 };

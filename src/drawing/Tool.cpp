@@ -1,5 +1,7 @@
 #include "drawing/Tool.h"
 
+#include "drawing/PlanScale.h"
+
 #include "shell/AppContext.h"
 
 Algemeen& ToolCanvas::state() const
@@ -11,6 +13,11 @@ QRgb ToolCanvas::drawingColour() const
 {
     const Algemeen& s = app.state;
     return qRgb(s.ColorRed, s.ColorGreen, s.ColorBlue);
+}
+
+bool ToolCanvas::scaleOn() const
+{
+    return scale && scale->isOn();
 }
 
 QRect Tool::press(ToolCanvas&, QPointF, Qt::MouseButtons)

@@ -9,6 +9,7 @@ struct Algemeen;
 struct AppContext;
 class Floor;
 class Floors;
+class PlanScale;
 
 // What a tool works on during one pointer event: the shared values, the
 // information line and sound, all floors with the working pictures, and the
@@ -18,6 +19,10 @@ struct ToolCanvas {
     Floors& floors;
     int floorIndex;
     Floor& floor;
+    // The plan's scale; lengths and areas in metres only while it is on.
+    const PlanScale* scale = nullptr;
+
+    bool scaleOn() const;
 
     Algemeen& state() const;
     // The drawing colour of the swatch, RGB(ColorRed, ColorGreen, ColorBlue).

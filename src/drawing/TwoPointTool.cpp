@@ -1,6 +1,7 @@
 #include "drawing/TwoPointTool.h"
 
 #include "drawing/DecimalText.h"
+#include "drawing/PlanScale.h"
 #include "floors/Floors.h"
 #include "image/Primitives.h"
 #include "shell/AppContext.h"
@@ -42,8 +43,12 @@ QRect TwoPointTool::move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
     const float y = std::max(float(at.y()), s.StartY);
     const QPoint corner = pixelAt(x, y);
     floor.overlays.layer = QRect(start, QSize(corner.x() - start.x() + 1, corner.y() - start.y() + 1));
-    canvas.app.ShowInfoText(QStringLiteral("Breedte = ") + decimalText(x - s.StartX) + QStringLiteral(", Hoogte = ")
-                            + decimalText(y - s.StartY));
+    QString size = QStringLiteral("Breedte = ") + decimalText(x - s.StartX) + QStringLiteral(", Hoogte = ")
+        + decimalText(y - s.StartY);
+    if (canvas.scaleOn())
+        size += QStringLiteral("  (") + PlanScale::metresText(canvas.scale->metres(x - s.StartX)) + QStringLiteral(" x ")
+            + PlanScale::metresText(canvas.scale->metres(y - s.StartY)) + QLatin1Char(')');
+    canvas.app.ShowInfoText(size);
     return {};
 }
 

@@ -3,9 +3,13 @@
 #include "drawing/ColorPanel.h"
 #include "drawing/DrawingControls.h"
 #include "drawing/MagnifierPanel.h"
+#include "drawing/PlacementTools.h"
 #include "drawing/ScaleDialog.h"
 #include "drawing/ShowMenu.h"
+#include "drawing/TextDialog.h"
+#include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
+#include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/CanvasWidget.h"
@@ -13,6 +17,7 @@
 #include "floors/FloorSwitcher.h"
 #include "floors/RecoveryGuard.h"
 #include "iconeditor/IconDesign.h"
+#include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
 #include "shell/ConfigDialog.h"
@@ -79,9 +84,17 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
         m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
+    m_library = std::make_unique<PictureLibrary>();
+    auto* palette = new ToolPalette(
+        m_context, m_floors, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
+        [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
+    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
+    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
     m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(*this);
+    registerPlacementTools(m_drawing->engine(), *m_library);
+    wireEditingCommands(*this);
 
     // The start values come first, then the settings file may override them.
     const Algemeen folders = m_state;
@@ -254,11 +267,8 @@ void MainWindow::wireMenus()
     }
 
     // Entries whose work is not built yet stay visible but cannot be chosen.
-    for (QAction* pending : {m_menus.FileLoad, m_menus.FileImportIcon, m_menus.EditFlip[0], m_menus.EditFlip[1]})
-        pending->setEnabled(false);
+    m_menus.FileLoad->setEnabled(false);
     for (QAction* pending : m_menus.FileSaveJpg)
-        pending->setEnabled(false);
-    for (QAction* pending : m_menus.EditObjectCopy)
         pending->setEnabled(false);
 }
 

@@ -19,6 +19,7 @@ class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
 class MagnifierPanel;
+class PictureLibrary;
 class PrintCommands;
 class QCheckBox;
 class QFrame;
@@ -55,6 +56,7 @@ public:
     IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    const PictureLibrary& library() const { return *m_library; }
     DrawingControls& drawing() { return *m_drawing; }
     RecoveryGuard& recoveryGuard() { return *m_recovery; }
     PlanScale& scale() { return m_scale; }
@@ -103,6 +105,7 @@ private:
     IconPanel* m_iconPanel = nullptr;
     MagnifierPanel* m_magnifierPanel = nullptr;
     std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PictureLibrary> m_library;
     std::unique_ptr<PrintCommands> m_printing;
     std::unique_ptr<DrawingControls> m_drawing;
     RecoveryGuard* m_recovery = nullptr;

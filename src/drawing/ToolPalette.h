@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+struct AppContext;
+class CanvasWidget;
+class Floors;
+class PictureLibrary;
+class QCheckBox;
+class QLabel;
+class ToolPanel;
+
+// What happens when the user clicks a tool button or an option image: the
+// panel is reset, the tool recorded, its heading, hint and options shown.
+class ToolPalette : public QObject {
+    Q_OBJECT
+public:
+    struct Controls {
+        ToolPanel& panel;
+        QCheckBox& lijnCheck;
+        std::array<QLabel*, 2> headings;
+        std::array<CanvasWidget*, 3> canvases;
+    };
+
+    // `openTextDialog` shows the text dialog for tool 5; it must not block the caller.
+    ToolPalette(AppContext& context, Floors& floors, const PictureLibrary& library, Controls controls,
+                std::function<void()> openTextDialog, QObject* parent = nullptr);
+
+    void SelectTool(int index);
+    void ChooseOption(int index);
+
+private:
+    void resetPanel();
+    void showOptions(int count, int base);
+    void showLibraryOverview();
+    void setHeadings(const QString& caption);
+
+    AppContext& m_context;
+    Floors& m_floors;
+    const PictureLibrary& m_library;
+    Controls m_controls;
+    std::function<void()> m_openTextDialog;
+};

@@ -1,0 +1,100 @@
+#include "editing/IconImport.h"
+
+#include "editing/IconPanel.h"
+#include "floors/CanvasWidget.h"
+#include "floors/Floors.h"
+#include "image/IconOps.h"
+#include "image/PictureReader.h"
+#include "shell/AppContext.h"
+#include "shell/WaitSeconds.h"
+
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+const QString PlaceHint = QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld.");
+// A dot makes the information line show it as a warning.
+const QString NoIconYet = QStringLiteral(".Eerst een icon importeren (File > Import Icons).");
+constexpr qint16 PlacementShift = 34;
+} // namespace
+
+IconImport::IconImport(AppContext& context, Floors& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
+                       QObject* parent)
+    : QObject(parent)
+    , m_context(context)
+    , m_floors(floors)
+    , m_panel(panel)
+    , m_canvases(canvases)
+{
+}
+
+void IconImport::importIcon()
+{
+    const QString path = m_context.prompts.openFileName(QStringLiteral("Rimbano (*.rbn)"));
+    if (path.isEmpty())
+        return;
+    m_context.state.OpenFileName = path;
+    const std::optional<QImage> picture = readPicture(path);
+    if (!picture)
+        return;
+    m_context.state.PictureWidth = picture->width() * TwipsPerPixel;
+    m_context.state.PictureHeight = picture->height() * TwipsPerPixel;
+    if (picture->size() != QSize(IconSide, IconSide)) {
+        // A refused picture must not reach the icon: the shown icon stays the
+        // one that turning, mirroring and placing work on.
+        m_context.prompts.message(QStringLiteral("Geen geldig Rimbano icon!"));
+        return;
+    }
+    m_floors.IconPic = *picture;
+    showIcon();
+}
+
+bool IconImport::refuseWithoutIcon()
+{
+    if (!m_floors.IconPic.isNull())
+        return false;
+    m_context.ShowInfoText(NoIconYet);
+    return true;
+}
+
+void IconImport::chooseIcon()
+{
+    if (refuseWithoutIcon())
+        return;
+    QLabel* image = m_panel.IconImage();
+    image->setFrameStyle(QFrame::Box | QFrame::Plain);
+    WaitSeconds(0.2f);
+    image->setFrameStyle(QFrame::NoFrame);
+
+    Algemeen& state = m_context.state;
+    state.CurrentTool = 30;
+    Overlays& overlays = m_floors.floor(state.CurrentFloor).overlays;
+    overlays.cursorImage = m_floors.IconPic;
+    overlays.cursorImageVisible = true;
+    m_canvases[size_t(state.CurrentFloor - 1)]->update();
+    state.MagnifierShift = PlacementShift;
+    m_context.ShowInfoText(QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
+}
+
+void IconImport::RotateIcon()
+{
+    if (refuseWithoutIcon())
+        return;
+    m_context.ShowInfoText(PlaceHint);
+    rotateIconClockwise(m_floors.IconPic);
+    showIcon();
+}
+
+void IconImport::MirrorIcon()
+{
+    if (refuseWithoutIcon())
+        return;
+    m_context.ShowInfoText(PlaceHint);
+    mirrorIcon(m_floors.IconPic);
+    showIcon();
+}
+
+void IconImport::showIcon()
+{
+    m_panel.IconImage()->setPixmap(QPixmap::fromImage(m_floors.IconPic));
+}

@@ -1,0 +1,115 @@
+#include "TestProgram.h"
+
+#include "drawing/DrawingControls.h"
+#include "floors/CanvasWidget.h"
+#include "shell/InfoLabel.h"
+#include "shell/MainWindow.h"
+
+#include <QLabel>
+#include <QtTest>
+
+namespace {
+void drag(PointerEngine& engine, QPoint from, QPoint to)
+{
+    engine.press(1, Qt::LeftButton, from);
+    engine.move(1, Qt::LeftButton, to);
+    engine.release(1, Qt::LeftButton, to);
+}
+
+void drawRoom(MainWindow& window)
+{
+    // A closed black room with 100 x 50 white pixels inside.
+    QImage& image = window.floors().floor(1).image;
+    for (int x = 9; x <= 110; ++x) {
+        image.setPixel(x, 9, qRgb(0, 0, 0));
+        image.setPixel(x, 60, qRgb(0, 0, 0));
+    }
+    for (int y = 9; y <= 60; ++y) {
+        image.setPixel(9, y, qRgb(0, 0, 0));
+        image.setPixel(110, y, qRgb(0, 0, 0));
+    }
+}
+} // namespace
+
+class TestScaleDrawing : public QObject {
+    Q_OBJECT
+private slots:
+    void areaOfAFilledRoom_data();
+    void areaOfAFilledRoom();
+    void rectangleSizeInMetres();
+    void readOutInMetres();
+    void scaleOffChangesNothing();
+};
+
+void TestScaleDrawing::areaOfAFilledRoom_data()
+{
+    QTest::addColumn<int>("centimetres");
+    QTest::addColumn<QString>("info");
+    QTest::newRow("2 cm") << 2 << QStringLiteral("Oppervlakte: 2,00 m²");
+    QTest::newRow("5 cm") << 5 << QStringLiteral("Oppervlakte: 12,50 m²");
+}
+
+void TestScaleDrawing::areaOfAFilledRoom()
+{
+    QFETCH(int, centimetres);
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.scale().set(centimetres);
+    drawRoom(window);
+    program.state.CurrentTool = 8;
+    program.state.ColorRed = 200;
+    PointerEngine& engine = window.drawing().engine();
+    engine.press(1, Qt::LeftButton, QPointF(50, 30));
+    engine.release(1, Qt::LeftButton, QPointF(50, 30));
+    QCOMPARE(window.floors().floor(1).image.pixel(50, 30), qRgb(200, 0, 0));
+    QTEST(window.infoLabel()->text(), "info");
+}
+
+void TestScaleDrawing::rectangleSizeInMetres()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.scale().set(2);
+    program.state.CurrentTool = 3;
+    program.state.ChosenOption = 1;
+    PointerEngine& engine = window.drawing().engine();
+    engine.press(1, Qt::LeftButton, QPointF(10, 10));
+    engine.move(1, Qt::LeftButton, QPointF(130, 90));
+    QCOMPARE(window.infoLabel()->text(), QStringLiteral("Breedte = 120, Hoogte = 80  (2,40 m x 1,60 m)"));
+}
+
+void TestScaleDrawing::readOutInMetres()
+{
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.scale().set(2);
+    emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
+    QCOMPARE(window.CoordLabel()->text(), QStringLiteral("X = 120 ,Y = 45\n2,40 m ; 0,90 m"));
+    window.scale().set(0);
+    emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(121, 45));
+    QCOMPARE(window.CoordLabel()->text(), QStringLiteral("X = 121 ,Y = 45"));
+}
+
+void TestScaleDrawing::scaleOffChangesNothing()
+{
+    // The same strokes with and without the scale switched off give the same pixels and texts.
+    TestProgram plain;
+    MainWindow& a = plain.start();
+    TestProgram scaled;
+    MainWindow& b = scaled.start();
+    b.scale().set(0);
+    for (MainWindow* window : {&a, &b}) {
+        Algemeen& s = window->context().state;
+        drawRoom(*window);
+        s.CurrentTool = 4;
+        drag(window->drawing().engine(), QPoint(20, 100), QPoint(200, 102));
+        s.CurrentTool = 8;
+        window->drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
+    }
+    QCOMPARE(a.floors().floor(1).image, b.floors().floor(1).image);
+    QCOMPARE(a.infoLabel()->text(), QStringLiteral("Informatie..."));
+    QCOMPARE(b.infoLabel()->text(), QStringLiteral("Informatie..."));
+}
+
+QTEST_MAIN(TestScaleDrawing)
+#include "tst_scaledrawing.moc"
