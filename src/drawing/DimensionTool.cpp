@@ -1,8 +1,14 @@
 #include "drawing/DimensionTool.h"
 
+#include "drawing/PlanScale.h"
 #include "floors/Floor.h"
+#include "image/TextStamp.h"
 #include "image/Primitives.h"
 #include "shell/Algemeen.h"
+
+#include <QFontMetrics>
+
+#include <cstdlib>
 
 namespace {
 constexpr int SnapTolerance = 5;
@@ -56,6 +62,24 @@ QRect drawDimension(QImage& image, const Pen& pen, int style, QPoint start, QPoi
     }
     return changed;
 }
+
+// With a plan scale, a dimension says how long it is: "3,45 m" in Arial 8,
+// centred above a level dimension or to the left of a plumb one, clear of its marks.
+QRect drawLength(ToolCanvas& canvas, QPoint start, QPoint end, bool level)
+{
+    if (!canvas.scaleOn())
+        return {};
+    const int pixels = level ? std::abs(end.x() - start.x()) : std::abs(end.y() - start.y());
+    const QString text = PlanScale::metresText(canvas.scale->metres(pixels));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text), metrics.height());
+    const QPoint middle = (start + end) / 2;
+    const QPoint topLeft = level ? QPoint(middle.x() - size.width() / 2, start.y() - TickBefore - 2 - size.height())
+                                 : QPoint(start.x() - TickBefore - 3 - size.width(), middle.y() - size.height() / 2);
+    return drawText(canvas.floor.image, topLeft, text, font, Black);
+}
 } // namespace
 
 QRect DimensionTool::finish(ToolCanvas& canvas, QPointF end)
@@ -68,11 +92,16 @@ QRect DimensionTool::finish(ToolCanvas& canvas, QPointF end)
     // The white line follows the raw drag, so it whitens the rubber band and
     // whatever it crossed before the dimension goes onto the snapped line.
     QRect changed = drawLine(floor.image, start, raw, White, floor.pen);
-    if (withinSnap(float(end.y()), s.StartY))
-        return changed | drawDimension(floor.image, floor.pen, s.ArrowStyle, start, QPoint(raw.x(), start.y()), true);
+    if (withinSnap(float(end.y()), s.StartY)) {
+        const QPoint snapped(raw.x(), start.y());
+        changed |= drawDimension(floor.image, floor.pen, s.ArrowStyle, start, snapped, true);
+        return changed | drawLength(canvas, start, snapped, true);
+    }
 
     changed |= drawLine(floor.image, start, raw, White, floor.pen);
     if (!withinSnap(float(end.x()), s.StartX))
         return changed;
-    return changed | drawDimension(floor.image, floor.pen, s.ArrowStyle, start, QPoint(start.x(), raw.y()), false);
+    const QPoint snapped(start.x(), raw.y());
+    changed |= drawDimension(floor.image, floor.pen, s.ArrowStyle, start, snapped, false);
+    return changed | drawLength(canvas, start, snapped, false);
 }

@@ -40,10 +40,14 @@ ExamplesPanel::ExamplesPanel(QWidget* frame, const QString& examplesFolder)
         m_scroll->setRange(0, 1);
         m_name->setText(QStringLiteral("Geen voorbeelden..."));
     }
+    connect(m_scroll, &QScrollBar::valueChanged, this, &ExamplesPanel::showExample);
 }
 
 void ExamplesPanel::showExample(int index)
 {
+    // With no examples the bar still offers a second position; it shows nothing new.
+    if (index < 0 || index >= m_examples.count())
+        return;
     m_name->setText(m_examples.displayName(index));
     if (const auto picture = readPicture(m_examples.path(index)))
         m_preview->setPixmap(QPixmap::fromImage(*picture));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -9,6 +10,12 @@
 // 32-bit RGB. The header is never trusted: a picture that claims an absurd
 // size, or a truncated or corrupt file, gives nullopt instead of a crash.
 std::optional<QImage> readPicture(const QString& path);
+// The same for a file's bytes already in memory.
+std::optional<QImage> decodePicture(const QByteArray& bytes);
 
 // The largest side a picture may claim before it is refused unread.
 constexpr int MaxPictureSide = 16384;
+// The most pixels a picture may have: 64 MB at four bytes a pixel.
+constexpr qint64 MaxPicturePixels = qint64(4096) * 4096;
+// No picture this program reads comes near this size on disk.
+constexpr qint64 MaxPictureFileBytes = qint64(64) * 1024 * 1024;

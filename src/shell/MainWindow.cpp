@@ -11,7 +11,10 @@
 #include "drawing/ToolPanel.h"
 #include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
+#include "examples/ExampleTransport.h"
 #include "examples/ExamplesPanel.h"
+#include "fileio/LoadDrawing.h"
+#include "fileio/SaveDrawing.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
@@ -34,6 +37,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -95,6 +99,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     m_drawing = std::make_unique<DrawingControls>(*this);
     registerPlacementTools(m_drawing->engine(), *m_library);
     wireEditingCommands(*this);
+    wireFiles();
 
     // The start values come first, then the settings file may override them.
     const Algemeen folders = m_state;
@@ -265,11 +270,23 @@ void MainWindow::wireMenus()
         key->setContext(Qt::WindowShortcut);
         connect(key, &QShortcut::activated, this, [this, f] { m_floorSwitcher->chooseFloor(f); });
     }
+}
 
-    // Entries whose work is not built yet stay visible but cannot be chosen.
-    m_menus.FileLoad->setEnabled(false);
-    for (QAction* pending : m_menus.FileSaveJpg)
-        pending->setEnabled(false);
+void MainWindow::wireFiles()
+{
+    const auto repaintFloor = [this](int floor) { m_canvases[size_t(floor - 1)]->update(); };
+    m_saveDrawing = std::make_unique<SaveDrawing>(m_context, m_floors);
+    m_loadDrawing = std::make_unique<LoadDrawing>(m_context, m_floors, [repaintFloor] {
+        for (int f = 1; f <= 3; ++f)
+            repaintFloor(f);
+    });
+    m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_floors, m_examplesPanel->examples(),
+                                                            repaintFloor);
+    for (int n = 1; n <= 3; ++n)
+        connect(m_menus.FileSaveJpg[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->FileSaveJpg(n); });
+    connect(m_menus.FileLoad, &QAction::triggered, this, [this] { m_loadDrawing->FileLoad(); });
+    connect(m_examplesPanel->Transportknop(), &QPushButton::clicked, this,
+            [this] { m_exampleTransport->Transportknop(m_examplesPanel->TumbleScroll()->value()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

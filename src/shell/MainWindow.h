@@ -14,10 +14,12 @@ class CanvasWidget;
 class ColorPanel;
 class DrawingControls;
 class ExamplesPanel;
+class ExampleTransport;
 class FloorPanel;
 class FloorSwitcher;
 class IconPanel;
 class InfoLabel;
+class LoadDrawing;
 class MagnifierPanel;
 class PictureLibrary;
 class PrintCommands;
@@ -26,6 +28,7 @@ class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class RecoveryGuard;
+class SaveDrawing;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -76,6 +79,7 @@ private:
     void buildPanels();
     void buildCanvasArea();
     void wireMenus();
+    void wireFiles();
     void applySettings();
     void layoutForCanvasWidth(int extraWidthTwips);
 
@@ -108,6 +112,9 @@ private:
     std::unique_ptr<PictureLibrary> m_library;
     std::unique_ptr<PrintCommands> m_printing;
     std::unique_ptr<DrawingControls> m_drawing;
+    std::unique_ptr<SaveDrawing> m_saveDrawing;
+    std::unique_ptr<LoadDrawing> m_loadDrawing;
+    std::unique_ptr<ExampleTransport> m_exampleTransport;
     RecoveryGuard* m_recovery = nullptr;
     PlanScale m_scale;
     bool m_leaving = false;

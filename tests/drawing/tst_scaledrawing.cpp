@@ -6,6 +6,7 @@
 #include "shell/MainWindow.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -39,6 +40,8 @@ private slots:
     void rectangleSizeInMetres();
     void readOutInMetres();
     void scaleOffChangesNothing();
+    void dimensionLength_data();
+    void dimensionLength();
 };
 
 void TestScaleDrawing::areaOfAFilledRoom_data()
@@ -109,6 +112,74 @@ void TestScaleDrawing::scaleOffChangesNothing()
     QCOMPARE(a.floors().floor(1).image, b.floors().floor(1).image);
     QCOMPARE(a.infoLabel()->text(), QStringLiteral("Informatie..."));
     QCOMPARE(b.infoLabel()->text(), QStringLiteral("Informatie..."));
+}
+
+namespace {
+// The box round every non-white pixel inside `area`.
+QRect inkIn(const QImage& image, const QRect& area)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+} // namespace
+
+void TestScaleDrawing::dimensionLength_data()
+{
+    QTest::addColumn<int>("centimetres");
+    QTest::addColumn<QPoint>("from");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("level, 5 cm") << 5 << QPoint(40, 200) << QPoint(109, 203) << QStringLiteral("3,45 m");
+    QTest::newRow("level reversed, 2 cm") << 2 << QPoint(300, 100) << QPoint(100, 100) << QStringLiteral("4,00 m");
+    QTest::newRow("plumb, 10 cm") << 10 << QPoint(200, 60) << QPoint(202, 360) << QStringLiteral("30,00 m");
+}
+
+void TestScaleDrawing::dimensionLength()
+{
+    QFETCH(int, centimetres);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    QFETCH(QString, text);
+    TestProgram program;
+    MainWindow& window = program.start();
+    window.scale().set(centimetres);
+    program.state.CurrentTool = 4;
+    program.state.ArrowStyle = 1;
+    drag(window.drawing().engine(), from, to);
+    const QImage& image = window.floors().floor(1).image;
+
+    // The text alone, printed the same way on white, tells its size.
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    QImage sample(200, 40, QImage::Format_RGB32);
+    sample.fill(Qt::white);
+    {
+        QPainter painter(&sample);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(10, 30), text);
+    }
+    const QSize textSize = inkIn(sample, sample.rect()).size();
+    QVERIFY(textSize.width() > 10);
+
+    const bool level = from.y() == to.y() || std::abs(to.y() - from.y()) <= 5;
+    QRect ink;
+    if (level) {
+        // Above the ticks, which reach 4 rows above the line, and centred on it.
+        ink = inkIn(image, QRect(0, 0, image.width(), from.y() - 5));
+        QCOMPARE(ink.size(), textSize);
+        QVERIFY(std::abs(ink.center().x() - (from.x() + to.x()) / 2) <= 2);
+        QVERIFY(ink.bottom() < from.y() - 4);
+    } else {
+        ink = inkIn(image, QRect(0, 0, from.x() - 4, image.height()));
+        QCOMPARE(ink.size(), textSize);
+        QVERIFY(std::abs(ink.center().y() - (from.y() + to.y()) / 2) <= 4);
+        QVERIFY(ink.right() < from.x() - 4);
+    }
 }
 
 QTEST_MAIN(TestScaleDrawing)

@@ -1,0 +1,30 @@
+#include "examples/ExampleTransport.h"
+
+#include "examples/ExampleList.h"
+#include "floors/Floors.h"
+#include "image/PictureReader.h"
+#include "shell/AppContext.h"
+
+ExampleTransport::ExampleTransport(AppContext& context, Floors& floors, const ExampleList& examples,
+                                   std::function<void(int floor)> floorChanged)
+    : m_context(context)
+    , m_floors(floors)
+    , m_examples(examples)
+    , m_floorChanged(std::move(floorChanged))
+{
+}
+
+void ExampleTransport::Transportknop(int position)
+{
+    if (!m_context.prompts.askYesNo(QStringLiteral(" Transporteren"), QStringLiteral("Wilt u dit voorbeeld transporteren?")))
+        return;
+    // Read first: an unreadable example leaves the drawing on the floor alone.
+    const auto picture = readPicture(m_examples.path(position));
+    if (!picture) {
+        m_context.prompts.message(QStringLiteral("Fout bij het laden van voorbeeld!"));
+        return;
+    }
+    const int floor = m_context.state.CurrentFloor;
+    m_floors.floor(floor).setPicture(*picture);
+    m_floorChanged(floor);
+}

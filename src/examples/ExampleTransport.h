@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+struct AppContext;
+class ExampleList;
+class Floors;
+
+// Takes the example chosen in the browser over onto the floor that is shown.
+class ExampleTransport {
+public:
+    // `floorChanged` repaints the canvas of the floor whose picture was replaced.
+    ExampleTransport(AppContext& context, Floors& floors, const ExampleList& examples,
+                     std::function<void(int floor)> floorChanged);
+
+    // Asks first; on Yes example `position` replaces the current floor's
+    // picture, unscaled at its top left. The other floors stay as they are.
+    void Transportknop(int position);
+
+private:
+    AppContext& m_context;
+    Floors& m_floors;
+    const ExampleList& m_examples;
+    std::function<void(int floor)> m_floorChanged;
+};

@@ -1,0 +1,91 @@
+#include "fileio/LoadDrawing.h"
+
+#include "fileio/WaitCursor.h"
+#include "floors/Floors.h"
+#include "image/FloorStrips.h"
+#include "image/PictureReader.h"
+#include "shell/AppContext.h"
+
+#include <QDir>
+
+#include <optional>
+
+LoadDrawing::LoadDrawing(AppContext& context, Floors& floors, std::function<void()> floorsChanged)
+    : m_context(context)
+    , m_floors(floors)
+    , m_floorsChanged(std::move(floorsChanged))
+{
+}
+
+QString LoadDrawing::fileFilter()
+{
+    // The file dialog matches these without regard to case, so "PLAN.JPG" is
+    // offered too. The second pattern has always lacked its dot; "*bmp" still
+    // finds every bitmap.
+    return QStringLiteral("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)");
+}
+
+QString LoadDrawing::loadedText(int floorCount)
+{
+    switch (floorCount) {
+    case 1: return QStringLiteral("Begane grond geladen.");
+    case 2: return QStringLiteral("Begane grond en 1e verdieping geladen.");
+    case 3: return QStringLiteral("Begane grond, 1e en 2e verdieping geladen.");
+    }
+    return {};
+}
+
+QString LoadDrawing::widthMismatchText(int suggestedWidth)
+{
+    return QStringLiteral(".Fout bij het laden... stel de breedte van het tekenveld in op ")
+           + QString::number(suggestedWidth) + QStringLiteral(" pixels, onder Extra / Configuratie...");
+}
+
+void LoadDrawing::FileLoad()
+{
+    const QString path = m_context.prompts.openFileName(fileFilter());
+    if (path.isEmpty())
+        return;
+    loadFile(path);
+}
+
+void LoadDrawing::loadFile(const QString& path)
+{
+    Algemeen& state = m_context.state;
+    state.OpenFileName = path;
+    std::optional<QImage> picture;
+    {
+        const WaitCursor wait;
+        // Read into a picture of its own: the undo snapshot stays as it was.
+        picture = readPicture(path);
+    }
+    if (!picture) {
+        m_context.prompts.message(QStringLiteral("Fout bij het laden van ") + QDir::toNativeSeparators(path)
+                                  + QLatin1Char('!'));
+        return;
+    }
+    state.PictureHeight = picture->height() * TwipsPerPixel;
+    if (picture->height() != CanvasHeight) {
+        m_context.prompts.message(QStringLiteral("Geen geldig formaat!"));
+        return;
+    }
+    state.PictureWidth = picture->width() * TwipsPerPixel;
+    const int stripWidth = m_floors.canvasWidth();
+    const int count = floorCountForWidth(picture->width(), stripWidth);
+    // The width is checked before any floor is touched, so a picture that
+    // does not fit costs the user nothing that was on screen.
+    if (count == 0) {
+        m_context.playSound(QStringLiteral("fout.wav"));
+        m_context.ShowInfoText(widthMismatchText(suggestedCanvasWidth(picture->width())));
+        return;
+    }
+    for (int k = 1; k <= 3; ++k) {
+        Floor& floor = m_floors.floor(k);
+        if (k <= count)
+            floor.setPicture(cutStrip(*picture, k, stripWidth));
+        else
+            floor.clear();
+    }
+    m_floorsChanged();
+    m_context.ShowInfoText(loadedText(count));
+}

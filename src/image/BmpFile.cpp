@@ -1,0 +1,69 @@
+#include "image/BmpFile.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+
+namespace {
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+// 72 dots per inch, the resolution Windows stamps on screen pictures.
+constexpr quint32 PixelsPerMetre = 2835;
+
+void put16(char* at, quint16 value) { qToLittleEndian(value, at); }
+void put32(char* at, quint32 value) { qToLittleEndian(value, at); }
+} // namespace
+
+QByteArray encodeBmp24(const QImage& image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const int width = rgb.width();
+    const int height = rgb.height();
+    // Every row is padded to a whole number of 32-bit words.
+    const qsizetype rowBytes = (qsizetype(width) * 3 + 3) & ~qsizetype(3);
+    const qsizetype pixelBytes = rowBytes * height;
+    const qsizetype offset = FileHeaderSize + InfoHeaderSize;
+
+    QByteArray bytes(offset + pixelBytes, '\0');
+    char* d = bytes.data();
+    d[0] = 'B';
+    d[1] = 'M';
+    put32(d + 2, quint32(bytes.size()));
+    put32(d + 10, quint32(offset));
+    put32(d + 14, InfoHeaderSize);
+    put32(d + 18, quint32(width));
+    put32(d + 22, quint32(height));
+    put16(d + 26, 1);
+    put16(d + 28, 24);
+    put32(d + 34, quint32(pixelBytes));
+    put32(d + 38, PixelsPerMetre);
+    put32(d + 42, PixelsPerMetre);
+
+    // Rows are stored bottom-up, each pixel as blue, green, red.
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        char* out = d + offset + rowBytes * (height - 1 - y);
+        for (int x = 0; x < width; ++x) {
+            *out++ = char(qBlue(line[x]));
+            *out++ = char(qGreen(line[x]));
+            *out++ = char(qRed(line[x]));
+        }
+    }
+    return bytes;
+}
+
+bool writeBmp24(const QImage& image, const QString& path, QString* error)
+{
+    if (image.isNull()) {
+        if (error)
+            *error = QStringLiteral("no picture");
+        return false;
+    }
+    QSaveFile file(path);
+    const QByteArray bytes = encodeBmp24(image);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
