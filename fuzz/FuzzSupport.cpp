@@ -24,6 +24,11 @@ void startQt(int* argc, char*** argv)
     FUZZ_CHECK(scratch->isValid());
 }
 
+QString scratchPath(const char* name)
+{
+    return scratch->filePath(QLatin1String(name));
+}
+
 QString writeInputFile(const QByteArray& bytes, const char* suffix)
 {
     const QString path = scratch->filePath(QStringLiteral("input") + QLatin1String(suffix));

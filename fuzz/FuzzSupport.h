@@ -21,6 +21,9 @@ inline QByteArray inputBytes(const uint8_t* data, size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
+// A path in a folder of the fuzzer's own, removed when the process ends.
+QString scratchPath(const char* name);
+
 // The bytes as a file on disk, for readers that take a path. The file is
 // rewritten for every input; its name ends in `suffix`.
 QString writeInputFile(const QByteArray& bytes, const char* suffix);

@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(QPoint(0, 0), *picture, QRect(0, 0, IconSide, IconSide));
     }
-    const QString saved = writeInputFile(QByteArray(), ".rbn");
+    const QString saved = scratchPath("saved.rbn");
     FUZZ_CHECK(writeIconFile(icon, saved));
     const std::optional<QImage> reread = readIconPicture(saved);
     FUZZ_CHECK(reread && *reread == icon);

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::optional<QImage> picture = readPicture(writeInputFile(inputBytes(data, size), ".rbn"));
+    const std::optional<QImage> picture = decodePicture(inputBytes(data, size));
     if (!picture || picture->size() != QSize(IconSide, IconSide))
         return 0;
     FUZZ_CHECK(picture->format() == QImage::Format_RGB32);
