@@ -1,6 +1,8 @@
 // Writes the seed corpus of the fuzz targets: a few good files of each kind
 // the program reads, files cut short, and headers that claim absurd sizes.
 //   build-fuzz/make_corpus fuzz/corpus
+// Files named found_* beside them are inputs the fuzzer once found trouble
+// with, kept as they were so that every run tries them again.
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -31,13 +33,14 @@ void writeAll(const QStringList& targets, const QString& name, const QByteArray&
         write(target, name, bytes);
 }
 
-QByteArray encoded(const QImage& image, const char* format, int quality = -1)
+QByteArray encoded(const QImage& image, const char* format, int quality = -1, bool progressive = false)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
     if (!writer.write(image)) {
         std::fprintf(stderr, "cannot encode %s\n", format);
         std::exit(1);
@@ -245,6 +248,7 @@ void pictureSeeds()
     write("drawing_loader", "wide_500x455.gif", gifClaiming(500, 455));
     write("drawing_loader", "low_350x400.bmp", bmp1Bit(plan(350, 400)));
     write("drawing_loader", "floor_cut_short.bmp", oneFloor.left(oneFloor.size() / 2));
+    write("drawing_loader", "floor_progressive_350x455.jpg", encoded(plan(350, 455), "jpeg", 20, true));
     const QByteArray jpeg = encoded(plan(350, 455), "jpeg", 20);
     write("drawing_loader", "floor_cut_short.jpg", jpeg.left(jpeg.size() * 2 / 3));
 
@@ -259,6 +263,7 @@ void pictureSeeds()
     writeAll(icons, "icon_cut_short.rbn", iconBmp.left(iconBmp.size() - 40));
     writeAll(icons, "icon_35x35.png", encoded(icon, "png"));
     writeAll(icons, "icon_35x35.jpg", encoded(icon, "jpeg", 50));
+    write("icon_import", "icon_35x35.ico", encoded(icon, "ico"));
     QImage see(32, 32, QImage::Format_ARGB32);
     see.fill(Qt::transparent);
     QPainter(&see).fillRect(8, 8, 16, 16, QColor(255, 0, 0));
@@ -279,6 +284,7 @@ void pictureSeeds()
     writeAll(all, "gif_claims_zero.gif", gifClaiming(0, 0));
     writeAll(all, "jpg_claims_65535x65535.jpg", jpegClaiming(encoded(icon, "jpeg", 50), 65535, 65535));
     writeAll(all, "jpg_claims_zero_width.jpg", jpegClaiming(encoded(icon, "jpeg", 50), 0, 35));
+    writeAll(all, "jpg_progressive_claims_4096x4096.jpg", jpegClaiming(encoded(icon, "jpeg", 50, true), 4096, 4096));
     writeAll(all, "ico_bmp_claims_100000x100000.ico",
              icoHolding(bmpHeader(100000, 200000, 32, 0, 0, 0).mid(14) + QByteArray(64, '\0'), 0));
     writeAll(all, "ico_png_claims_100000x100000.ico", icoHolding(pngClaiming(100000, 100000), 0));

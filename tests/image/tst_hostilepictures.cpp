@@ -1,4 +1,5 @@
 #include "image/IconFile.h"
+#include "image/PictureChecks.h"
 #include "image/PictureReader.h"
 
 #include <QBuffer>
@@ -163,6 +164,8 @@ private slots:
     void initTestCase();
     void refusedCheaply_data();
     void refusedCheaply();
+    void bmpCompleteness_data();
+    void bmpCompleteness();
     void cleanupTestCase();
 
 private:
@@ -228,6 +231,35 @@ void TestHostilePictures::refusedCheaply()
     QVERIFY(!readIconPicture(path));
     const qint64 grown = peakResidentKb() - before;
     QVERIFY2(grown < 32 * 1024, qPrintable(QStringLiteral("peak memory grew by %1 kB").arg(grown)));
+}
+
+void TestHostilePictures::bmpCompleteness_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("complete");
+    QImage picture(5, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QByteArray whole;
+    QBuffer buffer(&whole);
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(QImageWriter(&buffer, "bmp").write(picture));
+    QTest::newRow("whole 24-bit bmp") << whole << true;
+    QTest::newRow("one byte short") << whole.chopped(1) << false;
+    QTest::newRow("pixels said to start past the end") << whole.left(10) + QByteArray("\xff\xff\0\0", 4) + whole.mid(14) << false;
+    QTest::newRow("whole run-length bmp") << bmpRunLength(40, 30) << true;
+    QTest::newRow("run-length data cut off") << bmpRunLength(40, 30).chopped(1) << false;
+    // Found by the fuzzer: rows of six gigabytes times 1.6 billion rows, a
+    // size that does not fit in 64 bits and came out negative.
+    QTest::newRow("claimed size beyond 64 bits")
+        << QByteArray::fromHex("424d36010000000000003600000028000000a086017900feff60012018000000000000ffc10013233c4d3701"
+                               "000000000000000000000000")
+        << false;
+}
+
+void TestHostilePictures::bmpCompleteness()
+{
+    QFETCH(QByteArray, bytes);
+    QTEST(bmpDataComplete(bytes), "complete");
 }
 
 QTEST_GUILESS_MAIN(TestHostilePictures)
