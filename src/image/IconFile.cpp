@@ -3,7 +3,6 @@
 #include "image/IconOps.h"
 #include "image/PictureReader.h"
 
-#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
@@ -34,22 +33,15 @@ bool writeIconFile(const QImage& icon35, const QString& path, QString* error)
 
 std::optional<QImage> readIconPicture(const QString& path)
 {
-    QImageReader reader(path);
-    reader.setAutoTransform(false);
-    const QSize claimed = reader.size();
-    if (claimed.isValid() && (claimed.width() > MaxPictureSide || claimed.height() > MaxPictureSide))
+    const std::optional<QImage> picture = readPictureKeepingAlpha(path);
+    if (!picture)
         return std::nullopt;
-    QImage picture;
-    if (!reader.read(&picture) || picture.isNull())
-        return std::nullopt;
-    if (picture.width() > MaxPictureSide || picture.height() > MaxPictureSide)
-        return std::nullopt;
-    if (!picture.hasAlphaChannel())
-        return picture.convertToFormat(QImage::Format_RGB32);
+    if (!picture->hasAlphaChannel())
+        return picture->convertToFormat(QImage::Format_RGB32);
 
-    QImage onWhite(picture.size(), QImage::Format_RGB32);
+    QImage onWhite(picture->size(), QImage::Format_RGB32);
     onWhite.fill(IconBackground);
     QPainter painter(&onWhite);
-    painter.drawImage(0, 0, picture);
+    painter.drawImage(0, 0, *picture);
     return onWhite;
 }

@@ -52,25 +52,24 @@ bool bmpDataComplete(const QByteArray& bytes)
     }
     if (width <= 0 || height == 0 || bitsPerPixel == 0 || bitsPerPixel > 32)
         return false;
-    if (offset < FileHeaderSize + qint64(headerSize))
+    if (offset < FileHeaderSize + qint64(headerSize) || offset > bytes.size())
         return false;
 
-    qint64 dataSize = 0;
+    const qint64 available = bytes.size() - offset;
     switch (compression) {
     case 0: // uncompressed rows
-    case 3: // uncompressed rows with colour masks
-        dataSize = (width * bitsPerPixel + 31) / 32 * 4 * qAbs(height);
-        break;
+    case 3: { // uncompressed rows with colour masks
+        // Counted in whole rows: the row length times the row count overflows
+        // for a header that claims billions of rows.
+        const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+        return qAbs(height) <= available / rowBytes;
+    }
     case 1: // run-length coded, 8 bits
     case 2: // run-length coded, 4 bits
-        dataSize = imageSize;
-        if (dataSize == 0)
-            return false;
-        break;
+        return imageSize != 0 && imageSize <= available;
     default:
         return false;
     }
-    return offset + dataSize <= bytes.size();
 }
 
 bool jpegDataComplete(const QByteArray& bytes)

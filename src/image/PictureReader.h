@@ -6,12 +6,16 @@
 
 #include <optional>
 
-// Reads a picture file of any format Qt knows (BMP, JPG, GIF, ICO, PNG) as
-// 32-bit RGB. The header is never trusted: a picture that claims an absurd
-// size, or a truncated or corrupt file, gives nullopt instead of a crash.
+// Reads a picture file in one of the formats drawings, icons and examples come
+// in (BMP, JPG, GIF, ICO, PNG) as 32-bit RGB. The header is never trusted: a
+// picture that claims an absurd size, or a truncated or corrupt file, gives
+// nullopt instead of a crash, and never costs more memory than the largest
+// picture allowed.
 std::optional<QImage> readPicture(const QString& path);
 // The same for a file's bytes already in memory.
 std::optional<QImage> decodePicture(const QByteArray& bytes);
+// The same, but the picture as stored: its transparency is kept.
+std::optional<QImage> readPictureKeepingAlpha(const QString& path);
 
 // The largest side a picture may claim before it is refused unread.
 constexpr int MaxPictureSide = 16384;

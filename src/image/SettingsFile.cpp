@@ -130,8 +130,14 @@ SettingsReadResult readSettingsFile(const QString& path, SettingsRecord& record)
 
 QByteArray formatSettings(const SettingsRecord& record)
 {
+    // A quoted text runs to the next quote, so a quote inside the reserved
+    // text (read from an unquoted first line) cannot be written back: it would
+    // cut the text short at the next start and the file would change at every
+    // exit. It is left out, and what is written reads back as written.
+    QByteArray reserved = record.reserved.toLatin1();
+    reserved.replace('"', QByteArray());
     QByteArray out;
-    out += '"' + record.reserved.toLatin1() + "\"\r\n";
+    out += '"' + reserved + "\"\r\n";
     out += QByteArray::number(record.red) + ',' + QByteArray::number(record.green) + ','
         + QByteArray::number(record.blue) + "\r\n";
     out += booleanField(record.saveAsJpg) + "\r\n";

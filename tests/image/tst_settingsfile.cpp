@@ -9,6 +9,8 @@ private slots:
     void roundTrip();
     void parse_data();
     void parse();
+    void writtenFileReadsBackAsWritten_data();
+    void writtenFileReadsBackAsWritten();
 };
 
 void TestSettingsFile::firstRunBytes()
@@ -81,6 +83,37 @@ void TestSettingsFile::parse()
     QTEST(record.blue, "blue");
     QTEST(record.soundOn, "soundOn");
     QTEST(record.canvasExtraWidth, "width");
+}
+
+// Whatever was read, the file written at exit must read back to the values it
+// was written from, or it would change a little at every run.
+void TestSettingsFile::writtenFileReadsBackAsWritten_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reserved");
+    QTest::newRow("quote inside an unquoted text")
+        << QByteArray("\xd4Rimbano\"\n12,34,56\n#TRUE#\n#FALSE#\n300\n") << QStringLiteral("\u00d4Rimbano");
+    QTest::newRow("quotes only") << QByteArray("a\"\"b\r\n1,2,3\r\n0\r\n-1\r\n0\r\n") << QStringLiteral("ab");
+    QTest::newRow("line ends and commas inside quotes")
+        << QByteArray("\"Huis,\r\nschuur\"\r\n1,2,3\r\n#TRUE#\r\n#TRUE#\r\n0\r\n") << QStringLiteral("Huis,\r\nschuur");
+    QTest::newRow("blanks inside quotes") << QByteArray("\" a \"\r\n1,2,3\r\n") << QStringLiteral(" a ");
+}
+
+void TestSettingsFile::writtenFileReadsBackAsWritten()
+{
+    QFETCH(QByteArray, bytes);
+    SettingsRecord read;
+    parseSettings(bytes, read);
+    const QByteArray written = formatSettings(read);
+    SettingsRecord reread;
+    QCOMPARE(parseSettings(written, reread), SettingsReadResult::Complete);
+    QTEST(reread.reserved, "reserved");
+    QCOMPARE(reread.red, read.red);
+    QCOMPARE(reread.blue, read.blue);
+    QCOMPARE(reread.saveAsJpg, read.saveAsJpg);
+    QCOMPARE(reread.soundOn, read.soundOn);
+    QCOMPARE(reread.canvasExtraWidth, read.canvasExtraWidth);
+    QCOMPARE(formatSettings(reread), written);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

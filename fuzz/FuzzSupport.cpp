@@ -1,0 +1,39 @@
+#include "FuzzSupport.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace {
+std::unique_ptr<QTemporaryDir> scratch;
+} // namespace
+
+void startQt(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt keeps pointers to argc and argv for the application's lifetime; the
+    // fuzzer's own copies live as long as the process.
+    static QGuiApplication* application = new QGuiApplication(*argc, *argv);
+    Q_UNUSED(application);
+    // As the program sets it at start-up.
+    QImageReader::setAllocationLimit(256);
+    scratch = std::make_unique<QTemporaryDir>();
+    FUZZ_CHECK(scratch->isValid());
+}
+
+QString scratchPath(const char* name)
+{
+    return scratch->filePath(QLatin1String(name));
+}
+
+QString writeInputFile(const QByteArray& bytes, const char* suffix)
+{
+    const QString path = scratch->filePath(QStringLiteral("input") + QLatin1String(suffix));
+    QFile file(path);
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    FUZZ_CHECK(file.write(bytes) == bytes.size());
+    return path;
+}
