@@ -152,7 +152,6 @@ canvas_x() { echo $((MAIN_X + 136 + $1)); }
 canvas_y() { echo $((MAIN_Y + MENU_H + 7 + $1)); }
 canvas_click() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")"; }
 canvas_drag() { drag_from_to "$(canvas_x "$1")" "$(canvas_y "$2")" "$(canvas_x "$3")" "$(canvas_y "$4")"; }
-canvas_pixel() { pixel_at "$(canvas_x "$1")" "$(canvas_y "$2")"; }
 
 # Waits until the screen pixel at $1, $2 is "r,g,b" $3; fails with $4 otherwise.
 expect_screen_pixel() {
@@ -181,11 +180,17 @@ choose_option() {
 
 # Opens a menu of the menu bar by a click on its title and walks it with keys.
 # Titles: File 19, Bewerken 66, Show 119, Extra 160 pixels from the left.
+# The keys wait for the menu's own window, however busy the machine is.
 menu_keys() {
-  local title=$1; shift
+  local title=$1 before; shift
   xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null
+  before=$(xdotool search --onlyvisible --class rimbano 2>/dev/null | sort)
   click_at $((MAIN_X + title)) $((MAIN_Y + MENU_H / 2))
-  sleep 0.3
+  for _ in $(seq 1 50); do
+    [ "$(xdotool search --onlyvisible --class rimbano 2>/dev/null | sort)" != "$before" ] && break
+    sleep 0.1
+  done
+  sleep 0.1
   xdotool key --delay 80 "$@"
 }
 file_menu() { menu_keys 19 "$@"; }
@@ -213,8 +218,15 @@ type_file_name() {
   wait_for_no_window "^$1$" || fail "the file dialog \"$1\" stayed open for $2"
 }
 
+# Waits until the file $1 is there and no longer growing.
 wait_for_file() {
-  for _ in $(seq 1 50); do [ -s "$1" ] && return 0; sleep 0.1; done
+  local size last=
+  for _ in $(seq 1 50); do
+    size=$(stat -c %s "$1" 2>/dev/null)
+    [ -n "$size" ] && [ "$size" != 0 ] && [ "$size" = "$last" ] && return 0
+    last=$size
+    sleep 0.1
+  done
   return 1
 }
 

@@ -18,7 +18,15 @@ S=$SESSION
 # must be the symbol itself on white: the wall under it is gone.
 expected_symbol() { convert "$library/$1.png" -background white -flatten -crop 28x28+2+2 +repage "$S/$1-expected.png"; }
 same_picture() { compare -metric AE "$1" "$2" null: 2>/dev/null; }
-screen_square() { import -window root -crop "28x28+$(canvas_x "$1")+$(canvas_y "$2")" +repage "$3"; }
+# The canvas square from $1, $2 must become the picture $3 on screen.
+expect_screen_square() {
+  for _ in $(seq 1 30); do
+    import -window root -crop "28x28+$(canvas_x "$1")+$(canvas_y "$2")" +repage "$S/square.png"
+    same_picture "$S/square.png" "$3" && return 0
+    sleep 0.1
+  done
+  fail "$4"
+}
 
 # Walls: a double rectangle (tool 3, option 6) round the house.
 select_tool 3
@@ -62,11 +70,8 @@ canvas_click 110 438
 select_tool 8
 expected_symbol 040
 expected_symbol 050
-sleep 0.3
-screen_square 86 176 "$S/door-screen.png"
-same_picture "$S/door-screen.png" "$S/040-expected.png" || fail "the door square is not the door on a cleared wall"
-screen_square 76 404 "$S/window-screen.png"
-same_picture "$S/window-screen.png" "$S/050-expected.png" || fail "the window square is not the window on a cleared wall"
+expect_screen_square 86 176 "$S/040-expected.png" "the door square is not the door on a cleared wall"
+expect_screen_square 76 404 "$S/050-expected.png" "the window square is not the window on a cleared wall"
 
 # Red by dragging the red bar's slider to its end, then fill the right room.
 red_bar_y=$(main_y $((-5 + 3330 / 15 + 7)))
