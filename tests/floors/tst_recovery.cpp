@@ -4,6 +4,7 @@
 #include "floors/RecoveryGuard.h"
 #include "floors/RecoveryStore.h"
 #include "floors/RecoveryWatcher.h"
+#include "shell/InfoLabel.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ private slots:
     void startAnswer();
     void confirmedExitRemovesCopy();
     void noQuestionWithoutCopy();
+    void unwritableCopySaidOnce();
 };
 
 void TestRecovery::storeRoundTrip()
@@ -136,6 +138,34 @@ void TestRecovery::noQuestionWithoutCopy()
     QTest::qWait(50);
     QVERIFY(program.prompts.questions.isEmpty());
     QVERIFY(window.recoveryGuard().watcher() != nullptr);
+}
+
+void TestRecovery::unwritableCopySaidOnce()
+{
+    TestProgram program;
+    // A file where the recovery folder should be: the copy cannot be written.
+    const QString folder = RecoveryStore::defaultFolder();
+    QVERIFY(QDir().mkpath(QFileInfo(folder).path()));
+    QFile blocker(folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    MainWindow& window = program.start();
+    window.recoveryGuard().start();
+    RecoveryWatcher* watcher = window.recoveryGuard().watcher();
+    window.floors().floor(1).image.setPixel(3, 3, qRgb(0, 0, 0));
+    watcher->flush();
+    QCOMPARE(window.infoLabel()->text(),
+             QStringLiteral("Let op: er kan geen herstelkopie van de tekening worden bewaard."));
+    QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+
+    // Said once: later failures leave the information line to the drawing.
+    window.infoLabel()->ShowInfoText(QStringLiteral("-"));
+    window.floors().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
+    watcher->flush();
+    QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+    // Drawing goes on as before.
+    QCOMPARE(window.floors().floor(1).image.pixel(4, 4), qRgb(0, 0, 0));
 }
 
 QTEST_MAIN(TestRecovery)

@@ -1,0 +1,13 @@
+#pragma once
+
+// Each group registers its measurements; the program runs them in the order
+// registered, start-up and memory first, while the process is still fresh.
+
+void registerStartupBenchmarks();
+void registerRepeatedStartupBenchmarks();
+void registerMemoryBenchmarks();
+void registerMouseBenchmarks();
+void registerPixelBenchmarks();
+void registerFileBenchmarks();
+void registerMagnifierBenchmarks();
+void registerRecoveryBenchmarks();

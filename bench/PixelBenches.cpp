@@ -1,0 +1,100 @@
+// Work on a floor's pixels alone, without any window: the fill against the
+// plainest possible pass over the same pixels, the library overview and the
+// undo copy every press makes.
+#include "BenchItems.h"
+#include "BenchPictures.h"
+#include "Summary.h"
+
+#include "editing/FloorBuffers.h"
+#include "floors/Floors.h"
+#include "image/FloodFill.h"
+#include "image/LibraryOverview.h"
+#include "image/PictureLibrary.h"
+#include "image/Twips.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+constexpr int Width = 470;
+const QRgb Colours[2] = {qRgb(255, 0, 0), qRgb(0, 0, 255)};
+
+void fill(benchmark::State& state, const QImage& start)
+{
+    QImage image = start;
+    qsizetype filled = 0;
+    int i = 0;
+    for (auto _ : state) {
+        // Each fill repaints the whole area in the other colour.
+        benchmark::DoNotOptimize(floodFill(image, QPoint(2, 2), Colours[i++ & 1], &filled));
+    }
+    state.counters["pixels filled"] = double(filled);
+}
+
+void fillEmpty(benchmark::State& state)
+{
+    QImage empty(Width, CanvasHeight, QImage::Format_RGB32);
+    empty.fill(Qt::white);
+    fill(state, empty);
+}
+
+void fillMaze(benchmark::State& state)
+{
+    fill(state, mazePicture(Width, CanvasHeight));
+}
+
+// What any fill must at least do: read every pixel, test it as the fill does
+// (a border is black within two steps) and write it, in the order memory
+// holds them. Written out here so the compiler can make it as fast as memory
+// allows.
+void plainPass(benchmark::State& state)
+{
+    QImage image(Width, CanvasHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const int width = image.width();
+    const int height = image.height();
+    int i = 0;
+    for (auto _ : state) {
+        const QRgb colour = Colours[i++ & 1];
+        for (int y = 0; y < height; ++y) {
+            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < width; ++x) {
+                const QRgb p = row[x];
+                const bool border = qRed(p) <= 2 && qGreen(p) <= 2 && qBlue(p) <= 2;
+                row[x] = border ? p : colour;
+            }
+        }
+        benchmark::ClobberMemory();
+    }
+    state.counters["pixels"] = double(Width * CanvasHeight);
+}
+
+void overviewPaint(benchmark::State& state)
+{
+    const PictureLibrary library;
+    QImage image(Width, CanvasHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        paintLibraryOverview(image, library, RasterOp::And);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void undoSnapshot(benchmark::State& state)
+{
+    Floors floors(Width);
+    for (auto _ : state) {
+        takeUndoSnapshot(floors, 1);
+        benchmark::DoNotOptimize(floors.PicTotaal.constBits());
+    }
+}
+} // namespace
+
+void registerPixelBenchmarks()
+{
+    benchmark::RegisterBenchmark("PlainPass/470x455", plainPass)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FloodFill/empty-470x455", fillEmpty)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("FloodFill/maze-470x455", fillMaze)->Unit(benchmark::kMicrosecond);
+    compareWithItem("FloodFill/empty-470x455", "PlainPass/470x455");
+    compareWithItem("FloodFill/maze-470x455", "PlainPass/470x455");
+    benchmark::RegisterBenchmark("LibraryOverview/paint", overviewPaint)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("UndoSnapshot/470x455", undoSnapshot)->Unit(benchmark::kMicrosecond);
+}

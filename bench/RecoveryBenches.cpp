@@ -1,0 +1,58 @@
+// Whether keeping the recovery copy costs the mouse anything: the same rubber
+// band move with no copy being written and while a worker writes the three
+// floors without pause, as the recovery worker does a few seconds after a change.
+#include "BenchItems.h"
+#include "BenchRig.h"
+
+#include "drawing/DrawingControls.h"
+#include "floors/CanvasWidget.h"
+#include "floors/Floors.h"
+#include "floors/RecoveryStore.h"
+#include "shell/MainWindow.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <thread>
+
+namespace {
+void rubberBandMoves(benchmark::State& state, bool writing)
+{
+    ShownWindow shown;
+    MainWindow& window = shown.window();
+    shown.state.CurrentTool = 2;
+    PointerEngine& engine = window.drawing().engine();
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> writes{0};
+    std::thread writer([&] {
+        const RecoveryStore store(shown.program.path(QStringLiteral("copy")));
+        while (writing && !stop) {
+            const std::array<QImage, 3> copies{window.floors().floor(1).image, window.floors().floor(2).image,
+                                               window.floors().floor(3).image};
+            store.save(copies);
+            ++writes;
+        }
+    });
+
+    engine.press(1, Qt::LeftButton, QPointF(2, 2));
+    const QPointF ends[2] = {QPointF(465, 450), QPointF(300, 452)};
+    int i = 0;
+    for (auto _ : state) {
+        window.Pic(1)->repaint(engine.move(1, Qt::LeftButton, ends[i++ & 1]));
+    }
+    engine.release(1, Qt::NoButton, ends[i & 1]);
+    stop = true;
+    writer.join();
+    state.counters["copies written"] = writes.load();
+}
+} // namespace
+
+void registerRecoveryBenchmarks()
+{
+    benchmark::RegisterBenchmark("Recovery/move, no copy written", [](benchmark::State& s) { rubberBandMoves(s, false); })
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Recovery/move while the copy is written",
+                                 [](benchmark::State& s) { rubberBandMoves(s, true); })
+        ->Unit(benchmark::kMicrosecond);
+}
