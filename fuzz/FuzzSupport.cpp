@@ -1,5 +1,7 @@
 #include "FuzzSupport.h"
 
+#include "image/PictureReader.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -36,4 +38,12 @@ QString writeInputFile(const QByteArray& bytes, const char* suffix)
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(bytes) == bytes.size());
     return path;
+}
+
+void checkPictureBounds(const QImage& picture)
+{
+    FUZZ_CHECK(picture.format() == QImage::Format_RGB32);
+    FUZZ_CHECK(picture.width() >= 1 && picture.width() <= MaxPictureSide);
+    FUZZ_CHECK(picture.height() >= 1 && picture.height() <= MaxPictureSide);
+    FUZZ_CHECK(qint64(picture.width()) * picture.height() <= MaxPicturePixels);
 }

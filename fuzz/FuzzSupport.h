@@ -28,6 +28,9 @@ QString scratchPath(const char* name);
 // rewritten for every input; its name ends in `suffix`.
 QString writeInputFile(const QByteArray& bytes, const char* suffix);
 
+// What every picture reader promises: 32-bit RGB within the size bounds.
+void checkPictureBounds(const QImage& picture);
+
 #define FUZZ_CHECK(condition)                                                                 \
     do {                                                                                      \
         if (!(condition)) {                                                                   \

@@ -54,9 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const std::optional<QImage> picture = decodePicture(inputBytes(data, size));
     if (!picture)
         return 0;
-    FUZZ_CHECK(picture->format() == QImage::Format_RGB32);
-    FUZZ_CHECK(picture->width() >= 1 && picture->width() <= MaxPictureSide);
-    FUZZ_CHECK(picture->height() >= 1 && picture->height() <= MaxPictureSide);
+    checkPictureBounds(*picture);
     if (picture->height() != CanvasHeight)
         return 0;
     checkSuggestion(picture->width());

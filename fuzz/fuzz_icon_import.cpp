@@ -40,9 +40,11 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::optional<QImage> picture = decodePicture(inputBytes(data, size));
-    if (!picture || picture->size() != QSize(IconSide, IconSide))
+    if (!picture)
         return 0;
-    FUZZ_CHECK(picture->format() == QImage::Format_RGB32);
+    checkPictureBounds(*picture);
+    if (picture->size() != QSize(IconSide, IconSide))
+        return 0;
 
     QImage blank(BaseCanvasWidth, CanvasHeight, QImage::Format_RGB32);
     blank.fill(Qt::white);
