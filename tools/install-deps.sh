@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-image-formats-plugins
+  qt6-translations-l10n
   libjpeg-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils

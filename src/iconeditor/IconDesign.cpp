@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
 #include <QToolButton>
@@ -70,6 +71,17 @@ IconDesign::IconDesign(AppContext& context, QWidget* parent)
     connect(&m_editor, &IconEditor::pickingChanged, this, [this](bool picking) { enableButtons(!picking); });
     connect(m_palette, &IconPalette::colourChosen, &m_editor, &IconEditor::setDrawingColour);
     showIcon();
+}
+
+// The editor closes only through its own close box: Escape would otherwise
+// throw the unsaved icon away without a word.
+void IconDesign::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void IconDesign::buildButtons()

@@ -29,6 +29,9 @@ public:
     QLabel* CoordLabel() const { return m_coords; }
     QToolButton* KnopB(int index) const { return m_buttons[size_t(index - 1)]; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildButtons();
     void showIcon();

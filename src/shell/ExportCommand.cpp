@@ -5,6 +5,9 @@
 #include "image/SettingsFile.h"
 #include "image/Twips.h"
 #include "printing/PdfExport.h"
+#include "shell/Algemeen.h"
+#include "shell/ProgramOptions.h"
+#include "shell/StartupSettings.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -18,10 +21,15 @@ namespace ExportCommand {
 
 namespace {
 // The canvas width the user set in the program, when no width is given.
+// The file is looked for exactly where the window keeps it: beside the program,
+// or in the user's configuration folder when the program folder is read-only.
 int configuredCanvasWidth(const QString& programFolder)
 {
+    Algemeen folders;
+    folders.ProgramFolder = programFolder;
+    folders.WritableFolder = writableFolderFor(programFolder);
     SettingsRecord settings;
-    if (readSettingsFile(QDir(programFolder).filePath(QStringLiteral("Rimbano.ini")), settings)
+    if (readSettingsFile(settingsPath(folders), settings)
         != SettingsReadResult::Complete)
         return BaseCanvasWidth;
     const int width = canvasWidthFor(settings.canvasExtraWidth);

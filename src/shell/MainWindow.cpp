@@ -109,8 +109,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     for (int i = 1; i <= 3; ++i)
         m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
     layoutForCanvasWidth(0);
-    if (readStartupSettings(m_state))
-        applySettings();
+    applySettings(readStartupSettings(m_state));
     m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -228,9 +227,13 @@ void MainWindow::applyCanvasWidth()
     widthLabel->adjustSize();
 }
 
-void MainWindow::applySettings()
+void MainWindow::applySettings(bool settingsRead)
 {
-    applyCanvasWidth();
+    // A settings recovery still leaves the file's other values in effect (the
+    // sound off beside a refused colour), so the controls show them all; only
+    // the width label keeps its first caption while the width is the base one.
+    if (settingsRead || m_state.CanvasExtraWidth != 0)
+        applyCanvasWidth();
     m_menus.ShowGeluid->setChecked(m_state.SoundOn);
     m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
     m_colorPanel->setSwatch(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue);

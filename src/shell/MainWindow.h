@@ -80,7 +80,7 @@ private:
     void buildCanvasArea();
     void wireMenus();
     void wireFiles();
-    void applySettings();
+    void applySettings(bool settingsRead);
     void layoutForCanvasWidth(int extraWidthTwips);
 
 

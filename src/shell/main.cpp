@@ -3,6 +3,7 @@
 #include "shell/MainWindow.h"
 #include "shell/ProgramOptions.h"
 #include "shell/QtPrompts.h"
+#include "shell/QtTranslations.h"
 #include "shell/QtWavePlayer.h"
 #include "shell/StartWindow.h"
 #include "shell/VersionText.h"
@@ -37,6 +38,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Rimbano"));
     QApplication::setApplicationVersion(QStringLiteral(RIMBANO_VERSION));
+    installDutchQtTranslations(app);
     // No picture the program reads needs more than this; a lying header must not exhaust memory.
     QImageReader::setAllocationLimit(256);
     QFont font(QStringLiteral("Arial"));

@@ -1,9 +1,12 @@
 #include "shell/InfoLabel.h"
 #include "shell/ProgramOptions.h"
+#include "shell/QtTranslations.h"
 #include "shell/QtWavePlayer.h"
 #include "shell/WaitSeconds.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
@@ -19,6 +22,7 @@ private slots:
     void programFolderOption_data();
     void programFolderOption();
     void writableFolder();
+    void qtSpeaksDutch();
 };
 
 void TestCommonRoutines::infoText_data()
@@ -114,6 +118,16 @@ void TestCommonRoutines::writableFolder()
     QVERIFY(fallback.startsWith(home.path()));
     QVERIFY(QFileInfo(fallback).isDir());
     QVERIFY(QDir(program.path()).entryList(QDir::Files).isEmpty());
+}
+
+void TestCommonRoutines::qtSpeaksDutch()
+{
+    QVERIFY2(installDutchQtTranslations(*QCoreApplication::instance()), "qt6-translations-l10n is needed");
+    QMessageBox question;
+    question.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QCOMPARE(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    QCOMPARE(question.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nee"));
+    QCOMPARE(question.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuleren"));
 }
 
 QTEST_MAIN(TestCommonRoutines)

@@ -62,6 +62,7 @@ private slots:
     void refusals();
     void helpListsOptions();
     void threeFloorPage();
+    void widthFromUserSettings();
 };
 
 void TestExportCommand::refusals_data()
@@ -144,6 +145,24 @@ void TestExportCommand::threeFloorPage()
     const QRect title = boxOf(page, qRgb(160, 20, 80));
     QVERIFY(!title.isEmpty());
     QVERIFY(title.bottom() < boxes[0].top());
+}
+
+// An installed program folder cannot be written: the width set in the window
+// lives in the user's configuration folder, and the export reads it there.
+void TestExportCommand::widthFromUserSettings()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Rimbano"));
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    QDir().mkpath(dir.filePath(QStringLiteral("Rimbano")));
+    QFile settings(dir.filePath(QStringLiteral("Rimbano/Rimbano.ini")));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write("\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n300\r\n");
+    settings.close();
+    const QString pdf = dir.filePath(QStringLiteral("huis.pdf"));
+    const Result result = runExport({"--export-pdf", makeDrawing(dir, 2, 370), "--output", pdf}, QStringLiteral("/proc"));
+    QVERIFY2(result.code == 0, qPrintable(result.err));
+    QVERIFY(QFile::exists(pdf));
 }
 
 QTEST_MAIN(TestExportCommand)

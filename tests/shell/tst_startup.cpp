@@ -103,27 +103,39 @@ void TestStartup::recovery_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QByteArray>("rewritten");
+    QTest::addColumn<QString>("widthCaption");
+    QTest::addColumn<bool>("soundOn");
     QTest::newRow("short") << QByteArray("\"Rimbano\"\r\n10,20,30\r\n")
-                           << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#TRUE#\r\n#TRUE#\r\n0\r\n");
+                           << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#TRUE#\r\n#TRUE#\r\n0\r\n") << "Small" << true;
     QTest::newRow("bad field") << settingsText("10,20,30", "#FALSE#", "misschien", "1500")
-                               << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#FALSE#\r\n#TRUE#\r\n0\r\n");
-    // A colour the bars cannot take is put back, so the next start is clean.
+                               << QByteArray("\"Rimbano\"\r\n10,20,30\r\n#FALSE#\r\n#TRUE#\r\n0\r\n") << "Small" << true;
+    // A colour the bars cannot take is put back, so the next start is clean;
+    // the sound and the width read beside it are in effect and shown.
     QTest::newRow("colour 300") << settingsText("300,20,30", "#TRUE#", "#FALSE#", "300")
-                                << QByteArray("\"Rimbano\"\r\n0,20,30\r\n#TRUE#\r\n#FALSE#\r\n300\r\n");
+                                << QByteArray("\"Rimbano\"\r\n0,20,30\r\n#TRUE#\r\n#FALSE#\r\n300\r\n")
+                                << " 370 pixels" << false;
     QTest::newRow("width out of range") << settingsText("1,2,3", "#TRUE#", "#FALSE#", "-6000")
-                                        << QByteArray("\"Rimbano\"\r\n1,2,3\r\n#TRUE#\r\n#FALSE#\r\n0\r\n");
+                                        << QByteArray("\"Rimbano\"\r\n1,2,3\r\n#TRUE#\r\n#FALSE#\r\n0\r\n")
+                                        << "Small" << false;
 }
 
 void TestStartup::recovery()
 {
     QFETCH(QByteArray, file);
+    QFETCH(QString, widthCaption);
+    QFETCH(bool, soundOn);
     TestProgram program;
     program.writeFile(QStringLiteral("Rimbano.ini"), file);
     MainWindow& window = program.start();
     QTEST(program.readFile(QStringLiteral("Rimbano.ini")), "rewritten");
-    // The settings are not applied on this run.
-    QCOMPARE(window.floorPanel()->SMBlabel()->text(), QStringLiteral("Small"));
-    QCOMPARE(window.Pic(1)->width(), 350);
+    // Every control shows the value in effect after the recovery.
+    QCOMPARE(window.floorPanel()->SMBlabel()->text(), widthCaption);
+    QCOMPARE(window.Pic(1)->width(), canvasWidthFor(program.state.CanvasExtraWidth));
+    QCOMPARE(window.menus().ShowGeluid->isChecked(), soundOn);
+    QCOMPARE(window.menus().ShowGeluid->text(), soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    const QColor shown(program.state.ColorRed, program.state.ColorGreen, program.state.ColorBlue);
+    QCOMPARE(window.colorPanel()->Kleur()->palette().color(QPalette::Window), shown);
+    QCOMPARE(window.colorPanel()->RGBscroll(1)->value(), program.state.ColorRed);
 }
 
 void TestStartup::soundMenuFromFile()
