@@ -33,8 +33,8 @@ private slots:
     void cells();
     void emptyCellsAndMargins_data();
     void emptyCellsAndMargins();
-    void yesReplacesOnlyTheShownFloor();
-    void noLeavesTheDrawing();
+    void answer_data();
+    void answer();
 };
 
 void TestOverview::cells_data()
@@ -102,45 +102,40 @@ void TestOverview::emptyCellsAndMargins()
     }
 }
 
-void TestOverview::yesReplacesOnlyTheShownFloor()
+void TestOverview::answer_data()
 {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes replaces only the shown floor") << true;
+    QTest::newRow("No leaves the drawing") << false;
+}
+
+void TestOverview::answer()
+{
+    QFETCH(bool, yes);
     TestProgram program;
-    program.prompts.yesNoAnswers << true;
+    program.prompts.yesNoAnswers << yes;
     MainWindow& window = program.start();
     window.floorSwitcher().chooseFloor(2);
     Floors& floors = window.floors();
     for (int f = 1; f <= 3; ++f)
         floors.floor(f).image = scribbled(floors.floor(f).image);
-    const QImage other = floors.floor(1).image;
+    const QImage before = floors.floor(1).image;
     const QImage undo = scribbled(floors.PicTotaal);
     floors.PicTotaal = undo;
+    window.toolPanel()->Knop(9)->click();
 
     window.toolPanel()->Knop(20)->click();
     QCOMPARE(program.prompts.questions, QStringList{QStringLiteral(" Show|Bestaande plattegrond wordt verwijderd!")});
-    QCOMPARE(floors.floor(2).image.pixel(3, 4), Background); // the scribble is gone
-    QCOMPARE(floors.floor(1).image, other);
-    QCOMPARE(floors.floor(3).image, other);
+    QCOMPARE(floors.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
+    QCOMPARE(floors.floor(1).image, before);
+    QCOMPARE(floors.floor(3).image, before);
     // Not a drawing step: the undo snapshot stays what it was.
     QCOMPARE(floors.PicTotaal, undo);
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Show alles"));
-    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-}
-
-void TestOverview::noLeavesTheDrawing()
-{
-    TestProgram program;
-    program.prompts.yesNoAnswers << false;
-    MainWindow& window = program.start();
-    Floor& floor = window.floors().floor(1);
-    floor.image = scribbled(floor.image);
-    const QImage before = floor.image;
-    window.toolPanel()->Knop(9)->click();
-    window.toolPanel()->Knop(20)->click();
-    QCOMPARE(floor.image, before);
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tools"));
-    QCOMPARE(window.BewerkingsLabel(2)->text(), QStringLiteral("Tools"));
+    const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
+    QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
+    QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
     QCOMPARE(program.state.CurrentTool, quint8(20));
-    QVERIFY(program.prompts.allAnswersUsed());
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 }
 
 QTEST_MAIN(TestOverview)

@@ -89,12 +89,14 @@ private slots:
 
 void TestPlacement::rasterModes_data()
 {
-    QTest::addColumn<int>("entry");
+    QTest::addColumn<int>("entry"); // 0: as the program starts
     // The new plan pixel under a white, a black and a coloured symbol pixel:
     // first on a black wall, then on white paper.
     QTest::addColumn<QList<QRgb>>("onWall");
     QTest::addColumn<QList<QRgb>>("onPaper");
-    QTest::newRow("And") << 1 << QList<QRgb>{Black, Black, Black} << QList<QRgb>{White, Black, Colour};
+    const QList<QRgb> asAnd{White, Black, Colour};
+    QTest::newRow("And from the start") << 0 << QList<QRgb>{Black, Black, Black} << asAnd;
+    QTest::newRow("And") << 1 << QList<QRgb>{Black, Black, Black} << asAnd;
     QTest::newRow("Copy") << 2 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{White, Black, Colour};
     QTest::newRow("Merge paint") << 3 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{White, White, White};
     QTest::newRow("Not copy") << 4 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{Black, White, 0xFF0F5FAF};
@@ -109,7 +111,14 @@ void TestPlacement::rasterModes()
     QFETCH(QList<QRgb>, onPaper);
     TestProgram program;
     MainWindow& window = program.start();
-    window.menus().EditObjectCopy[size_t(entry - 1)]->trigger();
+    const auto& entries = window.menus().EditObjectCopy;
+    if (entry > 0) {
+        // From another mode, so the row really chooses.
+        entries[size_t(entry % 6)]->trigger();
+        entries[size_t(entry - 1)]->trigger();
+    }
+    for (int k = 1; k <= 6; ++k)
+        QCOMPARE(entries[size_t(k - 1)]->isChecked(), k == std::max(entry, 1));
 
     PlacementRig rig;
     rig.state.RasterOpText = program.state.RasterOpText;

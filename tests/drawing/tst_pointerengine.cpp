@@ -41,7 +41,6 @@ private slots:
     void registeredToolGetsItsEvents();
     void lastPointOnlyWithLeftAlone_data();
     void lastPointOnlyWithLeftAlone();
-    void movingOutlineRepaintsOnlyItself();
 
     void finalLine_data();
     void finalLine();
@@ -49,10 +48,8 @@ private slots:
     void rubberBandReleasedElsewhereLeavesItsTrace();
     void rightButtonLine();
 
-    void rectangleRubberBand_data();
-    void rectangleRubberBand();
-    void rectangleOnlyRightAndDown_data();
-    void rectangleOnlyRightAndDown();
+    void rectangle_data();
+    void rectangle();
     void doubleRectangle();
     void smallDoubleRectangleCrossesItsCorners();
 };
@@ -94,6 +91,13 @@ void TestPointerEngine::previewsFollowThePointer()
     rig.move(30, 200, Qt::RightButton);
     QCOMPARE(o.textAt, QPoint(44, 200));
     QCOMPARE(o.gum.topLeft(), QPoint(40, 192));
+
+    // A shown outline repaints its old and new place, nothing inside them and nothing else.
+    rig.state.CurrentTool = 0;
+    o.gumVisible = true;
+    const QRegion repaint = rig.move(33, 201, Qt::NoButton);
+    QCOMPARE(repaint, outlineRegion(QRect(40, 192, 10, 10)) + outlineRegion(QRect(43, 193, 10, 10)));
+    QVERIFY(rig.move(33, 201, Qt::NoButton).isEmpty());
 }
 
 void TestPointerEngine::everyPressTakesTheSnapshotFirst_data()
@@ -168,19 +172,6 @@ void TestPointerEngine::lastPointOnlyWithLeftAlone()
     rig.move(30.25, 40.5, Qt::MouseButtons(buttons));
     QCOMPARE(rig.state.LastX, updates ? 30.25f : 1.0f);
     QCOMPARE(rig.state.LastY, updates ? 40 : 2); // nearest whole pixel, halves to even
-}
-
-void TestPointerEngine::movingOutlineRepaintsOnlyItself()
-{
-    PointerRig rig;
-    Overlays& o = rig.floors.floor(1).overlays;
-    o.gum = QRect(0, 0, 10, 10);
-    o.gumVisible = true;
-    rig.move(100, 100, Qt::NoButton);
-    const QRegion repaint = rig.move(103, 101, Qt::NoButton);
-    // The old and the new outline, nothing inside them and nothing else.
-    QCOMPARE(repaint, outlineRegion(QRect(110, 92, 10, 10)) + outlineRegion(QRect(113, 93, 10, 10)));
-    QVERIFY(rig.move(103, 101, Qt::NoButton).isEmpty());
 }
 
 void TestPointerEngine::finalLine_data()
@@ -282,24 +273,30 @@ void TestPointerEngine::rightButtonLine()
     QCOMPARE(inkedPixels(rig.image()).size(), 16 + 31);
 }
 
-void TestPointerEngine::rectangleRubberBand_data()
+void TestPointerEngine::rectangle_data()
 {
     QTest::addColumn<QPoint>("to");
     QTest::addColumn<QRect>("layer");
     QTest::addColumn<QString>("info");
-    QTest::newRow("right and down") << QPoint(70, 50) << QRect(40, 30, 31, 21) << QStringLiteral("Breedte = 30, Hoogte = 20");
-    QTest::newRow("up and left stays a point") << QPoint(10, 5) << QRect(40, 30, 1, 1) << QStringLiteral("Breedte = 0, Hoogte = 0");
-    QTest::newRow("right and up") << QPoint(90, 2) << QRect(40, 30, 51, 1) << QStringLiteral("Breedte = 50, Hoogte = 0");
-    QTest::newRow("left and down") << QPoint(0, 130) << QRect(40, 30, 1, 101) << QStringLiteral("Breedte = 0, Hoogte = 100");
+    QTest::addColumn<bool>("drawn"); // only right and down of the start
+    QTest::newRow("right and down") << QPoint(70, 50) << QRect(40, 30, 31, 21) << "Breedte = 30, Hoogte = 20" << true;
+    QTest::newRow("one pixel right and down") << QPoint(41, 31) << QRect(40, 30, 2, 2) << "Breedte = 1, Hoogte = 1" << true;
+    QTest::newRow("up and left stays a point") << QPoint(10, 5) << QRect(40, 30, 1, 1) << "Breedte = 0, Hoogte = 0" << false;
+    QTest::newRow("right and up") << QPoint(90, 2) << QRect(40, 30, 51, 1) << "Breedte = 50, Hoogte = 0" << false;
+    QTest::newRow("left and down") << QPoint(0, 130) << QRect(40, 30, 1, 101) << "Breedte = 0, Hoogte = 100" << false;
+    QTest::newRow("level with the start") << QPoint(80, 30) << QRect(40, 30, 41, 1) << "Breedte = 40, Hoogte = 0" << false;
+    QTest::newRow("plumb under the start") << QPoint(40, 80) << QRect(40, 30, 1, 51) << "Breedte = 0, Hoogte = 50" << false;
 }
 
-void TestPointerEngine::rectangleRubberBand()
+void TestPointerEngine::rectangle()
 {
     QFETCH(QPoint, to);
     QFETCH(QRect, layer);
     QFETCH(QString, info);
+    QFETCH(bool, drawn);
     PointerRig rig;
     rig.state.CurrentTool = 3;
+    rig.state.ChosenOption = 1;
     const Overlays& o = rig.floors.floor(1).overlays;
     const QImage before = rig.image();
 
@@ -312,33 +309,15 @@ void TestPointerEngine::rectangleRubberBand()
     QCOMPARE(repaint, outlineRegion(layer));
     QCOMPARE(rig.image(), before); // the band floats above the picture
     QVERIFY(!rig.floors.floor(1).pen.invert);
-}
 
-void TestPointerEngine::rectangleOnlyRightAndDown_data()
-{
-    QTest::addColumn<QPoint>("release");
-    QTest::addColumn<bool>("drawn");
-    QTest::newRow("right and down") << QPoint(41, 31) << true;
-    QTest::newRow("level with the start") << QPoint(80, 30) << false;
-    QTest::newRow("plumb under the start") << QPoint(40, 80) << false;
-    QTest::newRow("up and left") << QPoint(10, 10) << false;
-    QTest::newRow("left and down") << QPoint(20, 80) << false;
-    QTest::newRow("right and up") << QPoint(80, 20) << false;
-}
-
-void TestPointerEngine::rectangleOnlyRightAndDown()
-{
-    QFETCH(QPoint, release);
-    QFETCH(bool, drawn);
-    PointerRig rig;
-    rig.state.CurrentTool = 3;
-    rig.state.ChosenOption = 1;
-    rig.drag(QPoint(40, 30), {QPoint(60, 60), release});
+    // The release point decides, not the last move.
+    rig.move(60, 60);
+    rig.release(to.x(), to.y());
     PixelSet box;
     if (drawn)
-        box.row(30, 40, release.x()).row(release.y(), 40, release.x()).column(40, 30, release.y()).column(release.x(), 30, release.y());
+        box.row(30, 40, to.x()).row(to.y(), 40, to.x()).column(40, 30, to.y()).column(to.x(), 30, to.y());
     QCOMPARE(inkedPixels(rig.image()), box.sorted());
-    QVERIFY(!rig.floors.floor(1).overlays.layerVisible);
+    QVERIFY(!o.layerVisible);
 }
 
 void TestPointerEngine::doubleRectangle()

@@ -95,23 +95,31 @@ void TestScaleDrawing::readOutInMetres()
 
 void TestScaleDrawing::scaleOffChangesNothing()
 {
-    // The same strokes with and without the scale switched off give the same pixels and texts.
-    TestProgram plain;
-    MainWindow& a = plain.start();
-    TestProgram scaled;
-    MainWindow& b = scaled.start();
-    b.scale().set(0);
-    for (MainWindow* window : {&a, &b}) {
-        Algemeen& s = window->context().state;
-        drawRoom(*window);
-        s.CurrentTool = 4;
-        drag(window->drawing().engine(), QPoint(20, 100), QPoint(200, 102));
-        s.CurrentTool = 8;
-        window->drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
+    // The same strokes in a program that never had a scale, in one whose scale
+    // was set and switched off again, and in one with the scale on: the first
+    // two agree in pixels and texts, the third shows the strokes do measure.
+    TestProgram never;
+    TestProgram switchedOff;
+    TestProgram on;
+    switchedOff.start().scale().set(5);
+    switchedOff.window().scale().set(0);
+    on.start().scale().set(5);
+    for (TestProgram* program : {&never, &switchedOff, &on}) {
+        MainWindow& window = program == &never ? never.start() : program->window();
+        drawRoom(window);
+        program->state.CurrentTool = 4;
+        drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
+        program->state.CurrentTool = 8;
+        window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
+        emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
     }
-    QCOMPARE(a.floors().floor(1).image, b.floors().floor(1).image);
-    QCOMPARE(a.infoLabel()->text(), QStringLiteral("Informatie..."));
-    QCOMPARE(b.infoLabel()->text(), QStringLiteral("Informatie..."));
+    const auto picture = [](TestProgram& p) { return p.window().floors().floor(1).image; };
+    const auto texts = [](TestProgram& p) { return p.window().infoLabel()->text() + '|' + p.window().CoordLabel()->text(); };
+    QCOMPARE(picture(switchedOff), picture(never));
+    QCOMPARE(texts(switchedOff), texts(never));
+    QCOMPARE(texts(never), QStringLiteral("Informatie...|X = 120 ,Y = 45"));
+    QVERIFY(picture(on) != picture(never));
+    QVERIFY(texts(on) != texts(never));
 }
 
 namespace {

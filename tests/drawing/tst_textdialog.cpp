@@ -22,10 +22,9 @@ TextDialog* openTextTool(MainWindow& window)
     return window.findChild<TextDialog*>();
 }
 
-// The dialog deletes itself when it closes; make that happen now.
 void settle()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestProgram::settle();
 }
 
 QColor swatchColour(const TextDialog* dialog)
@@ -43,48 +42,24 @@ int swatchLeft(int k)
 class TestTextDialog : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithDefaults();
     void defaultsAgainAtSecondOpening();
     void palettePress_data();
     void palettePress();
     void transferSetsFontAndColour();
-    void emptyTextDeselects_data();
-    void emptyTextDeselects();
-    void closeBoxWithTextKeepsTool();
+    void closing_data();
+    void closing();
     void typedSize_data();
     void typedSize();
 };
-
-void TestTextDialog::opensWithDefaults()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral(" Tekst plaatsen"));
-    QStringList sizes;
-    for (int i = 0; i < dialog->Combo1()->count(); ++i)
-        sizes << dialog->Combo1()->itemText(i);
-    QCOMPARE(sizes, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}));
-    QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("10"));
-    QCOMPARE(dialog->Check(1)->text(), QStringLiteral("Bold"));
-    QCOMPARE(dialog->Check(2)->text(), QStringLiteral("Italic"));
-    QCOMPARE(dialog->Check(3)->text(), QStringLiteral("Underline"));
-    for (int i = 1; i <= 3; ++i)
-        QVERIFY(!dialog->Check(i)->isChecked());
-    QCOMPARE(swatchColour(dialog), QColor(0, 64, 64));
-    QVERIFY(dialog->Text1()->text().isEmpty());
-    QCOMPARE(dialog->TransferKnop()->text(), QStringLiteral("Transfer"));
-    dialog->reject();
-    settle();
-}
 
 void TestTextDialog::defaultsAgainAtSecondOpening()
 {
     TestProgram program;
     MainWindow& window = program.start();
     TextDialog* first = openTextTool(window);
+    QVERIFY(first && first->isVisible());
+    QCOMPARE(first->Combo1()->currentText(), QStringLiteral("10"));
+    QCOMPARE(swatchColour(first), QColor(0, 64, 64));
     first->Text1()->setText(QStringLiteral("Keuken"));
     first->Combo1()->setCurrentText(QStringLiteral("18"));
     first->Check(2)->setChecked(true);
@@ -169,55 +144,46 @@ void TestTextDialog::transferSetsFontAndColour()
     QVERIFY(!window.floors().floor(1).overlays.textVisible);
 }
 
-void TestTextDialog::emptyTextDeselects_data()
+void TestTextDialog::closing_data()
 {
+    QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("byTransfer");
-    QTest::newRow("Transfer") << true;
-    QTest::newRow("close box") << false;
+    QTest::addColumn<bool>("keepsTool");
+    // A size that would be refused does not matter when there is no text.
+    QTest::newRow("Transfer without text") << "" << true << false;
+    QTest::newRow("close box without text") << "" << false << false;
+    QTest::newRow("close box with text") << "Bad" << false << true;
 }
 
-void TestTextDialog::emptyTextDeselects()
+void TestTextDialog::closing()
 {
+    QFETCH(QString, text);
     QFETCH(bool, byTransfer);
+    QFETCH(bool, keepsTool);
     TestProgram program;
     MainWindow& window = program.start();
     const Floor before = window.floors().floor(1);
     TextDialog* dialog = openTextTool(window);
-    // A size that would be refused does not matter when there is no text.
-    dialog->Combo1()->setCurrentText(QStringLiteral("groot"));
+    dialog->Text1()->setText(text);
+    dialog->Combo1()->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
     if (byTransfer)
         dialog->TransferText();
     else
         dialog->close();
     settle();
     QVERIFY(!window.findChild<TextDialog*>());
-    QCOMPARE(program.state.CurrentTool, quint8(0));
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tools"));
-    QCOMPARE(window.BewerkingsLabel(2)->text(), QStringLiteral("Tools"));
-    QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+    QCOMPARE(program.state.CurrentTool, quint8(keepsTool ? 5 : 0));
+    const QString heading = keepsTool ? QStringLiteral("Tekst plaatsen") : QStringLiteral("Tools");
+    QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
+    QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
+    if (!keepsTool)
+        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
     QVERIFY(program.prompts.messages.isEmpty());
     const Floor& after = window.floors().floor(1);
     QCOMPARE(after.font, before.font);
     QCOMPARE(after.foreColour, before.foreColour);
     QVERIFY(!after.overlays.textVisible);
-}
-
-void TestTextDialog::closeBoxWithTextKeepsTool()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    dialog->Text1()->setText(QStringLiteral("Bad"));
-    dialog->Combo1()->setCurrentText(QStringLiteral("16"));
-    dialog->close();
-    settle();
-    QVERIFY(!window.findChild<TextDialog*>());
-    QCOMPARE(program.state.CurrentTool, quint8(5));
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
-    const Floor& floor = window.floors().floor(1);
-    QCOMPARE(floor.font.pointSizeF(), 8.25);
-    QVERIFY(!floor.overlays.textVisible);
-    QCOMPARE(floor.overlays.text, QStringLiteral("Tekst"));
+    QCOMPARE(after.overlays.text, QStringLiteral("Tekst"));
 }
 
 void TestTextDialog::typedSize_data()

@@ -24,17 +24,15 @@ void drawRoom(PointerRig& rig, QPoint corner)
 class TestFloorBuffers : public QObject {
     Q_OBJECT
 private slots:
-    void undoPutsBackTheFloorBeforeThePress();
-    void undoTwiceIsUndoOnce();
+    void undoPutsBackTheFloorBeforeTheLastPress();
     void undoAfterSwitchingFloors();
     void undoBeforeAnyPressGivesWhite();
     void undoOfAWiderPictureIsCutOff();
     void copyAndPasteAcrossFloors();
     void pasteBeforeCopyGivesBlank();
-    void pasteDropsWhatWasDrawnSinceCopy();
 };
 
-void TestFloorBuffers::undoPutsBackTheFloorBeforeThePress()
+void TestFloorBuffers::undoPutsBackTheFloorBeforeTheLastPress()
 {
     PointerRig rig;
     drawRoom(rig, QPoint(10, 10));
@@ -44,18 +42,10 @@ void TestFloorBuffers::undoPutsBackTheFloorBeforeThePress()
     QVERIFY(rig.image() != withRoom);
     undoInto(rig.floors, 1);
     QCOMPARE(rig.image(), withRoom);
-}
-
-void TestFloorBuffers::undoTwiceIsUndoOnce()
-{
-    PointerRig rig;
-    drawRoom(rig, QPoint(10, 10));
-    drawRoom(rig, QPoint(100, 100));
+    // Twice is once: there is one step back.
     undoInto(rig.floors, 1);
-    const QImage once = rig.image();
-    undoInto(rig.floors, 1);
-    QCOMPARE(rig.image(), once);
-    QCOMPARE(inkedPixels(once).size(), 2 * 61 + 2 * 39);
+    QCOMPARE(rig.image(), withRoom);
+    QCOMPARE(inkedPixels(withRoom).size(), 2 * 61 + 2 * 39);
 }
 
 void TestFloorBuffers::undoAfterSwitchingFloors()
@@ -89,7 +79,6 @@ void TestFloorBuffers::undoOfAWiderPictureIsCutOff()
     fillBox(composite, QPoint(340, 0), QPoint(360, 454), qRgb(255, 0, 0));
     rig.floors.PicTotaal = composite;
     undoInto(rig.floors, 1);
-    QCOMPARE(rig.image().size(), QSize(350, 455));
     QCOMPARE(rig.image(), composite.copy(0, 0, 350, 455));
 }
 
@@ -106,9 +95,13 @@ void TestFloorBuffers::copyAndPasteAcrossFloors()
     QCOMPARE(rig.image(2), ground);
     QCOMPARE(rig.image(1), groundNow);
     drawRoom(rig, QPoint(50, 200)); // drawing on the pasted floor leaves the buffer too
-    rig.state.CurrentFloor = 3;
     pasteInto(rig.floors, 3);
     QCOMPARE(rig.image(3), ground);
+    pasteInto(rig.floors, 1);
+    QCOMPARE(rig.image(1), ground);
+    // Paste takes no snapshot: Undo goes back to before the last press.
+    undoInto(rig.floors, 2);
+    QCOMPARE(rig.image(2), ground);
 }
 
 void TestFloorBuffers::pasteBeforeCopyGivesBlank()
@@ -117,20 +110,6 @@ void TestFloorBuffers::pasteBeforeCopyGivesBlank()
     drawRoom(rig, QPoint(10, 10));
     pasteInto(rig.floors, 1);
     QCOMPARE(rig.image(), whiteFloor());
-}
-
-void TestFloorBuffers::pasteDropsWhatWasDrawnSinceCopy()
-{
-    PointerRig rig;
-    drawRoom(rig, QPoint(10, 10));
-    const QImage copied = rig.image();
-    copyFloor(rig.floors, 1);
-    drawRoom(rig, QPoint(100, 100));
-    pasteInto(rig.floors, 1);
-    QCOMPARE(rig.image(), copied);
-    // Paste takes no snapshot: Undo goes back to before the last press.
-    undoInto(rig.floors, 1);
-    QCOMPARE(rig.image(), copied);
 }
 
 QTEST_MAIN(TestFloorBuffers)

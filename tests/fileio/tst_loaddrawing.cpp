@@ -6,11 +6,8 @@
 #include "image/BmpFile.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QListView>
 #include <QtTest>
 
 namespace {
@@ -56,7 +53,6 @@ private slots:
     void refusesBrokenFiles_data();
     void refusesBrokenFiles();
     void cancelChangesNothing();
-    void dialogOffersCapitalisedNames();
 };
 
 void TestLoadDrawing::loadsBySize_data()
@@ -87,7 +83,6 @@ void TestLoadDrawing::loadsBySize()
     QFETCH(QString, info);
     QFETCH(QString, message);
     TestProgram program;
-    RecordingInfoLine infoLine;
     MainWindow& window = program.start();
     program.state.SoundOn = soundOn;
     window.floorSwitcher().chooseFloor(2);
@@ -97,15 +92,14 @@ void TestLoadDrawing::loadsBySize()
     const QImage file = picture(width, height);
     QVERIFY(writeBmp24(file, program.path("plan.bmp")));
 
-    AppContext context{program.state, program.prompts, program.sound, infoLine};
     int repaints = 0;
-    LoadDrawing load(context, floors, [&] { ++repaints; });
+    LoadDrawing load(program.context, floors, [&] { ++repaints; });
     program.prompts.openAnswers << program.path("plan.bmp");
     load.FileLoad();
 
     QCOMPARE(program.prompts.fileFilters, QStringList("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)"));
     QCOMPARE(program.state.OpenFileName, program.path("plan.bmp"));
-    QCOMPARE(infoLine.shown, info.isEmpty() ? QStringList() : QStringList(info));
+    QCOMPARE(program.info.shown, info.isEmpty() ? QStringList() : QStringList(info));
     QCOMPARE(program.prompts.messages, message.isEmpty() ? QStringList() : QStringList(message));
     const bool mismatch = floorsLoaded == 0 && message.isEmpty();
     QCOMPARE(program.sound.played, mismatch && soundOn ? QStringList(program.path("sounds/fout.wav")) : QStringList());
@@ -199,28 +193,6 @@ void TestLoadDrawing::cancelChangesNothing()
     QCOMPARE(program.prompts.fileFilters.size(), 1);
     QVERIFY(floorsAsMarked(window.floors()));
     QCOMPARE(program.prompts.messages, QStringList());
-}
-
-void TestLoadDrawing::dialogOffersCapitalisedNames()
-{
-    TestProgram program;
-    for (const char* name : {"a.jpg", "B.JPG", "c.Bmp", "d.bmp", "e.png", "f.jpeg"})
-        program.writeFile(name, "x");
-    QFileDialog dialog(nullptr, QString(), program.folder(), LoadDrawing::fileFilter());
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.show();
-    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
-    QVERIFY(view);
-    const auto listed = [view] {
-        QStringList names;
-        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
-            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
-        // The program folder's own subfolders are offered to step into.
-        names.removeAll(QStringLiteral("sounds"));
-        names.removeAll(QStringLiteral("examples"));
-        return names;
-    };
-    QTRY_COMPARE(listed(), QStringList({"a.jpg", "B.JPG", "c.Bmp", "d.bmp"}));
 }
 
 QTEST_MAIN(TestLoadDrawing)
