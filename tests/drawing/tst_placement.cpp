@@ -82,8 +82,8 @@ private slots:
     void clickSound_data();
     void clickSound();
     void importWhileIconChosen();
+    void textStamp_data();
     void textStamp();
-    void textBeforeTransfer();
     void throughTheWindow();
 };
 
@@ -275,37 +275,37 @@ void TestPlacement::importWhileIconChosen()
     QCOMPARE(inkedPixels(window.floors().floor(1).image), QList<QPoint>{QPoint(64, 64)});
 }
 
-void TestPlacement::textStamp()
-{
-    PlacementRig rig;
-    Floor& floor = rig.floors.floor(1);
-    floor.font.setPointSize(14);
-    floor.font.setBold(true);
-    floor.foreColour = qRgb(255, 0, 0);
-    floor.overlays.text = QStringLiteral("Hallo ");
-    rig.state.CurrentTool = 5;
-    rig.click(QPoint(80, 60));
-
-    QImage expected(350, 455, QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    drawText(expected, QPoint(94, 60), QStringLiteral("Hallo "), floor.font, qRgb(255, 0, 0));
-    QCOMPARE(rig.image(), expected);
-    QVERIFY(inkedArea(rig.image()).left() >= 93);
-    QVERIFY(inkedArea(rig.image()).top() >= 60);
-    QCOMPARE(rig.state.CurrentTool, quint8(5));
-}
-
-void TestPlacement::textBeforeTransfer()
+void TestPlacement::textStamp_data()
 {
     // Without a transferred text the preview's first caption is printed in the floor's font.
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QPoint>("click");
+    QTest::newRow("transferred, red bold 14") << "Hallo " << QPoint(80, 60);
+    QTest::newRow("before any transfer") << "" << QPoint(30, 40);
+}
+
+void TestPlacement::textStamp()
+{
+    QFETCH(QString, text);
+    QFETCH(QPoint, click);
     PlacementRig rig;
+    Floor& floor = rig.floors.floor(1);
+    if (!text.isEmpty()) {
+        floor.font.setPointSize(14);
+        floor.font.setBold(true);
+        floor.foreColour = qRgb(255, 0, 0);
+        floor.overlays.text = text;
+    }
     rig.state.CurrentTool = 5;
-    rig.click(QPoint(30, 40));
+    rig.click(click);
+
     QImage expected(350, 455, QImage::Format_RGB32);
     expected.fill(Qt::white);
-    drawText(expected, QPoint(44, 40), QStringLiteral("Tekst"), rig.floors.floor(1).font, qRgb(0, 0, 0));
+    drawText(expected, click + QPoint(14, 0), text.isEmpty() ? QStringLiteral("Tekst") : text, floor.font, floor.foreColour);
     QCOMPARE(rig.image(), expected);
-    QVERIFY(!inkedPixels(expected).isEmpty());
+    QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
+    QVERIFY(inkedArea(rig.image()).top() >= click.y());
+    QCOMPARE(rig.state.CurrentTool, quint8(5));
 }
 
 void TestPlacement::throughTheWindow()

@@ -1,4 +1,3 @@
-#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 #include "fileio/LoadDrawing.h"
 #include "floors/FloorSwitcher.h"
@@ -48,8 +47,6 @@ class TestLoadDrawing : public QObject {
 private slots:
     void loadsBySize_data();
     void loadsBySize();
-    void roundTrip_data();
-    void roundTrip();
     void refusesBrokenFiles_data();
     void refusesBrokenFiles();
     void cancelChangesNothing();
@@ -114,45 +111,6 @@ void TestLoadDrawing::loadsBySize()
     QCOMPARE(floors.PicTotaal, undoSnapshot);
     QCOMPARE(program.state.CurrentFloor, quint8(2));
     QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestLoadDrawing::roundTrip_data()
-{
-    QTest::addColumn<bool>("asJpg");
-    QTest::addColumn<int>("extraTwips");
-    QTest::newRow("BMP at 350") << false << 0;
-    QTest::newRow("BMP at 450") << false << 1500;
-    QTest::newRow("JPG at 350") << true << 0;
-    QTest::newRow("JPG at 450") << true << 1500;
-}
-
-void TestLoadDrawing::roundTrip()
-{
-    QFETCH(bool, asJpg);
-    QFETCH(int, extraTwips);
-    TestProgram program;
-    MainWindow& window = program.start();
-    program.state.SaveAsJpg = asJpg;
-    program.state.CanvasExtraWidth = extraTwips;
-    window.applyCanvasWidth();
-    Floors& floors = window.floors();
-    const int w = floors.canvasWidth();
-    const QImage drawing = picture(3 * w, 455);
-    for (int k = 1; k <= 3; ++k)
-        floors.floor(k).image = drawing.copy((k - 1) * w, 0, w, 455);
-
-    program.prompts.saveAnswers << program.path("house");
-    window.menus().FileSaveJpg[2]->trigger();
-    markFloors(floors);
-    program.prompts.openAnswers << program.path("house");
-    window.menus().FileLoad->trigger();
-
-    QCOMPARE(program.prompts.messages, QStringList());
-    for (int k = 1; k <= 3; ++k) {
-        const QImage& floor = floors.floor(k).image;
-        QCOMPARE(floor.size(), QSize(w, 455));
-        QVERIFY(largestChannelError(floor, drawing.copy((k - 1) * w, 0, w, 455)) <= (asJpg ? 1 : 0));
-    }
 }
 
 void TestLoadDrawing::refusesBrokenFiles_data()

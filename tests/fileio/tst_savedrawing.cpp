@@ -117,6 +117,22 @@ void TestSaveDrawing::savesFloorsSideBySide()
     QCOMPARE(window.floors().PicTotaal, undoSnapshot);
     QCOMPARE(program.state.CurrentFloor, quint8(shownFloor));
     QVERIFY(!QGuiApplication::overrideCursor());
+
+    // And back: loading the file gives the saved floors, the rest white.
+    QList<QImage> drawn;
+    for (int k = 1; k <= 3; ++k) {
+        drawn << window.floors().floor(k).image;
+        window.floors().floor(k).image.fill(qRgb(10, 20, 30));
+    }
+    program.prompts.openAnswers << program.path(name);
+    window.menus().FileLoad->trigger();
+    QCOMPARE(program.prompts.messages, QStringList());
+    for (int k = 1; k <= 3; ++k) {
+        QImage expected = drawn[k - 1];
+        if (k > count)
+            expected.fill(Qt::white);
+        QVERIFY(largestChannelError(window.floors().floor(k).image, expected) <= (asJpg ? 1 : 0));
+    }
 }
 
 void TestSaveDrawing::cancelWritesNothing()
