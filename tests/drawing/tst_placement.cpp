@@ -72,254 +72,249 @@ void drawWall(QImage& image, int top)
 class TestPlacement : public QObject {
     Q_OBJECT
 private slots:
-    void rasterModes_data();
-    void rasterModes();
-    void iconCovers_data();
-    void iconCovers();
-    void doorOpensWall_data();
-    void doorOpensWall();
-    void invertTwiceRestores();
-    void clickSound_data();
-    void clickSound();
-    void importWhileIconChosen();
-    void textStamp();
-    void textBeforeTransfer();
-    void throughTheWindow();
-};
-
-void TestPlacement::rasterModes_data()
-{
-    QTest::addColumn<int>("entry");
-    // The new plan pixel under a white, a black and a coloured symbol pixel:
-    // first on a black wall, then on white paper.
-    QTest::addColumn<QList<QRgb>>("onWall");
-    QTest::addColumn<QList<QRgb>>("onPaper");
-    QTest::newRow("And") << 1 << QList<QRgb>{Black, Black, Black} << QList<QRgb>{White, Black, Colour};
-    QTest::newRow("Copy") << 2 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{White, Black, Colour};
-    QTest::newRow("Merge paint") << 3 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{White, White, White};
-    QTest::newRow("Not copy") << 4 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{Black, White, 0xFF0F5FAF};
-    QTest::newRow("Invert") << 5 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{Black, White, 0xFF0F5FAF};
-    QTest::newRow("Paint") << 6 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{White, White, White};
-}
-
-void TestPlacement::rasterModes()
-{
-    QFETCH(int, entry);
-    QFETCH(QList<QRgb>, onWall);
-    QFETCH(QList<QRgb>, onPaper);
-    TestProgram program;
-    MainWindow& window = program.start();
-    window.menus().EditObjectCopy[size_t(entry - 1)]->trigger();
-
-    PlacementRig rig;
-    rig.state.RasterOpText = program.state.RasterOpText;
-    QImage icon = solidIcon(White);
-    const QList<QRgb> kinds{White, Black, Colour};
-    for (int i = 0; i < 3; ++i) {
-        icon.setPixel(10 + i, 0, kinds[i]); // over the wall
-        icon.setPixel(10 + i, 20, kinds[i]); // over the paper
+    void rasterModes_data()
+    {
+        QTest::addColumn<int>("entry"); // 0: as the program starts
+        // The new plan pixel under a white, a black and a coloured symbol pixel:
+        // first on a black wall, then on white paper.
+        QTest::addColumn<QList<QRgb>>("onWall");
+        QTest::addColumn<QList<QRgb>>("onPaper");
+        const QList<QRgb> asAnd{White, Black, Colour};
+        QTest::newRow("And from the start") << 0 << QList<QRgb>{Black, Black, Black} << asAnd;
+        QTest::newRow("And") << 1 << QList<QRgb>{Black, Black, Black} << asAnd;
+        QTest::newRow("Copy") << 2 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{White, Black, Colour};
+        QTest::newRow("Merge paint") << 3 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{White, White, White};
+        QTest::newRow("Not copy") << 4 << QList<QRgb>{Black, White, 0xFF0F5FAF} << QList<QRgb>{Black, White, 0xFF0F5FAF};
+        QTest::newRow("Invert") << 5 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{Black, White, 0xFF0F5FAF};
+        QTest::newRow("Paint") << 6 << QList<QRgb>{White, Black, Colour} << QList<QRgb>{White, White, White};
     }
-    rig.chooseIcon(icon);
-    drawWall(rig.image(), 164);
-    rig.click(QPoint(100, 200)); // the icon's top row lies on y = 164
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(rig.image().pixel(74 + i, 164), onWall[i]);
-        QCOMPARE(rig.image().pixel(74 + i, 184), onPaper[i]);
-    }
-}
 
-void TestPlacement::iconCovers_data()
-{
-    QTest::addColumn<QPoint>("click");
-    QTest::addColumn<QRect>("covered");
-    QTest::newRow("inside") << QPoint(100, 100) << QRect(QPoint(64, 64), QPoint(98, 98));
-    QTest::newRow("near the top-left corner") << QPoint(10, 20) << QRect(QPoint(0, 0), QPoint(8, 18));
-    QTest::newRow("near the bottom-right corner") << QPoint(360, 460) << QRect(QPoint(324, 424), QPoint(349, 454));
-    QTest::newRow("wholly clipped") << QPoint(1, 1) << QRect();
-}
+    void rasterModes()
+    {
+        QFETCH(int, entry);
+        QFETCH(QList<QRgb>, onWall);
+        QFETCH(QList<QRgb>, onPaper);
+        TestProgram program;
+        MainWindow& window = program.start();
+        const auto& entries = window.menus().EditObjectCopy;
+        if (entry > 0) {
+            // From another mode, so the row really chooses.
+            entries[size_t(entry % 6)]->trigger();
+            entries[size_t(entry - 1)]->trigger();
+        }
+        for (int k = 1; k <= 6; ++k)
+            QCOMPARE(entries[size_t(k - 1)]->isChecked(), k == std::max(entry, 1));
 
-void TestPlacement::iconCovers()
-{
-    QFETCH(QPoint, click);
-    QFETCH(QRect, covered);
-    PlacementRig rig;
-    rig.chooseIcon(solidIcon(Black));
-    rig.click(click);
-    QCOMPARE(inkedArea(rig.image()), covered);
-    QCOMPARE(inkedPixels(rig.image()).size(), covered.width() * covered.height());
-    QCOMPARE(rig.state.CurrentTool, quint8(30));
-}
-
-void TestPlacement::doorOpensWall_data()
-{
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<int>("optionBase");
-    QTest::addColumn<bool>("opens");
-    QTest::newRow("door") << 12 << 39 << true;
-    QTest::newRow("window") << 11 << 49 << true;
-    QTest::newRow("bath") << 13 << 14 << false;
-    QTest::newRow("stairs") << 10 << 129 << false;
-}
-
-void TestPlacement::doorOpensWall()
-{
-    QFETCH(int, tool);
-    QFETCH(int, optionBase);
-    QFETCH(bool, opens);
-    PlacementRig rig;
-    const QImage symbol = rig.library.picture(optionBase + 1);
-    QVERIFY2(!symbol.isNull(), "library picture missing");
-    drawWall(rig.image(), 180);
-    const QImage wall = rig.image();
-    rig.chooseSymbol(tool, optionBase, 1);
-    const QPoint p(150, 200);
-    rig.click(p);
-
-    const QRect picture(p - QPoint(36, 36), QSize(32, 32));
-    const QRect opening(p - QPoint(34, 34), p - QPoint(7, 7));
-    int gaps = 0;
-    for (int y = 0; y < 455; ++y) {
-        for (int x = 0; x < 350; ++x) {
-            QRgb under = wall.pixel(x, y);
-            if (opens && opening.contains(x, y))
-                under = White;
-            QRgb expected = under;
-            if (picture.contains(x, y)) {
-                const QRgb s = symbol.pixel(x - picture.left(), y - picture.top());
-                if (qAlpha(s) >= 128)
-                    expected = (s & under) | 0xFF000000;
-            }
-            QCOMPARE(rig.image().pixel(x, y), expected);
-            gaps += wall.pixel(x, y) == Black && rig.image().pixel(x, y) == White ? 1 : 0;
+        PlacementRig rig;
+        rig.state.RasterOpText = program.state.RasterOpText;
+        QImage icon = solidIcon(White);
+        const QList<QRgb> kinds{White, Black, Colour};
+        for (int i = 0; i < 3; ++i) {
+            icon.setPixel(10 + i, 0, kinds[i]); // over the wall
+            icon.setPixel(10 + i, 20, kinds[i]); // over the paper
+        }
+        rig.chooseIcon(icon);
+        drawWall(rig.image(), 164);
+        rig.click(QPoint(100, 200)); // the icon's top row lies on y = 164
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(rig.image().pixel(74 + i, 164), onWall[i]);
+            QCOMPARE(rig.image().pixel(74 + i, 184), onPaper[i]);
         }
     }
-    // A door or window leaves a gap in the wall; other symbols let it show through.
-    QCOMPARE(gaps > 0, opens);
-}
 
-void TestPlacement::invertTwiceRestores()
-{
-    PlacementRig rig;
-    drawWall(rig.image(), 120);
-    const QImage before = rig.image();
-    rig.state.RasterOpText = QStringLiteral("&H660046");
-    QImage icon(35, 35, QImage::Format_RGB32);
-    for (int y = 0; y < 35; ++y) {
-        for (int x = 0; x < 35; ++x)
-            icon.setPixel(x, y, qRgb(7 * x, 255 - 7 * y, (x * y) % 256));
+    void iconCovers_data()
+    {
+        QTest::addColumn<QPoint>("click");
+        QTest::addColumn<QRect>("covered");
+        QTest::newRow("inside") << QPoint(100, 100) << QRect(QPoint(64, 64), QPoint(98, 98));
+        QTest::newRow("near the top-left corner") << QPoint(10, 20) << QRect(QPoint(0, 0), QPoint(8, 18));
+        QTest::newRow("near the bottom-right corner") << QPoint(360, 460) << QRect(QPoint(324, 424), QPoint(349, 454));
+        QTest::newRow("wholly clipped") << QPoint(1, 1) << QRect();
     }
-    rig.chooseIcon(icon);
-    rig.click(QPoint(140, 150));
-    QVERIFY(rig.image() != before);
-    rig.click(QPoint(140, 150));
-    QCOMPARE(rig.image(), before);
-}
 
-void TestPlacement::clickSound_data()
-{
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<bool>("soundOn");
-    QTest::addColumn<int>("clicks");
-    QTest::newRow("symbol") << 14 << true << 1;
-    QTest::newRow("icon") << 30 << true << 1;
-    QTest::newRow("text") << 5 << true << 1;
-    QTest::newRow("symbol, sound off") << 14 << false << 0;
-    QTest::newRow("text, sound off") << 5 << false << 0;
-    QTest::newRow("fill") << 8 << true << 0;
-    QTest::newRow("no tool") << 0 << true << 0;
-}
+    void iconCovers()
+    {
+        QFETCH(QPoint, click);
+        QFETCH(QRect, covered);
+        PlacementRig rig;
+        rig.chooseIcon(solidIcon(Black));
+        rig.click(click);
+        QCOMPARE(inkedArea(rig.image()), covered);
+        QCOMPARE(inkedPixels(rig.image()).size(), covered.width() * covered.height());
+        QCOMPARE(rig.state.CurrentTool, quint8(30));
+    }
 
-void TestPlacement::clickSound()
-{
-    QFETCH(int, tool);
-    QFETCH(bool, soundOn);
-    QFETCH(int, clicks);
-    PlacementRig rig;
-    rig.state.SoundOn = soundOn;
-    rig.floors.IconPic = solidIcon(Black);
-    rig.chooseSymbol(tool, 24, 2);
-    rig.click(QPoint(120, 120));
-    QCOMPARE(rig.sound.played.size(), clicks);
-    if (clicks)
-        QVERIFY(rig.sound.played.first().endsWith(QLatin1String("sounds/klik.wav")));
-}
+    void doorOpensWall_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("optionBase");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("door") << 12 << 39 << true;
+        QTest::newRow("window") << 11 << 49 << true;
+        QTest::newRow("bath") << 13 << 14 << false;
+        QTest::newRow("stairs") << 10 << 129 << false;
+    }
 
-void TestPlacement::importWhileIconChosen()
-{
-    TestProgram program;
-    QImage first = solidIcon(Black);
-    QImage second = solidIcon(White);
-    second.setPixel(0, 0, Black);
-    first.save(program.path(QStringLiteral("a.rbn")), "BMP");
-    second.save(program.path(QStringLiteral("b.rbn")), "BMP");
-    MainWindow& window = program.start();
-    program.prompts.openAnswers << program.path(QStringLiteral("a.rbn")) << program.path(QStringLiteral("b.rbn"));
-    window.menus().FileImportIcon->trigger();
-    emit window.iconPanel()->iconClicked();
-    QCOMPARE(program.state.CurrentTool, quint8(30));
-    window.menus().FileImportIcon->trigger();
-    QCOMPARE(program.state.CurrentTool, quint8(30));
-    QCOMPARE(window.floors().floor(1).overlays.cursorImage, first);
+    void doorOpensWall()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, optionBase);
+        QFETCH(bool, opens);
+        PlacementRig rig;
+        const QImage symbol = rig.library.picture(optionBase + 1);
+        QVERIFY2(!symbol.isNull(), "library picture missing");
+        drawWall(rig.image(), 180);
+        const QImage wall = rig.image();
+        rig.chooseSymbol(tool, optionBase, 1);
+        const QPoint p(150, 200);
+        rig.click(p);
 
-    emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
-    emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(100, 100));
-    QCOMPARE(inkedPixels(window.floors().floor(1).image), QList<QPoint>{QPoint(64, 64)});
-}
+        const QRect picture(p - QPoint(36, 36), QSize(32, 32));
+        const QRect opening(p - QPoint(34, 34), p - QPoint(7, 7));
+        int gaps = 0;
+        for (int y = 0; y < 455; ++y) {
+            for (int x = 0; x < 350; ++x) {
+                QRgb under = wall.pixel(x, y);
+                if (opens && opening.contains(x, y))
+                    under = White;
+                QRgb expected = under;
+                if (picture.contains(x, y)) {
+                    const QRgb s = symbol.pixel(x - picture.left(), y - picture.top());
+                    if (qAlpha(s) >= 128)
+                        expected = (s & under) | 0xFF000000;
+                }
+                QCOMPARE(rig.image().pixel(x, y), expected);
+                gaps += wall.pixel(x, y) == Black && rig.image().pixel(x, y) == White ? 1 : 0;
+            }
+        }
+        // A door or window leaves a gap in the wall; other symbols let it show through.
+        QCOMPARE(gaps > 0, opens);
+    }
 
-void TestPlacement::textStamp()
-{
-    PlacementRig rig;
-    Floor& floor = rig.floors.floor(1);
-    floor.font.setPointSize(14);
-    floor.font.setBold(true);
-    floor.foreColour = qRgb(255, 0, 0);
-    floor.overlays.text = QStringLiteral("Hallo ");
-    rig.state.CurrentTool = 5;
-    rig.click(QPoint(80, 60));
+    void invertTwiceRestores()
+    {
+        PlacementRig rig;
+        drawWall(rig.image(), 120);
+        const QImage before = rig.image();
+        rig.state.RasterOpText = QStringLiteral("&H660046");
+        QImage icon(35, 35, QImage::Format_RGB32);
+        for (int y = 0; y < 35; ++y) {
+            for (int x = 0; x < 35; ++x)
+                icon.setPixel(x, y, qRgb(7 * x, 255 - 7 * y, (x * y) % 256));
+        }
+        rig.chooseIcon(icon);
+        rig.click(QPoint(140, 150));
+        QVERIFY(rig.image() != before);
+        rig.click(QPoint(140, 150));
+        QCOMPARE(rig.image(), before);
+    }
 
-    QImage expected(350, 455, QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    drawText(expected, QPoint(94, 60), QStringLiteral("Hallo "), floor.font, qRgb(255, 0, 0));
-    QCOMPARE(rig.image(), expected);
-    QVERIFY(inkedArea(rig.image()).left() >= 93);
-    QVERIFY(inkedArea(rig.image()).top() >= 60);
-    QCOMPARE(rig.state.CurrentTool, quint8(5));
-}
+    void clickSound_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("symbol") << 14 << true << 1;
+        QTest::newRow("icon") << 30 << true << 1;
+        QTest::newRow("text") << 5 << true << 1;
+        QTest::newRow("symbol, sound off") << 14 << false << 0;
+        QTest::newRow("text, sound off") << 5 << false << 0;
+        QTest::newRow("fill") << 8 << true << 0;
+        QTest::newRow("no tool") << 0 << true << 0;
+    }
 
-void TestPlacement::textBeforeTransfer()
-{
-    // Without a transferred text the preview's first caption is printed in the floor's font.
-    PlacementRig rig;
-    rig.state.CurrentTool = 5;
-    rig.click(QPoint(30, 40));
-    QImage expected(350, 455, QImage::Format_RGB32);
-    expected.fill(Qt::white);
-    drawText(expected, QPoint(44, 40), QStringLiteral("Tekst"), rig.floors.floor(1).font, qRgb(0, 0, 0));
-    QCOMPARE(rig.image(), expected);
-    QVERIFY(!inkedPixels(expected).isEmpty());
-}
+    void clickSound()
+    {
+        QFETCH(int, tool);
+        QFETCH(bool, soundOn);
+        QFETCH(int, clicks);
+        PlacementRig rig;
+        rig.state.SoundOn = soundOn;
+        rig.floors.IconPic = solidIcon(Black);
+        rig.chooseSymbol(tool, 24, 2);
+        rig.click(QPoint(120, 120));
+        QCOMPARE(rig.sound.played.size(), clicks);
+        if (clicks)
+            QVERIFY(rig.sound.played.first().endsWith(QLatin1String("sounds/klik.wav")));
+    }
 
-void TestPlacement::throughTheWindow()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    window.toolPanel()->Knop(15)->click();
-    QTest::mouseClick(window.toolPanel()->Tumb(2), Qt::LeftButton);
-    emit window.Pic(1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
-    QCOMPARE(window.floors().floor(1).overlays.cursorImageAt, QPoint(164, 114));
-    emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
-    emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
-    const QImage sofa = window.library().picture(61);
-    QVERIFY(!sofa.isNull());
-    QCOMPARE(window.floors().floor(1).image.copy(164, 114, 32, 32),
-             [&] {
-                 QImage paper(32, 32, QImage::Format_RGB32);
-                 paper.fill(Qt::white);
-                 blitRaster(paper, sofa, QPoint(), RasterOp::And);
-                 return paper;
-             }());
-    QCOMPARE(program.state.CurrentTool, quint8(15));
-}
+    void importWhileIconChosen()
+    {
+        TestProgram program;
+        QImage first = solidIcon(Black);
+        QImage second = solidIcon(White);
+        second.setPixel(0, 0, Black);
+        first.save(program.path(QStringLiteral("a.rbn")), "BMP");
+        second.save(program.path(QStringLiteral("b.rbn")), "BMP");
+        MainWindow& window = program.start();
+        program.prompts.openAnswers << program.path(QStringLiteral("a.rbn")) << program.path(QStringLiteral("b.rbn"));
+        window.menus().FileImportIcon->trigger();
+        emit window.iconPanel()->iconClicked();
+        QCOMPARE(program.state.CurrentTool, quint8(30));
+        window.menus().FileImportIcon->trigger();
+        QCOMPARE(program.state.CurrentTool, quint8(30));
+        QCOMPARE(window.floors().floor(1).overlays.cursorImage, first);
+
+        emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
+        emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(100, 100));
+        QCOMPARE(inkedPixels(window.floors().floor(1).image), QList<QPoint>{QPoint(64, 64)});
+    }
+
+    void textStamp_data()
+    {
+        // Without a transferred text the preview's first caption is printed in the floor's font.
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("click");
+        QTest::newRow("transferred, red bold 14") << "Hallo " << QPoint(80, 60);
+        QTest::newRow("before any transfer") << "" << QPoint(30, 40);
+    }
+
+    void textStamp()
+    {
+        QFETCH(QString, text);
+        QFETCH(QPoint, click);
+        PlacementRig rig;
+        Floor& floor = rig.floors.floor(1);
+        if (!text.isEmpty()) {
+            floor.font.setPointSize(14);
+            floor.font.setBold(true);
+            floor.foreColour = qRgb(255, 0, 0);
+            floor.overlays.text = text;
+        }
+        rig.state.CurrentTool = 5;
+        rig.click(click);
+
+        QImage expected(350, 455, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        drawText(expected, click + QPoint(14, 0), text.isEmpty() ? QStringLiteral("Tekst") : text, floor.font, floor.foreColour);
+        QCOMPARE(rig.image(), expected);
+        QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
+        QVERIFY(inkedArea(rig.image()).top() >= click.y());
+        QCOMPARE(rig.state.CurrentTool, quint8(5));
+    }
+
+    void throughTheWindow()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        window.toolPanel()->Knop(15)->click();
+        QTest::mouseClick(window.toolPanel()->Tumb(2), Qt::LeftButton);
+        emit window.Pic(1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
+        QCOMPARE(window.floors().floor(1).overlays.cursorImageAt, QPoint(164, 114));
+        emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
+        emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
+        const QImage sofa = window.library().picture(61);
+        QVERIFY(!sofa.isNull());
+        QCOMPARE(window.floors().floor(1).image.copy(164, 114, 32, 32),
+                 [&] {
+                     QImage paper(32, 32, QImage::Format_RGB32);
+                     paper.fill(Qt::white);
+                     blitRaster(paper, sofa, QPoint(), RasterOp::And);
+                     return paper;
+                 }());
+        QCOMPARE(program.state.CurrentTool, quint8(15));
+    }
+};
 
 QTEST_MAIN(TestPlacement)
 #include "tst_placement.moc"

@@ -7,27 +7,7 @@
 #include <QAction>
 #include <QtTest>
 
-class TestShowMenu : public QObject {
-    Q_OBJECT
-private slots:
-    void crossOnAllFloors();
-    void crossStaysOutOfTheDrawing();
-    void pointerShape_data();
-    void pointerShape();
-    void otherPointerIndexChangesNothing();
-    void borderDrawnThenRemoved_data();
-    void borderDrawnThenRemoved();
-    void cornerInAnotherColourWhitensRing();
-    void whiteBorderIsDrawnAgain();
-    void borderUsesTheFloorsPen();
-};
-
 namespace {
-QByteArray settingsWithWidth(int extraWidth)
-{
-    return "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n";
-}
-
 // How many pixels of the outermost ring have the given colour.
 int ringPixels(const QImage& image, QRgb colour)
 {
@@ -40,179 +20,160 @@ int ringPixels(const QImage& image, QRgb colour)
         }
     return count;
 }
+
+constexpr int Ring = 2 * 350 + 2 * 455 - 4;
 } // namespace
 
-void TestShowMenu::crossOnAllFloors()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    QAction* cross = main.menus().ShowTekenkruis;
-    QVERIFY(cross->isEnabled());
-    for (int f = 1; f <= 3; ++f)
-        QVERIFY(!main.floors().floor(f).overlays.crossVisible);
-
-    cross->trigger();
-    QVERIFY(cross->isChecked());
-    for (int f = 1; f <= 3; ++f)
-        QVERIFY(main.floors().floor(f).overlays.crossVisible);
-
-    cross->trigger();
-    QVERIFY(!cross->isChecked());
-    for (int f = 1; f <= 3; ++f)
-        QVERIFY(!main.floors().floor(f).overlays.crossVisible);
-}
-
-void TestShowMenu::crossStaysOutOfTheDrawing()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    Floor& floor = main.floors().floor(2);
-    floor.overlays.cross = QPoint(40, 70);
-    const QImage before = floor.image;
-    main.menus().ShowTekenkruis->trigger();
-
-    const QImage shown = main.Pic(2)->grab().toImage();
-    const QColor hair(192, 192, 192);
-    QCOMPARE(shown.pixelColor(40, 5), hair);
-    QCOMPARE(shown.pixelColor(300, 70), hair);
-    QCOMPARE(shown.pixelColor(41, 71), QColor(Qt::white));
-    QCOMPARE(floor.image, before);
-}
-
-void TestShowMenu::pointerShape_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("shape");
-    QTest::addColumn<int>("cursor");
-    QTest::newRow("Cross") << 2 << 2 << int(Qt::CrossCursor);
-    QTest::newRow("Arrow") << 1 << 0 << int(Qt::ArrowCursor);
-}
-
-void TestShowMenu::pointerShape()
-{
-    QFETCH(int, index);
-    QFETCH(int, shape);
-    QFETCH(int, cursor);
-    TestProgram program;
-    MainWindow& main = program.start();
-    const auto& entries = main.menus().ShowMuiscursorKeuze;
-    QVERIFY(entries[0]->isChecked());
-    // Start from the other shape, so every row really changes something.
-    entries[size_t(2 - index)]->trigger();
-    entries[size_t(index - 1)]->trigger();
-
-    QCOMPARE(int(program.state.PointerShape), shape);
-    QCOMPARE(entries[0]->isChecked(), index == 1);
-    QCOMPARE(entries[1]->isChecked(), index == 2);
-    for (int f = 1; f <= 3; ++f)
-        QCOMPARE(int(main.Pic(f)->cursor().shape()), cursor);
-}
-
-void TestShowMenu::otherPointerIndexChangesNothing()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    auto* show = main.findChild<ShowMenu*>();
-    show->ShowMuiscursorKeuze(2);
-    show->ShowMuiscursorKeuze(3);
-    show->ShowMuiscursorKeuze(0);
-    QCOMPARE(int(program.state.PointerShape), 2);
-    QVERIFY(main.menus().ShowMuiscursorKeuze[1]->isChecked());
-    QCOMPARE(main.Pic(3)->cursor().shape(), Qt::CrossCursor);
-}
-
-void TestShowMenu::borderDrawnThenRemoved_data()
-{
-    QTest::addColumn<int>("extraWidth");
-    QTest::addColumn<int>("floor");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("350 px, black, ground floor") << 0 << 1 << QColor(0, 0, 0);
-    QTest::newRow("470 px, red, second floor") << 1800 << 3 << QColor(255, 0, 0);
-}
-
-void TestShowMenu::borderDrawnThenRemoved()
-{
-    QFETCH(int, extraWidth);
-    QFETCH(int, floor);
-    QFETCH(QColor, colour);
-    TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano.ini"), settingsWithWidth(extraWidth));
-    MainWindow& main = program.start();
-    main.floorSwitcher().chooseFloor(floor);
-    program.state.ColorRed = colour.red();
-    program.state.ColorGreen = colour.green();
-    program.state.ColorBlue = colour.blue();
-    main.floors().PicTotaal.fill(Qt::green);
-    const QImage snapshot = main.floors().PicTotaal;
-    QAction* border = main.menus().ShowBorder;
-    QVERIFY(border->isEnabled());
-
-    border->trigger();
-    const QImage& image = main.floors().floor(floor).image;
-    const int w = 350 + extraWidth / 15;
-    QCOMPARE(image.width(), w);
-    const QRgb c = colour.rgb();
-    QCOMPARE(ringPixels(image, c), 2 * w + 2 * 455 - 4);
-    QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
-    QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
-    // The other floors and the undo snapshot are untouched.
-    QCOMPARE(ringPixels(main.floors().floor(floor == 1 ? 2 : 1).image, c), 0);
-    QCOMPARE(main.floors().PicTotaal, snapshot);
-
-    border->trigger();
-    QImage blank(image.size(), QImage::Format_RGB32);
-    blank.fill(Qt::white);
-    QCOMPARE(image, blank);
-}
-
-void TestShowMenu::cornerInAnotherColourWhitensRing()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    QImage& image = main.floors().floor(1).image;
-    image.setPixel(0, 0, qRgb(0, 0, 255));
-    image.setPixel(200, 454, qRgb(0, 0, 0));
-    main.menus().ShowBorder->trigger();
-    QCOMPARE(ringPixels(image, qRgb(255, 255, 255)), 2 * 350 + 2 * 455 - 4);
-}
-
-void TestShowMenu::whiteBorderIsDrawnAgain()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    program.state.ColorRed = program.state.ColorGreen = program.state.ColorBlue = 255;
-    QImage& image = main.floors().floor(1).image;
-    for (int round = 1; round <= 2; ++round) {
-        // A mark on the ring away from the corner: each command paints over it.
-        image.setPixel(100, 0, qRgb(0, 0, 0));
-        main.menus().ShowBorder->trigger();
-        QCOMPARE(image.pixel(100, 0), qRgb(255, 255, 255));
-        QCOMPARE(image.pixel(0, 0), qRgb(255, 255, 255));
+class TestShowMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void crossOnAllFloorsOutOfTheDrawing()
+    {
+        TestProgram program;
+        MainWindow& main = program.start();
+        QAction* cross = main.menus().ShowTekenkruis;
+        Floor& floor = main.floors().floor(2);
+        floor.overlays.cross = QPoint(40, 70);
+        const QImage before = floor.image;
+        for (bool on : {true, false}) {
+            cross->trigger();
+            QCOMPARE(cross->isChecked(), on);
+            for (int f = 1; f <= 3; ++f)
+                QCOMPARE(main.floors().floor(f).overlays.crossVisible, on);
+            const QImage shown = main.Pic(2)->grab().toImage();
+            const QColor hair = on ? QColor(192, 192, 192) : QColor(Qt::white);
+            QCOMPARE(shown.pixelColor(40, 5), hair);
+            QCOMPARE(shown.pixelColor(300, 70), hair);
+            QCOMPARE(shown.pixelColor(41, 71), QColor(Qt::white));
+            QCOMPARE(floor.image, before);
+        }
     }
-}
 
-void TestShowMenu::borderUsesTheFloorsPen()
-{
-    TestProgram program;
-    MainWindow& main = program.start();
-    Floor& floor = main.floors().floor(1);
-    const int ring = 2 * 350 + 2 * 455 - 4;
+    void pointerShape_data()
+    {
+        QTest::addColumn<QList<int>>("chosen"); // menu entries 1 and 2; others come in by code only
+        QTest::addColumn<int>("shape");
+        QTest::addColumn<int>("cursor");
+        QTest::newRow("Cross") << QList<int>{1, 2} << 2 << int(Qt::CrossCursor);
+        QTest::newRow("Arrow") << QList<int>{2, 1} << 0 << int(Qt::ArrowCursor);
+        QTest::newRow("other indexes change nothing") << QList<int>{2, 3, 0} << 2 << int(Qt::CrossCursor);
+    }
 
-    floor.pen.dotted = true;
-    main.menus().ShowBorder->trigger();
-    const int dotted = ringPixels(floor.image, qRgb(0, 0, 0));
-    QVERIFY(dotted > 0);
-    QVERIFY(dotted < ring);
-    floor.clear();
+    void pointerShape()
+    {
+        QFETCH(QList<int>, chosen);
+        QFETCH(int, shape);
+        QFETCH(int, cursor);
+        TestProgram program;
+        MainWindow& main = program.start();
+        const auto& entries = main.menus().ShowMuiscursorKeuze;
+        QVERIFY(entries[0]->isChecked());
+        for (int index : chosen) {
+            if (index == 1 || index == 2)
+                entries[size_t(index - 1)]->trigger();
+            else
+                main.findChild<ShowMenu*>()->ShowMuiscursorKeuze(index);
+        }
+        QCOMPARE(int(program.state.PointerShape), shape);
+        QCOMPARE(entries[0]->isChecked(), shape == 0);
+        QCOMPARE(entries[1]->isChecked(), shape == 2);
+        for (int f = 1; f <= 3; ++f)
+            QCOMPARE(int(main.Pic(f)->cursor().shape()), cursor);
+    }
 
-    // A pen left in invert mode still draws the border in its colour.
-    floor.pen = Pen{};
-    floor.pen.invert = true;
-    main.menus().ShowBorder->trigger();
-    QCOMPARE(ringPixels(floor.image, qRgb(0, 0, 0)), ring);
-    main.menus().ShowBorder->trigger();
-    QCOMPARE(ringPixels(floor.image, qRgb(255, 255, 255)), ring);
-}
+    void borderDrawnThenRemoved_data()
+    {
+        QTest::addColumn<int>("extraWidth");
+        QTest::addColumn<int>("floor");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("350 px, black, ground floor") << 0 << 1 << QColor(0, 0, 0);
+        QTest::newRow("470 px, red, second floor") << 1800 << 3 << QColor(255, 0, 0);
+    }
+
+    void borderDrawnThenRemoved()
+    {
+        QFETCH(int, extraWidth);
+        QFETCH(int, floor);
+        QFETCH(QColor, colour);
+        TestProgram program;
+        program.writeFile(QStringLiteral("Rimbano.ini"),
+                          "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
+        MainWindow& main = program.start();
+        main.floorSwitcher().chooseFloor(floor);
+        program.state.ColorRed = colour.red();
+        program.state.ColorGreen = colour.green();
+        program.state.ColorBlue = colour.blue();
+        main.floors().PicTotaal.fill(Qt::green);
+        const QImage snapshot = main.floors().PicTotaal;
+        QAction* border = main.menus().ShowBorder;
+
+        border->trigger();
+        const QImage& image = main.floors().floor(floor).image;
+        const int w = 350 + extraWidth / 15;
+        QCOMPARE(image.width(), w);
+        const QRgb c = colour.rgb();
+        QCOMPARE(ringPixels(image, c), 2 * w + 2 * 455 - 4);
+        QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
+        // The other floors and the undo snapshot are untouched.
+        QCOMPARE(ringPixels(main.floors().floor(floor == 1 ? 2 : 1).image, c), 0);
+        QCOMPARE(main.floors().PicTotaal, snapshot);
+
+        border->trigger();
+        QImage blank(image.size(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        QCOMPARE(image, blank);
+    }
+
+    void borderWithMarksAndPens_data()
+    {
+        // The border command looks at the top-left corner: anything but white
+        // there is a border to whiten, white a border to draw.
+        QTest::addColumn<QRgb>("drawingColour");
+        QTest::addColumn<QRgb>("corner"); // 0: left white
+        QTest::addColumn<bool>("dotted");
+        QTest::addColumn<bool>("invert");
+        QTest::addColumn<QList<QRgb>>("rings"); // the ring's colour after each command, 0: partly drawn (dots)
+        QTest::newRow("corner in another colour whitens") << qRgb(0, 0, 0) << qRgb(0, 0, 255) << false << false
+                                                           << QList<QRgb>{qRgb(255, 255, 255)};
+        QTest::newRow("white border is drawn again") << qRgb(255, 255, 255) << QRgb(0) << false << false
+                                                      << QList<QRgb>{qRgb(255, 255, 255), qRgb(255, 255, 255)};
+        QTest::newRow("dotted pen") << qRgb(0, 0, 0) << QRgb(0) << true << false << QList<QRgb>{0};
+        QTest::newRow("pen left inverting still draws in colour") << qRgb(0, 0, 0) << QRgb(0) << false << true
+                                                                  << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    }
+
+    void borderWithMarksAndPens()
+    {
+        QFETCH(QRgb, drawingColour);
+        QFETCH(QRgb, corner);
+        QFETCH(bool, dotted);
+        QFETCH(bool, invert);
+        QFETCH(QList<QRgb>, rings);
+        TestProgram program;
+        MainWindow& main = program.start();
+        program.state.ColorRed = qRed(drawingColour);
+        program.state.ColorGreen = qGreen(drawingColour);
+        program.state.ColorBlue = qBlue(drawingColour);
+        Floor& floor = main.floors().floor(1);
+        floor.pen.dotted = dotted;
+        floor.pen.invert = invert;
+        if (corner)
+            floor.image.setPixel(0, 0, corner);
+        for (QRgb ring : rings) {
+            // A mark on the ring away from the corner: each command paints over it.
+            floor.image.setPixel(200, 454, qRgb(0, 0, 0));
+            floor.image.setPixel(100, 0, qRgb(1, 1, 1));
+            main.menus().ShowBorder->trigger();
+            if (ring) {
+                QCOMPARE(ringPixels(floor.image, ring), Ring);
+            } else {
+                const int dots = ringPixels(floor.image, qRgb(0, 0, 0));
+                QVERIFY(dots > 1 && dots < Ring);
+            }
+        }
+    }
+};
 
 QTEST_MAIN(TestShowMenu)
 #include "tst_showmenu.moc"

@@ -22,10 +22,9 @@ TextDialog* openTextTool(MainWindow& window)
     return window.findChild<TextDialog*>();
 }
 
-// The dialog deletes itself when it closes; make that happen now.
 void settle()
 {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    TestProgram::settle();
 }
 
 QColor swatchColour(const TextDialog* dialog)
@@ -43,230 +42,188 @@ int swatchLeft(int k)
 class TestTextDialog : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithDefaults();
-    void defaultsAgainAtSecondOpening();
-    void palettePress_data();
-    void palettePress();
-    void transferSetsFontAndColour();
-    void emptyTextDeselects_data();
-    void emptyTextDeselects();
-    void closeBoxWithTextKeepsTool();
-    void typedSize_data();
-    void typedSize();
-};
-
-void TestTextDialog::opensWithDefaults()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    QVERIFY(dialog);
-    QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->windowTitle(), QStringLiteral(" Tekst plaatsen"));
-    QStringList sizes;
-    for (int i = 0; i < dialog->Combo1()->count(); ++i)
-        sizes << dialog->Combo1()->itemText(i);
-    QCOMPARE(sizes, QStringList({"8", "9", "10", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"}));
-    QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("10"));
-    QCOMPARE(dialog->Check(1)->text(), QStringLiteral("Bold"));
-    QCOMPARE(dialog->Check(2)->text(), QStringLiteral("Italic"));
-    QCOMPARE(dialog->Check(3)->text(), QStringLiteral("Underline"));
-    for (int i = 1; i <= 3; ++i)
-        QVERIFY(!dialog->Check(i)->isChecked());
-    QCOMPARE(swatchColour(dialog), QColor(0, 64, 64));
-    QVERIFY(dialog->Text1()->text().isEmpty());
-    QCOMPARE(dialog->TransferKnop()->text(), QStringLiteral("Transfer"));
-    dialog->reject();
-    settle();
-}
-
-void TestTextDialog::defaultsAgainAtSecondOpening()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* first = openTextTool(window);
-    first->Text1()->setText(QStringLiteral("Keuken"));
-    first->Combo1()->setCurrentText(QStringLiteral("18"));
-    first->Check(2)->setChecked(true);
-    first->pickColour(QPoint(swatchLeft(9) + 5, 10));
-    first->TransferText();
-    settle();
-    QVERIFY(!window.findChild<TextDialog*>());
-
-    TextDialog* second = openTextTool(window);
-    QVERIFY(second);
-    QCOMPARE(second->Combo1()->currentText(), QStringLiteral("10"));
-    QVERIFY(!second->Check(2)->isChecked());
-    QCOMPARE(swatchColour(second), QColor(0, 64, 64));
-    QVERIFY(second->Text1()->text().isEmpty());
-    second->reject();
-    settle();
-}
-
-void TestTextDialog::palettePress_data()
-{
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("picked");
-    QTest::newRow("swatch 0") << QPoint(swatchLeft(0) + 10, 10) << QColor(0, 0, 0);
-    QTest::newRow("swatch 3") << QPoint(swatchLeft(3) + 1, 2) << QColor(0, 128, 128);
-    QTest::newRow("swatch 7") << QPoint(swatchLeft(7) + 20, 19) << QColor(192, 192, 192);
-    QTest::newRow("swatch 12") << QPoint(swatchLeft(12) + 11, 11) << QColor(255, 0, 0);
-    QTest::newRow("swatch 14") << QPoint(swatchLeft(14) + 4, 15) << QColor(255, 255, 0);
-    QTest::newRow("swatch 15") << QPoint(swatchLeft(15) + 12, 7) << QColor(255, 255, 255);
-    QTest::newRow("outline left of 15") << QPoint(swatchLeft(15), 10) << QColor(0, 0, 0);
-    QTest::newRow("outline top of 15") << QPoint(swatchLeft(15) + 8, 1) << QColor(0, 0, 0);
-    QTest::newRow("outline right of 12") << QPoint(swatchLeft(12) + 21, 12) << QColor(0, 0, 0);
-    QTest::newRow("outline bottom of 9") << QPoint(swatchLeft(9) + 3, 20) << QColor(0, 0, 0);
-}
-
-void TestTextDialog::palettePress()
-{
-    QFETCH(QPoint, at);
-    QFETCH(QColor, picked);
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    // Through a real press on the palette box, as the user does it.
-    auto* box = dialog->findChild<QWidget*>(QStringLiteral("ColorPic"));
-    QVERIFY(box);
-    QTest::mouseClick(box, Qt::LeftButton, {}, at);
-    QCOMPARE(swatchColour(dialog), picked);
-    dialog->reject();
-    settle();
-}
-
-void TestTextDialog::transferSetsFontAndColour()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    window.floorSwitcher().chooseFloor(2);
-    const QFont before = window.floors().floor(1).font;
-    TextDialog* dialog = openTextTool(window);
-    dialog->Text1()->setText(QStringLiteral("Hallo"));
-    dialog->Combo1()->setCurrentIndex(6);
-    dialog->Check(1)->setChecked(true);
-    dialog->Check(3)->setChecked(true);
-    dialog->pickColour(QPoint(swatchLeft(12) + 10, 10));
-    QTest::mouseClick(dialog->TransferKnop(), Qt::LeftButton);
-    settle();
-
-    QVERIFY(!window.findChild<TextDialog*>());
-    const Floor& floor = window.floors().floor(2);
-    QCOMPARE(floor.font.family(), QStringLiteral("Arial"));
-    QCOMPARE(floor.font.pointSize(), 14);
-    QVERIFY(floor.font.bold());
-    QVERIFY(!floor.font.italic());
-    QVERIFY(floor.font.underline());
-    QCOMPARE(floor.foreColour, qRgb(255, 0, 0));
-    QCOMPARE(floor.overlays.text, QStringLiteral("Hallo "));
-    QVERIFY(floor.overlays.textVisible);
-    QCOMPARE(floor.overlays.textFont, floor.font);
-    QCOMPARE(floor.overlays.textColour, QColor(255, 0, 0));
-    QCOMPARE(program.state.CurrentTool, quint8(5));
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
-    // The other floors keep their own font and preview.
-    QCOMPARE(window.floors().floor(1).font, before);
-    QVERIFY(!window.floors().floor(1).overlays.textVisible);
-}
-
-void TestTextDialog::emptyTextDeselects_data()
-{
-    QTest::addColumn<bool>("byTransfer");
-    QTest::newRow("Transfer") << true;
-    QTest::newRow("close box") << false;
-}
-
-void TestTextDialog::emptyTextDeselects()
-{
-    QFETCH(bool, byTransfer);
-    TestProgram program;
-    MainWindow& window = program.start();
-    const Floor before = window.floors().floor(1);
-    TextDialog* dialog = openTextTool(window);
-    // A size that would be refused does not matter when there is no text.
-    dialog->Combo1()->setCurrentText(QStringLiteral("groot"));
-    if (byTransfer)
-        dialog->TransferText();
-    else
-        dialog->close();
-    settle();
-    QVERIFY(!window.findChild<TextDialog*>());
-    QCOMPARE(program.state.CurrentTool, quint8(0));
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tools"));
-    QCOMPARE(window.BewerkingsLabel(2)->text(), QStringLiteral("Tools"));
-    QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
-    QVERIFY(program.prompts.messages.isEmpty());
-    const Floor& after = window.floors().floor(1);
-    QCOMPARE(after.font, before.font);
-    QCOMPARE(after.foreColour, before.foreColour);
-    QVERIFY(!after.overlays.textVisible);
-}
-
-void TestTextDialog::closeBoxWithTextKeepsTool()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    dialog->Text1()->setText(QStringLiteral("Bad"));
-    dialog->Combo1()->setCurrentText(QStringLiteral("16"));
-    dialog->close();
-    settle();
-    QVERIFY(!window.findChild<TextDialog*>());
-    QCOMPARE(program.state.CurrentTool, quint8(5));
-    QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
-    const Floor& floor = window.floors().floor(1);
-    QCOMPARE(floor.font.pointSizeF(), 8.25);
-    QVERIFY(!floor.overlays.textVisible);
-    QCOMPARE(floor.overlays.text, QStringLiteral("Tekst"));
-}
-
-void TestTextDialog::typedSize_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("size"); // 0: refused
-    QTest::newRow("from the list") << "20" << 20;
-    QTest::newRow("smallest") << "1" << 1;
-    QTest::newRow("largest") << "200" << 200;
-    QTest::newRow("blanks round it") << " 36 " << 36;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("too large") << "201" << 0;
-    QTest::newRow("negative") << "-5" << 0;
-    QTest::newRow("word") << "groot" << 0;
-    QTest::newRow("trailing letters") << "12pt" << 0;
-    QTest::newRow("empty") << "" << 0;
-}
-
-void TestTextDialog::typedSize()
-{
-    QFETCH(QString, typed);
-    QFETCH(int, size);
-    TestProgram program;
-    MainWindow& window = program.start();
-    TextDialog* dialog = openTextTool(window);
-    dialog->Text1()->setText(QStringLiteral("Hal"));
-    dialog->Combo1()->setCurrentText(typed);
-    dialog->TransferText();
-    settle();
-    const Floor& floor = window.floors().floor(1);
-    if (size > 0) {
-        QVERIFY(program.prompts.messages.isEmpty());
+    void defaultsAgainAtSecondOpening()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        TextDialog* first = openTextTool(window);
+        QVERIFY(first && first->isVisible());
+        QCOMPARE(first->Combo1()->currentText(), QStringLiteral("10"));
+        QCOMPARE(swatchColour(first), QColor(0, 64, 64));
+        first->Text1()->setText(QStringLiteral("Keuken"));
+        first->Combo1()->setCurrentText(QStringLiteral("18"));
+        first->Check(2)->setChecked(true);
+        first->pickColour(QPoint(swatchLeft(9) + 5, 10));
+        first->TransferText();
+        settle();
         QVERIFY(!window.findChild<TextDialog*>());
-        QCOMPARE(floor.font.pointSize(), size);
+
+        TextDialog* second = openTextTool(window);
+        QVERIFY(second);
+        QCOMPARE(second->Combo1()->currentText(), QStringLiteral("10"));
+        QVERIFY(!second->Check(2)->isChecked());
+        QCOMPARE(swatchColour(second), QColor(0, 64, 64));
+        QVERIFY(second->Text1()->text().isEmpty());
+        second->reject();
+        settle();
+    }
+
+    void palettePress_data()
+    {
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QColor>("picked");
+        QTest::newRow("swatch 0") << QPoint(swatchLeft(0) + 10, 10) << QColor(0, 0, 0);
+        QTest::newRow("swatch 3") << QPoint(swatchLeft(3) + 1, 2) << QColor(0, 128, 128);
+        QTest::newRow("swatch 7") << QPoint(swatchLeft(7) + 20, 19) << QColor(192, 192, 192);
+        QTest::newRow("swatch 12") << QPoint(swatchLeft(12) + 11, 11) << QColor(255, 0, 0);
+        QTest::newRow("swatch 14") << QPoint(swatchLeft(14) + 4, 15) << QColor(255, 255, 0);
+        QTest::newRow("swatch 15") << QPoint(swatchLeft(15) + 12, 7) << QColor(255, 255, 255);
+        QTest::newRow("outline left of 15") << QPoint(swatchLeft(15), 10) << QColor(0, 0, 0);
+        QTest::newRow("outline top of 15") << QPoint(swatchLeft(15) + 8, 1) << QColor(0, 0, 0);
+        QTest::newRow("outline right of 12") << QPoint(swatchLeft(12) + 21, 12) << QColor(0, 0, 0);
+        QTest::newRow("outline bottom of 9") << QPoint(swatchLeft(9) + 3, 20) << QColor(0, 0, 0);
+    }
+
+    void palettePress()
+    {
+        QFETCH(QPoint, at);
+        QFETCH(QColor, picked);
+        TestProgram program;
+        MainWindow& window = program.start();
+        TextDialog* dialog = openTextTool(window);
+        // Through a real press on the palette box, as the user does it.
+        auto* box = dialog->findChild<QWidget*>(QStringLiteral("ColorPic"));
+        QVERIFY(box);
+        QTest::mouseClick(box, Qt::LeftButton, {}, at);
+        QCOMPARE(swatchColour(dialog), picked);
+        dialog->reject();
+        settle();
+    }
+
+    void transferSetsFontAndColour()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        window.floorSwitcher().chooseFloor(2);
+        const QFont before = window.floors().floor(1).font;
+        TextDialog* dialog = openTextTool(window);
+        dialog->Text1()->setText(QStringLiteral("Hallo"));
+        dialog->Combo1()->setCurrentIndex(6);
+        dialog->Check(1)->setChecked(true);
+        dialog->Check(3)->setChecked(true);
+        dialog->pickColour(QPoint(swatchLeft(12) + 10, 10));
+        QTest::mouseClick(dialog->TransferKnop(), Qt::LeftButton);
+        settle();
+
+        QVERIFY(!window.findChild<TextDialog*>());
+        const Floor& floor = window.floors().floor(2);
+        QCOMPARE(floor.font.family(), QStringLiteral("Arial"));
+        QCOMPARE(floor.font.pointSize(), 14);
+        QVERIFY(floor.font.bold());
+        QVERIFY(!floor.font.italic());
+        QVERIFY(floor.font.underline());
+        QCOMPARE(floor.foreColour, qRgb(255, 0, 0));
+        QCOMPARE(floor.overlays.text, QStringLiteral("Hallo "));
         QVERIFY(floor.overlays.textVisible);
-    } else {
-        QCOMPARE(program.prompts.messages, QStringList{QStringLiteral("Kies een lettergrootte van 1 t/m 200.")});
-        QCOMPARE(window.findChild<TextDialog*>(), dialog);
-        QVERIFY(dialog->isVisible());
-        QVERIFY(!floor.overlays.textVisible);
-        QCOMPARE(floor.font.pointSizeF(), 8.25);
+        QCOMPARE(floor.overlays.textFont, floor.font);
+        QCOMPARE(floor.overlays.textColour, QColor(255, 0, 0));
         QCOMPARE(program.state.CurrentTool, quint8(5));
-        // Put right, the same dialog transfers.
-        dialog->Combo1()->setCurrentText(QStringLiteral("12"));
+        QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
+        // The other floors keep their own font and preview.
+        QCOMPARE(window.floors().floor(1).font, before);
+        QVERIFY(!window.floors().floor(1).overlays.textVisible);
+    }
+
+    void closing_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("byTransfer");
+        QTest::addColumn<bool>("keepsTool");
+        // A size that would be refused does not matter when there is no text.
+        QTest::newRow("Transfer without text") << "" << true << false;
+        QTest::newRow("close box without text") << "" << false << false;
+        QTest::newRow("close box with text") << "Bad" << false << true;
+    }
+
+    void closing()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, byTransfer);
+        QFETCH(bool, keepsTool);
+        TestProgram program;
+        MainWindow& window = program.start();
+        const Floor before = window.floors().floor(1);
+        TextDialog* dialog = openTextTool(window);
+        dialog->Text1()->setText(text);
+        dialog->Combo1()->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
+        if (byTransfer)
+            dialog->TransferText();
+        else
+            dialog->close();
+        settle();
+        QVERIFY(!window.findChild<TextDialog*>());
+        QCOMPARE(program.state.CurrentTool, quint8(keepsTool ? 5 : 0));
+        const QString heading = keepsTool ? QStringLiteral("Tekst plaatsen") : QStringLiteral("Tools");
+        QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
+        QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
+        if (!keepsTool)
+            QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+        QVERIFY(program.prompts.messages.isEmpty());
+        const Floor& after = window.floors().floor(1);
+        QCOMPARE(after.font, before.font);
+        QCOMPARE(after.foreColour, before.foreColour);
+        QVERIFY(!after.overlays.textVisible);
+        QCOMPARE(after.overlays.text, QStringLiteral("Tekst"));
+    }
+
+    void typedSize_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("size"); // 0: refused
+        QTest::newRow("from the list") << "20" << 20;
+        QTest::newRow("smallest") << "1" << 1;
+        QTest::newRow("largest") << "200" << 200;
+        QTest::newRow("blanks round it") << " 36 " << 36;
+        QTest::newRow("zero") << "0" << 0;
+        QTest::newRow("too large") << "201" << 0;
+        QTest::newRow("negative") << "-5" << 0;
+        QTest::newRow("word") << "groot" << 0;
+        QTest::newRow("trailing letters") << "12pt" << 0;
+        QTest::newRow("empty") << "" << 0;
+    }
+
+    void typedSize()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, size);
+        TestProgram program;
+        MainWindow& window = program.start();
+        TextDialog* dialog = openTextTool(window);
+        dialog->Text1()->setText(QStringLiteral("Hal"));
+        dialog->Combo1()->setCurrentText(typed);
         dialog->TransferText();
         settle();
-        QCOMPARE(floor.font.pointSize(), 12);
+        const Floor& floor = window.floors().floor(1);
+        if (size > 0) {
+            QVERIFY(program.prompts.messages.isEmpty());
+            QVERIFY(!window.findChild<TextDialog*>());
+            QCOMPARE(floor.font.pointSize(), size);
+            QVERIFY(floor.overlays.textVisible);
+        } else {
+            QCOMPARE(program.prompts.messages, QStringList{QStringLiteral("Kies een lettergrootte van 1 t/m 200.")});
+            QCOMPARE(window.findChild<TextDialog*>(), dialog);
+            QVERIFY(dialog->isVisible());
+            QVERIFY(!floor.overlays.textVisible);
+            QCOMPARE(floor.font.pointSizeF(), 8.25);
+            QCOMPARE(program.state.CurrentTool, quint8(5));
+            // Put right, the same dialog transfers.
+            dialog->Combo1()->setCurrentText(QStringLiteral("12"));
+            dialog->TransferText();
+            settle();
+            QCOMPARE(floor.font.pointSize(), 12);
+        }
     }
-}
+};
 
 QTEST_MAIN(TestTextDialog)
 #include "tst_textdialog.moc"

@@ -2,7 +2,9 @@
 
 #include "editing/IconPanel.h"
 #include "floors/Floors.h"
+#include "image/BmpFile.h"
 #include "image/IconFile.h"
+#include "image/IconOps.h"
 #include "shell/InfoLabel.h"
 #include "shell/MainWindow.h"
 
@@ -10,7 +12,6 @@
 #include <QBuffer>
 #include <QLabel>
 #include <QToolButton>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -22,36 +23,6 @@ QImage pattern(int width, int height, int seed)
             image.setPixel(x, y, qRgb((7 * x + seed) % 256, (5 * y + seed) % 256, (x ^ y) * 4 % 256));
     }
     return image;
-}
-
-// A 24-bit bottom-up BMP written byte by byte, as any other program would.
-QByteArray bmp24(const QImage& image)
-{
-    const int rowBytes = (image.width() * 3 + 3) & ~3;
-    const int pixelBytes = rowBytes * image.height();
-    QByteArray bytes(54 + pixelBytes, '\0');
-    auto put32 = [&](int at, quint32 v) { qToLittleEndian<quint32>(v, bytes.data() + at); };
-    auto put16 = [&](int at, quint16 v) { qToLittleEndian<quint16>(v, bytes.data() + at); };
-    bytes[0] = 'B';
-    bytes[1] = 'M';
-    put32(2, quint32(bytes.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, quint32(image.width()));
-    put32(22, quint32(image.height()));
-    put16(26, 1);
-    put16(28, 24);
-    put32(34, quint32(pixelBytes));
-    for (int y = 0; y < image.height(); ++y) {
-        char* row = bytes.data() + 54 + (image.height() - 1 - y) * rowBytes;
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            row[3 * x] = char(qBlue(p));
-            row[3 * x + 1] = char(qGreen(p));
-            row[3 * x + 2] = char(qRed(p));
-        }
-    }
-    return bytes;
 }
 
 QByteArray png(const QImage& image)
@@ -75,201 +46,168 @@ void importFile(TestProgram& program, const QString& name)
     program.window().iconPanel()->ImportKnop()->click();
 }
 
+using Operation = void (*)(QImage&);
+
 const QString PlaceNow = QStringLiteral("Plaats nu het gekozen icon op het tekenveld.");
 const QString ThenClick = QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld.");
 } // namespace
 
+Q_DECLARE_METATYPE(Operation)
+
 class TestIconImport : public QObject {
     Q_OBJECT
 private slots:
-    void importFiles_data();
-    void importFiles();
-    void menuAndButtonAgree();
-    void chooseBeforeImportRefused_data();
-    void chooseBeforeImportRefused();
-    void chooseIcon();
-    void turnAndMirror_data();
-    void turnAndMirror();
-    void turnsComeBack();
-};
-
-void TestIconImport::importFiles_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<bool>("refusal");
-    const QImage second = pattern(35, 35, 90);
-    QTest::newRow("saved by the icon editor") << "editor.rbn" << QByteArray() << true << false;
-    QTest::newRow("24-bit BMP icon") << "trap.rbn" << bmp24(second) << true << false;
-    QTest::newRow("PNG of 35 x 35") << "deur.rbn" << png(second) << true << false;
-    QTest::newRow("other name") << "deur.bmp" << bmp24(second) << true << false;
-    QTest::newRow("32 x 32") << "klein.rbn" << bmp24(pattern(32, 32, 90)) << false << true;
-    QTest::newRow("35 x 36") << "hoog.rbn" << bmp24(pattern(35, 36, 90)) << false << true;
-    QTest::newRow("36 x 35") << "breed.rbn" << png(pattern(36, 35, 90)) << false << true;
-    QTest::newRow("no picture") << "tekst.rbn" << QByteArray("BM this is not a bitmap at all") << false << false;
-    QTest::newRow("header cut short") << "half.rbn" << bmp24(second).left(40) << false << false;
-}
-
-void TestIconImport::importFiles()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, accepted);
-    QFETCH(bool, refusal);
-    TestProgram program;
-    const QImage first = pattern(35, 35, 3);
-    program.writeFile(QStringLiteral("eerste.rbn"), bmp24(first));
-    if (bytes.isEmpty())
-        QVERIFY(writeIconFile(pattern(35, 35, 90), program.path(name)));
-    else
-        program.writeFile(name, bytes);
-    MainWindow& window = program.start();
-    importFile(program, QStringLiteral("eerste.rbn"));
-    QCOMPARE(shownIcon(window), first);
-    const quint8 tool = program.state.CurrentTool;
-    const QString info = window.infoLabel()->text();
-
-    importFile(program, name);
-    const QImage expected = accepted ? pattern(35, 35, 90) : first;
-    QCOMPARE(shownIcon(window), expected);
-    QCOMPARE(window.floors().IconPic, expected);
-    QCOMPARE(program.prompts.messages,
-             refusal ? QStringList{QStringLiteral("Geen geldig Rimbano icon!")} : QStringList{});
-    QCOMPARE(program.state.OpenFileName, program.path(name));
-    QCOMPARE(program.prompts.fileFilters.last(), QStringLiteral("Rimbano (*.rbn)"));
-    // Importing is all it does: no tool change, no hint, no sound.
-    QCOMPARE(program.state.CurrentTool, tool);
-    QCOMPARE(window.infoLabel()->text(), info);
-    QVERIFY(program.sound.played.isEmpty());
-}
-
-void TestIconImport::menuAndButtonAgree()
-{
-    TestProgram program;
-    program.writeFile(QStringLiteral("a.rbn"), bmp24(pattern(35, 35, 1)));
-    program.writeFile(QStringLiteral("b.rbn"), bmp24(pattern(35, 35, 2)));
-    MainWindow& window = program.start();
-    QVERIFY(window.menus().FileImportIcon->isEnabled());
-    program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
-    window.menus().FileImportIcon->trigger();
-    QCOMPARE(shownIcon(window), pattern(35, 35, 1));
-    importFile(program, QStringLiteral("b.rbn"));
-    QCOMPARE(shownIcon(window), pattern(35, 35, 2));
-
-    // Cancel: an empty answer changes nothing, not even the remembered file name.
-    window.menus().FileImportIcon->trigger();
-    QCOMPARE(shownIcon(window), pattern(35, 35, 2));
-    QCOMPARE(program.state.OpenFileName, program.path(QStringLiteral("b.rbn")));
-    QCOMPARE(program.prompts.fileFilters.size(), 3);
-    QVERIFY(program.prompts.messages.isEmpty());
-}
-
-void TestIconImport::chooseBeforeImportRefused_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::newRow("IconImage") << "IconImage";
-    QTest::newRow("RotateKnop") << "RotateKnop";
-    QTest::newRow("MirrorKnop") << "MirrorKnop";
-}
-
-void TestIconImport::chooseBeforeImportRefused()
-{
-    QFETCH(QString, control);
-    TestProgram program;
-    MainWindow& window = program.start();
-    program.state.CurrentTool = 12;
-    IconPanel* panel = window.iconPanel();
-    if (control == QLatin1String("IconImage"))
-        QTest::mouseClick(panel->IconImage(), Qt::LeftButton);
-    else
-        panel->findChild<QToolButton*>(control)->click();
-    QCOMPARE(program.state.CurrentTool, quint8(12));
-    QCOMPARE(program.state.MagnifierShift, qint16(0));
-    QVERIFY(window.floors().IconPic.isNull());
-    QVERIFY(!window.floors().floor(1).overlays.cursorImageVisible);
-    QCOMPARE(window.infoLabel()->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
-    // Shown as a warning.
-    QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
-}
-
-void TestIconImport::chooseIcon()
-{
-    TestProgram program;
-    program.writeFile(QStringLiteral("a.rbn"), bmp24(pattern(35, 35, 4)));
-    MainWindow& window = program.start();
-    importFile(program, QStringLiteral("a.rbn"));
-    program.state.CurrentFloor = 1;
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(window.iconPanel()->IconImage(), Qt::LeftButton);
-    QVERIFY(clock.elapsed() >= 190); // the border flash
-    QCOMPARE(window.iconPanel()->IconImage()->frameShape(), QFrame::NoFrame);
-    QCOMPARE(program.state.CurrentTool, quint8(30));
-    QCOMPARE(program.state.MagnifierShift, qint16(34));
-    const Overlays& overlays = window.floors().floor(1).overlays;
-    QVERIFY(overlays.cursorImageVisible);
-    QCOMPARE(overlays.cursorImage, pattern(35, 35, 4));
-    QCOMPARE(window.infoLabel()->text(), PlaceNow);
-    QVERIFY(program.sound.played.isEmpty());
-
-    // Turning afterwards changes the icon at once, but the pointer keeps the old picture.
-    window.iconPanel()->RotateKnop()->click();
-    QCOMPARE(overlays.cursorImage, pattern(35, 35, 4));
-    QVERIFY(window.floors().IconPic != pattern(35, 35, 4));
-    QCOMPARE(window.infoLabel()->text(), ThenClick);
-}
-
-void TestIconImport::turnAndMirror_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");
-    QTest::newRow("turn top-left") << "RotateKnop" << QPoint(0, 0) << QPoint(34, 0);
-    QTest::newRow("turn bottom-left") << "RotateKnop" << QPoint(0, 34) << QPoint(0, 0);
-    QTest::newRow("turn inside") << "RotateKnop" << QPoint(3, 10) << QPoint(24, 3);
-    QTest::newRow("mirror top-left") << "MirrorKnop" << QPoint(0, 0) << QPoint(34, 0);
-    QTest::newRow("mirror inside") << "MirrorKnop" << QPoint(3, 10) << QPoint(31, 10);
-    QTest::newRow("mirror middle column") << "MirrorKnop" << QPoint(17, 20) << QPoint(17, 20);
-}
-
-void TestIconImport::turnAndMirror()
-{
-    QFETCH(QString, button);
-    QFETCH(QPoint, from);
-    QFETCH(QPoint, to);
-    TestProgram program;
-    const QImage icon = pattern(35, 35, 7);
-    program.writeFile(QStringLiteral("a.rbn"), bmp24(icon));
-    MainWindow& window = program.start();
-    importFile(program, QStringLiteral("a.rbn"));
-    const QImage undo = window.floors().PicTotaal;
-    window.iconPanel()->findChild<QToolButton*>(button)->click();
-    QCOMPARE(window.floors().IconPic.pixel(to), icon.pixel(from));
-    QCOMPARE(window.floors().IconPic.size(), QSize(35, 35));
-    QCOMPARE(shownIcon(window), window.floors().IconPic);
-    QCOMPARE(window.infoLabel()->text(), ThenClick);
-    QCOMPARE(window.floors().PicTotaal, undo);
-    QVERIFY(program.sound.played.isEmpty());
-}
-
-void TestIconImport::turnsComeBack()
-{
-    TestProgram program;
-    const QImage icon = pattern(35, 35, 11);
-    program.writeFile(QStringLiteral("a.rbn"), bmp24(icon));
-    MainWindow& window = program.start();
-    importFile(program, QStringLiteral("a.rbn"));
-    QToolButton* rotate = window.iconPanel()->RotateKnop();
-    for (int i = 1; i <= 4; ++i) {
-        rotate->click();
-        QCOMPARE(window.floors().IconPic == icon, i == 4);
+    void importFiles_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<bool>("refusal");
+        const QImage second = pattern(35, 35, 90);
+        QTest::newRow("saved by the icon editor") << "editor.rbn" << QByteArray() << true << false;
+        QTest::newRow("24-bit BMP icon") << "trap.rbn" << encodeBmp24(second) << true << false;
+        QTest::newRow("PNG of 35 x 35") << "deur.rbn" << png(second) << true << false;
+        QTest::newRow("other name") << "deur.bmp" << encodeBmp24(second) << true << false;
+        QTest::newRow("32 x 32") << "klein.rbn" << encodeBmp24(pattern(32, 32, 90)) << false << true;
+        QTest::newRow("35 x 36") << "hoog.rbn" << encodeBmp24(pattern(35, 36, 90)) << false << true;
+        QTest::newRow("36 x 35") << "breed.rbn" << png(pattern(36, 35, 90)) << false << true;
+        QTest::newRow("no picture") << "tekst.rbn" << QByteArray("BM this is not a bitmap at all") << false << false;
+        QTest::newRow("header cut short") << "half.rbn" << encodeBmp24(second).left(40) << false << false;
     }
-    window.iconPanel()->MirrorKnop()->click();
-    QVERIFY(window.floors().IconPic != icon);
-    window.iconPanel()->MirrorKnop()->click();
-    QCOMPARE(window.floors().IconPic, icon);
-}
+
+    void importFiles()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, accepted);
+        QFETCH(bool, refusal);
+        TestProgram program;
+        const QImage first = pattern(35, 35, 3);
+        program.writeFile(QStringLiteral("eerste.rbn"), encodeBmp24(first));
+        if (bytes.isEmpty())
+            QVERIFY(writeIconFile(pattern(35, 35, 90), program.path(name)));
+        else
+            program.writeFile(name, bytes);
+        MainWindow& window = program.start();
+        importFile(program, QStringLiteral("eerste.rbn"));
+        QCOMPARE(shownIcon(window), first);
+        const quint8 tool = program.state.CurrentTool;
+        const QString info = window.infoLabel()->text();
+
+        importFile(program, name);
+        const QImage expected = accepted ? pattern(35, 35, 90) : first;
+        QCOMPARE(shownIcon(window), expected);
+        QCOMPARE(window.floors().IconPic, expected);
+        QCOMPARE(program.prompts.messages,
+                 refusal ? QStringList{QStringLiteral("Geen geldig Rimbano icon!")} : QStringList{});
+        QCOMPARE(program.state.OpenFileName, program.path(name));
+        QCOMPARE(program.prompts.fileFilters.last(), QStringLiteral("Rimbano (*.rbn)"));
+        // Importing is all it does: no tool change, no hint, no sound.
+        QCOMPARE(program.state.CurrentTool, tool);
+        QCOMPARE(window.infoLabel()->text(), info);
+        QVERIFY(program.sound.played.isEmpty());
+    }
+
+    void menuAndButtonAgree()
+    {
+        TestProgram program;
+        program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(pattern(35, 35, 1)));
+        program.writeFile(QStringLiteral("b.rbn"), encodeBmp24(pattern(35, 35, 2)));
+        MainWindow& window = program.start();
+        program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
+        window.menus().FileImportIcon->trigger();
+        QCOMPARE(shownIcon(window), pattern(35, 35, 1));
+        importFile(program, QStringLiteral("b.rbn"));
+        QCOMPARE(shownIcon(window), pattern(35, 35, 2));
+
+        // Cancel: an empty answer changes nothing, not even the remembered file name.
+        window.menus().FileImportIcon->trigger();
+        QCOMPARE(shownIcon(window), pattern(35, 35, 2));
+        QCOMPARE(program.state.OpenFileName, program.path(QStringLiteral("b.rbn")));
+        QCOMPARE(program.prompts.fileFilters.size(), 3);
+        QVERIFY(program.prompts.messages.isEmpty());
+    }
+
+    void chooseBeforeImportRefused_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("IconImage") << "IconImage";
+        QTest::newRow("RotateKnop") << "RotateKnop";
+        QTest::newRow("MirrorKnop") << "MirrorKnop";
+    }
+
+    void chooseBeforeImportRefused()
+    {
+        QFETCH(QString, control);
+        TestProgram program;
+        MainWindow& window = program.start();
+        program.state.CurrentTool = 12;
+        IconPanel* panel = window.iconPanel();
+        if (control == QLatin1String("IconImage"))
+            QTest::mouseClick(panel->IconImage(), Qt::LeftButton);
+        else
+            panel->findChild<QToolButton*>(control)->click();
+        QCOMPARE(program.state.CurrentTool, quint8(12));
+        QCOMPARE(program.state.MagnifierShift, qint16(0));
+        QVERIFY(window.floors().IconPic.isNull());
+        QVERIFY(!window.floors().floor(1).overlays.cursorImageVisible);
+        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
+        // Shown as a warning.
+        QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+    }
+
+    void chooseIcon()
+    {
+        TestProgram program;
+        program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(pattern(35, 35, 4)));
+        MainWindow& window = program.start();
+        importFile(program, QStringLiteral("a.rbn"));
+        program.state.CurrentFloor = 1;
+        QTest::mouseClick(window.iconPanel()->IconImage(), Qt::LeftButton);
+        QCOMPARE(window.iconPanel()->IconImage()->frameShape(), QFrame::NoFrame);
+        QCOMPARE(program.state.CurrentTool, quint8(30));
+        QCOMPARE(program.state.MagnifierShift, qint16(34));
+        const Overlays& overlays = window.floors().floor(1).overlays;
+        QVERIFY(overlays.cursorImageVisible);
+        QCOMPARE(overlays.cursorImage, pattern(35, 35, 4));
+        QCOMPARE(window.infoLabel()->text(), PlaceNow);
+        QVERIFY(program.sound.played.isEmpty());
+
+        // Turning afterwards changes the icon at once, but the pointer keeps the old picture.
+        window.iconPanel()->RotateKnop()->click();
+        QCOMPARE(overlays.cursorImage, pattern(35, 35, 4));
+        QVERIFY(window.floors().IconPic != pattern(35, 35, 4));
+        QCOMPARE(window.infoLabel()->text(), ThenClick);
+    }
+
+    void turnAndMirror_data()
+    {
+        // The turns themselves are checked pixel by pixel with the icon operations.
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Operation>("operation");
+        QTest::newRow("turn") << "RotateKnop" << Operation(rotateIconClockwise);
+        QTest::newRow("mirror") << "MirrorKnop" << Operation(mirrorIcon);
+    }
+
+    void turnAndMirror()
+    {
+        QFETCH(QString, button);
+        QFETCH(Operation, operation);
+        TestProgram program;
+        QImage icon = pattern(35, 35, 7);
+        program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(icon));
+        MainWindow& window = program.start();
+        importFile(program, QStringLiteral("a.rbn"));
+        const QImage undo = window.floors().PicTotaal;
+        window.iconPanel()->findChild<QToolButton*>(button)->click();
+        operation(icon);
+        QCOMPARE(window.floors().IconPic, icon);
+        QCOMPARE(shownIcon(window), icon);
+        QCOMPARE(window.infoLabel()->text(), ThenClick);
+        QCOMPARE(window.floors().PicTotaal, undo);
+        QVERIFY(program.sound.played.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestIconImport)
 #include "tst_iconimport.moc"

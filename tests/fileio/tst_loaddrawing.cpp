@@ -1,4 +1,3 @@
-#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 #include "fileio/LoadDrawing.h"
 #include "floors/FloorSwitcher.h"
@@ -6,11 +5,8 @@
 #include "image/BmpFile.h"
 #include "shell/MainWindow.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QListView>
 #include <QtTest>
 
 namespace {
@@ -49,179 +45,107 @@ QImage white(int width)
 class TestLoadDrawing : public QObject {
     Q_OBJECT
 private slots:
-    void loadsBySize_data();
-    void loadsBySize();
-    void roundTrip_data();
-    void roundTrip();
-    void refusesBrokenFiles_data();
-    void refusesBrokenFiles();
-    void cancelChangesNothing();
-    void dialogOffersCapitalisedNames();
+    void loadsBySize_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<int>("floorsLoaded");
+        QTest::addColumn<QString>("info");
+        QTest::addColumn<QString>("message");
+        const QString fits = QStringLiteral(".Fout bij het laden... stel de breedte van het tekenveld in op %1 pixels, onder Extra / Configuratie...");
+        QTest::newRow("350: ground floor") << 350 << 455 << true << 1 << "Begane grond geladen." << "";
+        QTest::newRow("700: two floors") << 700 << 455 << true << 2 << "Begane grond en 1e verdieping geladen." << "";
+        QTest::newRow("1050: three floors") << 1050 << 455 << true << 3 << "Begane grond, 1e en 2e verdieping geladen." << "";
+        QTest::newRow("500 suggests 250") << 500 << 455 << true << 0 << fits.arg(250) << "";
+        QTest::newRow("1200 suggests 400") << 1200 << 455 << true << 0 << fits.arg(400) << "";
+        QTest::newRow("400 suggests 400") << 400 << 455 << true << 0 << fits.arg(400) << "";
+        QTest::newRow("400 without sound") << 400 << 455 << false << 0 << fits.arg(400) << "";
+        QTest::newRow("350 x 400") << 350 << 400 << true << 0 << "" << "Geen geldig formaat!";
+    }
+
+    void loadsBySize()
+    {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, soundOn);
+        QFETCH(int, floorsLoaded);
+        QFETCH(QString, info);
+        QFETCH(QString, message);
+        TestProgram program;
+        MainWindow& window = program.start();
+        program.state.SoundOn = soundOn;
+        window.floorSwitcher().chooseFloor(2);
+        Floors& floors = window.floors();
+        markFloors(floors);
+        const QImage undoSnapshot = floors.PicTotaal;
+        const QImage file = picture(width, height);
+        QVERIFY(writeBmp24(file, program.path("plan.bmp")));
+
+        int repaints = 0;
+        LoadDrawing load(program.context, floors, [&] { ++repaints; });
+        program.prompts.openAnswers << program.path("plan.bmp");
+        load.FileLoad();
+
+        QCOMPARE(program.prompts.fileFilters, QStringList("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)"));
+        QCOMPARE(program.state.OpenFileName, program.path("plan.bmp"));
+        QCOMPARE(program.info.shown, info.isEmpty() ? QStringList() : QStringList(info));
+        QCOMPARE(program.prompts.messages, message.isEmpty() ? QStringList() : QStringList(message));
+        const bool mismatch = floorsLoaded == 0 && message.isEmpty();
+        QCOMPARE(program.sound.played, mismatch && soundOn ? QStringList(program.path("sounds/fout.wav")) : QStringList());
+        QCOMPARE(repaints, floorsLoaded > 0 ? 1 : 0);
+        if (floorsLoaded == 0) {
+            QVERIFY(floorsAsMarked(floors));
+        } else {
+            QCOMPARE(program.state.PictureWidth, width * 15);
+            for (int k = 1; k <= 3; ++k)
+                QCOMPARE(floors.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : white(350));
+        }
+        QCOMPARE(floors.PicTotaal, undoSnapshot);
+        QCOMPARE(program.state.CurrentFloor, quint8(2));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void refusesBrokenFiles_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray bmp = encodeBmp24(picture(700, 455));
+        QByteArray enormous = bmp;
+        qToLittleEndian<quint32>(100000, enormous.data() + 18);
+        qToLittleEndian<quint32>(100000, enormous.data() + 22);
+        QTest::newRow("truncated") << bmp.left(bmp.size() / 2);
+        QTest::newRow("corrupt") << QByteArray("BM") + QByteArray(300, '\x7f');
+        QTest::newRow("claims 100000 x 100000") << enormous;
+        QTest::newRow("empty") << QByteArray();
+    }
+
+    void refusesBrokenFiles()
+    {
+        QFETCH(QByteArray, bytes);
+        TestProgram program;
+        MainWindow& window = program.start();
+        markFloors(window.floors());
+        program.writeFile("plan.bmp", bytes);
+        program.prompts.openAnswers << program.path("plan.bmp");
+        window.menus().FileLoad->trigger();
+        QCOMPARE(program.prompts.messages,
+                 QStringList("Fout bij het laden van " + QDir::toNativeSeparators(program.path("plan.bmp")) + "!"));
+        QVERIFY(floorsAsMarked(window.floors()));
+        QCOMPARE(program.sound.played, QStringList());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void cancelChangesNothing()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        markFloors(window.floors());
+        window.menus().FileLoad->trigger();
+        QCOMPARE(program.prompts.fileFilters.size(), 1);
+        QVERIFY(floorsAsMarked(window.floors()));
+        QCOMPARE(program.prompts.messages, QStringList());
+    }
 };
-
-void TestLoadDrawing::loadsBySize_data()
-{
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("soundOn");
-    QTest::addColumn<int>("floorsLoaded");
-    QTest::addColumn<QString>("info");
-    QTest::addColumn<QString>("message");
-    const QString fits = QStringLiteral(".Fout bij het laden... stel de breedte van het tekenveld in op %1 pixels, onder Extra / Configuratie...");
-    QTest::newRow("350: ground floor") << 350 << 455 << true << 1 << "Begane grond geladen." << "";
-    QTest::newRow("700: two floors") << 700 << 455 << true << 2 << "Begane grond en 1e verdieping geladen." << "";
-    QTest::newRow("1050: three floors") << 1050 << 455 << true << 3 << "Begane grond, 1e en 2e verdieping geladen." << "";
-    QTest::newRow("500 suggests 250") << 500 << 455 << true << 0 << fits.arg(250) << "";
-    QTest::newRow("1200 suggests 400") << 1200 << 455 << true << 0 << fits.arg(400) << "";
-    QTest::newRow("400 suggests 400") << 400 << 455 << true << 0 << fits.arg(400) << "";
-    QTest::newRow("400 without sound") << 400 << 455 << false << 0 << fits.arg(400) << "";
-    QTest::newRow("350 x 400") << 350 << 400 << true << 0 << "" << "Geen geldig formaat!";
-}
-
-void TestLoadDrawing::loadsBySize()
-{
-    QFETCH(int, width);
-    QFETCH(int, height);
-    QFETCH(bool, soundOn);
-    QFETCH(int, floorsLoaded);
-    QFETCH(QString, info);
-    QFETCH(QString, message);
-    TestProgram program;
-    RecordingInfoLine infoLine;
-    MainWindow& window = program.start();
-    program.state.SoundOn = soundOn;
-    window.floorSwitcher().chooseFloor(2);
-    Floors& floors = window.floors();
-    markFloors(floors);
-    const QImage undoSnapshot = floors.PicTotaal;
-    const QImage file = picture(width, height);
-    QVERIFY(writeBmp24(file, program.path("plan.bmp")));
-
-    AppContext context{program.state, program.prompts, program.sound, infoLine};
-    int repaints = 0;
-    LoadDrawing load(context, floors, [&] { ++repaints; });
-    program.prompts.openAnswers << program.path("plan.bmp");
-    load.FileLoad();
-
-    QCOMPARE(program.prompts.fileFilters, QStringList("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)"));
-    QCOMPARE(program.state.OpenFileName, program.path("plan.bmp"));
-    QCOMPARE(infoLine.shown, info.isEmpty() ? QStringList() : QStringList(info));
-    QCOMPARE(program.prompts.messages, message.isEmpty() ? QStringList() : QStringList(message));
-    const bool mismatch = floorsLoaded == 0 && message.isEmpty();
-    QCOMPARE(program.sound.played, mismatch && soundOn ? QStringList(program.path("sounds/fout.wav")) : QStringList());
-    QCOMPARE(repaints, floorsLoaded > 0 ? 1 : 0);
-    if (floorsLoaded == 0) {
-        QVERIFY(floorsAsMarked(floors));
-    } else {
-        QCOMPARE(program.state.PictureWidth, width * 15);
-        for (int k = 1; k <= 3; ++k)
-            QCOMPARE(floors.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : white(350));
-    }
-    QCOMPARE(floors.PicTotaal, undoSnapshot);
-    QCOMPARE(program.state.CurrentFloor, quint8(2));
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestLoadDrawing::roundTrip_data()
-{
-    QTest::addColumn<bool>("asJpg");
-    QTest::addColumn<int>("extraTwips");
-    QTest::newRow("BMP at 350") << false << 0;
-    QTest::newRow("BMP at 450") << false << 1500;
-    QTest::newRow("JPG at 350") << true << 0;
-    QTest::newRow("JPG at 450") << true << 1500;
-}
-
-void TestLoadDrawing::roundTrip()
-{
-    QFETCH(bool, asJpg);
-    QFETCH(int, extraTwips);
-    TestProgram program;
-    MainWindow& window = program.start();
-    program.state.SaveAsJpg = asJpg;
-    program.state.CanvasExtraWidth = extraTwips;
-    window.applyCanvasWidth();
-    Floors& floors = window.floors();
-    const int w = floors.canvasWidth();
-    const QImage drawing = picture(3 * w, 455);
-    for (int k = 1; k <= 3; ++k)
-        floors.floor(k).image = drawing.copy((k - 1) * w, 0, w, 455);
-
-    program.prompts.saveAnswers << program.path("house");
-    window.menus().FileSaveJpg[2]->trigger();
-    markFloors(floors);
-    program.prompts.openAnswers << program.path("house");
-    window.menus().FileLoad->trigger();
-
-    QCOMPARE(program.prompts.messages, QStringList());
-    for (int k = 1; k <= 3; ++k) {
-        const QImage& floor = floors.floor(k).image;
-        QCOMPARE(floor.size(), QSize(w, 455));
-        QVERIFY(largestChannelError(floor, drawing.copy((k - 1) * w, 0, w, 455)) <= (asJpg ? 1 : 0));
-    }
-}
-
-void TestLoadDrawing::refusesBrokenFiles_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray bmp = encodeBmp24(picture(700, 455));
-    QByteArray enormous = bmp;
-    qToLittleEndian<quint32>(100000, enormous.data() + 18);
-    qToLittleEndian<quint32>(100000, enormous.data() + 22);
-    QTest::newRow("truncated") << bmp.left(bmp.size() / 2);
-    QTest::newRow("corrupt") << QByteArray("BM") + QByteArray(300, '\x7f');
-    QTest::newRow("claims 100000 x 100000") << enormous;
-    QTest::newRow("empty") << QByteArray();
-}
-
-void TestLoadDrawing::refusesBrokenFiles()
-{
-    QFETCH(QByteArray, bytes);
-    TestProgram program;
-    MainWindow& window = program.start();
-    markFloors(window.floors());
-    program.writeFile("plan.bmp", bytes);
-    program.prompts.openAnswers << program.path("plan.bmp");
-    window.menus().FileLoad->trigger();
-    QCOMPARE(program.prompts.messages,
-             QStringList("Fout bij het laden van " + QDir::toNativeSeparators(program.path("plan.bmp")) + "!"));
-    QVERIFY(floorsAsMarked(window.floors()));
-    QCOMPARE(program.sound.played, QStringList());
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
-
-void TestLoadDrawing::cancelChangesNothing()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    markFloors(window.floors());
-    window.menus().FileLoad->trigger();
-    QCOMPARE(program.prompts.fileFilters.size(), 1);
-    QVERIFY(floorsAsMarked(window.floors()));
-    QCOMPARE(program.prompts.messages, QStringList());
-}
-
-void TestLoadDrawing::dialogOffersCapitalisedNames()
-{
-    TestProgram program;
-    for (const char* name : {"a.jpg", "B.JPG", "c.Bmp", "d.bmp", "e.png", "f.jpeg"})
-        program.writeFile(name, "x");
-    QFileDialog dialog(nullptr, QString(), program.folder(), LoadDrawing::fileFilter());
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.show();
-    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
-    QVERIFY(view);
-    const auto listed = [view] {
-        QStringList names;
-        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
-            names << view->model()->index(row, 0, view->rootIndex()).data().toString();
-        // The program folder's own subfolders are offered to step into.
-        names.removeAll(QStringLiteral("sounds"));
-        names.removeAll(QStringLiteral("examples"));
-        return names;
-    };
-    QTRY_COMPARE(listed(), QStringList({"a.jpg", "B.JPG", "c.Bmp", "d.bmp"}));
-}
 
 QTEST_MAIN(TestLoadDrawing)
 #include "tst_loaddrawing.moc"

@@ -48,153 +48,161 @@ protected:
 class TestSaveDrawing : public QObject {
     Q_OBJECT
 private slots:
-    void savesFloorsSideBySide_data();
-    void savesFloorsSideBySide();
-    void cancelWritesNothing();
-    void temporaryFileNotListed();
-    void temporaryFileInTheWritableFolder();
-    void failedSaveNamesTheFile_data();
-    void failedSaveNamesTheFile();
-};
-
-void TestSaveDrawing::savesFloorsSideBySide_data()
-{
-    QTest::addColumn<bool>("asJpg");
-    QTest::addColumn<int>("extraTwips");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("shownFloor");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("BG as BMP while floor 2 is shown") << false << 0 << 1 << 2 << "plan.bmp" << QSize(350, 455);
-    QTest::newRow("BG + 1e as BMP") << false << 0 << 2 << 1 << "plan.bmp" << QSize(700, 455);
-    QTest::newRow("BG + 1e + 2e as BMP at 450") << false << 1500 << 3 << 3 << "plan.bmp" << QSize(1350, 455);
-    QTest::newRow("BMP under a name without extension") << false << 0 << 2 << 1 << "plan" << QSize(700, 455);
-    QTest::newRow("BG as JPG while floor 3 is shown") << true << 0 << 1 << 3 << "plan.jpg" << QSize(350, 455);
-    QTest::newRow("BG + 1e + 2e as JPG") << true << 0 << 3 << 1 << "plan.jpg" << QSize(1050, 455);
-    QTest::newRow("BG + 1e as JPG at 450") << true << 1500 << 2 << 2 << "plan.jpg" << QSize(900, 455);
-    QTest::newRow("JPG under a name ending in .bmp") << true << 0 << 1 << 1 << "plan.bmp" << QSize(350, 455);
-}
-
-void TestSaveDrawing::savesFloorsSideBySide()
-{
-    QFETCH(bool, asJpg);
-    QFETCH(int, extraTwips);
-    QFETCH(int, count);
-    QFETCH(int, shownFloor);
-    QFETCH(QString, name);
-    QFETCH(QSize, size);
-    TestProgram program;
-    MainWindow& window = program.start();
-    program.state.SaveAsJpg = asJpg;
-    program.state.CanvasExtraWidth = extraTwips;
-    window.applyCanvasWidth();
-    window.floorSwitcher().chooseFloor(shownFloor);
-    drawOnFloors(window.floors());
-    QImage undoSnapshot(window.floors().canvasWidth(), 455, QImage::Format_RGB32);
-    undoSnapshot.fill(qRgb(1, 2, 3));
-    window.floors().PicTotaal = undoSnapshot;
-
-    program.prompts.saveAnswers << program.path(name);
-    window.menus().FileSaveJpg[size_t(count - 1)]->trigger();
-
-    QCOMPARE(program.prompts.fileFilters,
-             QStringList(asJpg ? QStringLiteral("Jpg format (*.jpg)") : QStringLiteral("Bitmap format (*.bmp)")));
-    QCOMPARE(program.prompts.messages, QStringList());
-    QCOMPARE(filesIn(program), QStringList(name));
-    const QByteArray bytes = program.readFile(name);
-    QCOMPARE(bytes.left(2), asJpg ? QByteArray("\xFF\xD8") : QByteArray("BM"));
-    const QImage saved = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(saved.size(), size);
-    const int w = window.floors().canvasWidth();
-    for (int k = 1; k <= count; ++k) {
-        const QImage strip = saved.copy((k - 1) * w, 0, w, 455);
-        const QImage& floor = window.floors().floor(k).image;
-        if (asJpg)
-            QVERIFY(largestChannelError(strip, floor) <= 1);
-        else
-            QCOMPARE(strip, floor);
+    void savesFloorsSideBySide_data()
+    {
+        QTest::addColumn<bool>("asJpg");
+        QTest::addColumn<int>("extraTwips");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("shownFloor");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("BG as BMP while floor 2 is shown") << false << 0 << 1 << 2 << "plan.bmp" << QSize(350, 455);
+        QTest::newRow("BG + 1e as BMP") << false << 0 << 2 << 1 << "plan.bmp" << QSize(700, 455);
+        QTest::newRow("BG + 1e + 2e as BMP at 450") << false << 1500 << 3 << 3 << "plan.bmp" << QSize(1350, 455);
+        QTest::newRow("BMP under a name without extension") << false << 0 << 2 << 1 << "plan" << QSize(700, 455);
+        QTest::newRow("BG as JPG while floor 3 is shown") << true << 0 << 1 << 3 << "plan.jpg" << QSize(350, 455);
+        QTest::newRow("BG + 1e + 2e as JPG") << true << 0 << 3 << 1 << "plan.jpg" << QSize(1050, 455);
+        QTest::newRow("BG + 1e as JPG at 450") << true << 1500 << 2 << 2 << "plan.jpg" << QSize(900, 455);
+        QTest::newRow("JPG under a name ending in .bmp") << true << 0 << 1 << 1 << "plan.bmp" << QSize(350, 455);
     }
-    QCOMPARE(window.floors().PicTotaal, undoSnapshot);
-    QCOMPARE(program.state.CurrentFloor, quint8(shownFloor));
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
 
-void TestSaveDrawing::cancelWritesNothing()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    window.menus().FileSaveJpg[2]->trigger();
-    QCOMPARE(program.prompts.fileFilters.size(), 1);
-    QCOMPARE(program.prompts.messages, QStringList());
-    QCOMPARE(filesIn(program), QStringList());
-}
+    void savesFloorsSideBySide()
+    {
+        QFETCH(bool, asJpg);
+        QFETCH(int, extraTwips);
+        QFETCH(int, count);
+        QFETCH(int, shownFloor);
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        TestProgram program;
+        MainWindow& window = program.start();
+        program.state.SaveAsJpg = asJpg;
+        program.state.CanvasExtraWidth = extraTwips;
+        window.applyCanvasWidth();
+        window.floorSwitcher().chooseFloor(shownFloor);
+        drawOnFloors(window.floors());
+        QImage undoSnapshot(window.floors().canvasWidth(), 455, QImage::Format_RGB32);
+        undoSnapshot.fill(qRgb(1, 2, 3));
+        window.floors().PicTotaal = undoSnapshot;
 
-void TestSaveDrawing::temporaryFileNotListed()
-{
-    TestProgram program;
-    MainWindow& window = program.start();
-    ListingWithoutTemporary save(window.context(), window.floors());
-    program.prompts.saveAnswers << program.path("plan.jpg");
-    save.FileSaveJpg(1);
-    QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));
-    QVERIFY(!QFile::exists(program.path("plan.jpg")));
-}
+        program.prompts.saveAnswers << program.path(name);
+        window.menus().FileSaveJpg[size_t(count - 1)]->trigger();
 
-void TestSaveDrawing::temporaryFileInTheWritableFolder()
-{
-    // An installed program cannot write beside itself: a folder in the way
-    // of the temporary file there shows the bitmap goes elsewhere.
-    TestProgram program;
-    QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
-    QTemporaryDir writable;
-    MainWindow& window = program.start();
-    program.state.WritableFolder = writable.path();
-    program.prompts.saveAnswers << program.path("plan.jpg");
-    window.menus().FileSaveJpg[0]->trigger();
-    QCOMPARE(program.prompts.messages, QStringList());
-    QCOMPARE(QImage(program.path("plan.jpg")).size(), QSize(350, 455));
-    QCOMPARE(QDir(writable.path()).entryList(QDir::Files).filter("mydummy"), QStringList());
-}
+        QCOMPARE(program.prompts.fileFilters,
+                 QStringList(asJpg ? QStringLiteral("Jpg format (*.jpg)") : QStringLiteral("Bitmap format (*.bmp)")));
+        QCOMPARE(program.prompts.messages, QStringList());
+        QCOMPARE(filesIn(program), QStringList(name));
+        const QByteArray bytes = program.readFile(name);
+        QCOMPARE(bytes.left(2), asJpg ? QByteArray("\xFF\xD8") : QByteArray("BM"));
+        const QImage saved = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(saved.size(), size);
+        const int w = window.floors().canvasWidth();
+        for (int k = 1; k <= count; ++k) {
+            const QImage strip = saved.copy((k - 1) * w, 0, w, 455);
+            const QImage& floor = window.floors().floor(k).image;
+            if (asJpg)
+                QVERIFY(largestChannelError(strip, floor) <= 1);
+            else
+                QCOMPARE(strip, floor);
+        }
+        QCOMPARE(window.floors().PicTotaal, undoSnapshot);
+        QCOMPARE(program.state.CurrentFloor, quint8(shownFloor));
+        QVERIFY(!QGuiApplication::overrideCursor());
 
-void TestSaveDrawing::failedSaveNamesTheFile_data()
-{
-    QTest::addColumn<bool>("asJpg");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<QString>("failedFile");
-    QTest::newRow("read-only BMP") << false << "old.bmp" << "old.bmp";
-    QTest::newRow("read-only JPG") << true << "old.jpg" << "old.jpg";
-    QTest::newRow("BMP into a missing folder") << false << "gone/plan.bmp" << "gone/plan.bmp";
-    QTest::newRow("JPG into a missing folder") << true << "gone/plan.jpg" << "gone/plan.jpg";
-    QTest::newRow("JPG over a folder") << true << "taken" << "taken";
-    QTest::newRow("temporary file cannot be made") << true << "plan.jpg" << "mydummy.bmp";
-}
+        // And back: loading the file gives the saved floors, the rest white.
+        QList<QImage> drawn;
+        for (int k = 1; k <= 3; ++k) {
+            drawn << window.floors().floor(k).image;
+            window.floors().floor(k).image.fill(qRgb(10, 20, 30));
+        }
+        program.prompts.openAnswers << program.path(name);
+        window.menus().FileLoad->trigger();
+        QCOMPARE(program.prompts.messages, QStringList());
+        for (int k = 1; k <= 3; ++k) {
+            QImage expected = drawn[k - 1];
+            if (k > count)
+                expected.fill(Qt::white);
+            QVERIFY(largestChannelError(window.floors().floor(k).image, expected) <= (asJpg ? 1 : 0));
+        }
+    }
 
-void TestSaveDrawing::failedSaveNamesTheFile()
-{
-    QFETCH(bool, asJpg);
-    QFETCH(QString, target);
-    QFETCH(QString, failedFile);
-    TestProgram program;
-    program.writeFile("old.bmp", "old drawing");
-    program.writeFile("old.jpg", "old drawing");
-    for (const char* readOnly : {"old.bmp", "old.jpg"})
-        QVERIFY(QFile::setPermissions(program.path(readOnly), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QVERIFY(QDir(program.folder()).mkdir("taken"));
-    if (failedFile == "mydummy.bmp")
+    void cancelWritesNothing()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        window.menus().FileSaveJpg[2]->trigger();
+        QCOMPARE(program.prompts.fileFilters.size(), 1);
+        QCOMPARE(program.prompts.messages, QStringList());
+        QCOMPARE(filesIn(program), QStringList());
+    }
+
+    void temporaryFileNotListed()
+    {
+        TestProgram program;
+        MainWindow& window = program.start();
+        ListingWithoutTemporary save(window.context(), window.floors());
+        program.prompts.saveAnswers << program.path("plan.jpg");
+        save.FileSaveJpg(1);
+        QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));
+        QVERIFY(!QFile::exists(program.path("plan.jpg")));
+    }
+
+    void temporaryFileInTheWritableFolder()
+    {
+        // An installed program cannot write beside itself: a folder in the way
+        // of the temporary file there shows the bitmap goes elsewhere.
+        TestProgram program;
         QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
-    MainWindow& window = program.start();
-    program.state.SaveAsJpg = asJpg;
-    program.prompts.saveAnswers << program.path(target);
-    window.menus().FileSaveJpg[2]->trigger();
+        QTemporaryDir writable;
+        MainWindow& window = program.start();
+        program.state.WritableFolder = writable.path();
+        program.prompts.saveAnswers << program.path("plan.jpg");
+        window.menus().FileSaveJpg[0]->trigger();
+        QCOMPARE(program.prompts.messages, QStringList());
+        QCOMPARE(QImage(program.path("plan.jpg")).size(), QSize(350, 455));
+        QCOMPARE(QDir(writable.path()).entryList(QDir::Files).filter("mydummy"), QStringList());
+    }
 
-    QCOMPARE(program.prompts.messages,
-             QStringList("Fout bij het saven naar " + QDir::toNativeSeparators(program.path(failedFile)) + "!"));
-    QCOMPARE(program.readFile("old.bmp"), QByteArray("old drawing"));
-    QCOMPARE(program.readFile("old.jpg"), QByteArray("old drawing"));
-    QCOMPARE(filesIn(program), QStringList({"old.bmp", "old.jpg"}));
-    QVERIFY(QFileInfo(program.path("taken")).isDir());
-    QVERIFY(!QGuiApplication::overrideCursor());
-}
+    void failedSaveNamesTheFile_data()
+    {
+        QTest::addColumn<bool>("asJpg");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("failedFile");
+        QTest::newRow("read-only BMP") << false << "old.bmp" << "old.bmp";
+        QTest::newRow("read-only JPG") << true << "old.jpg" << "old.jpg";
+        QTest::newRow("BMP into a missing folder") << false << "gone/plan.bmp" << "gone/plan.bmp";
+        QTest::newRow("JPG into a missing folder") << true << "gone/plan.jpg" << "gone/plan.jpg";
+        QTest::newRow("JPG over a folder") << true << "taken" << "taken";
+        QTest::newRow("temporary file cannot be made") << true << "plan.jpg" << "mydummy.bmp";
+    }
+
+    void failedSaveNamesTheFile()
+    {
+        QFETCH(bool, asJpg);
+        QFETCH(QString, target);
+        QFETCH(QString, failedFile);
+        TestProgram program;
+        program.writeFile("old.bmp", "old drawing");
+        program.writeFile("old.jpg", "old drawing");
+        for (const char* readOnly : {"old.bmp", "old.jpg"})
+            QVERIFY(QFile::setPermissions(program.path(readOnly), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        QVERIFY(QDir(program.folder()).mkdir("taken"));
+        if (failedFile == "mydummy.bmp")
+            QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
+        MainWindow& window = program.start();
+        program.state.SaveAsJpg = asJpg;
+        program.prompts.saveAnswers << program.path(target);
+        window.menus().FileSaveJpg[2]->trigger();
+
+        QCOMPARE(program.prompts.messages,
+                 QStringList("Fout bij het saven naar " + QDir::toNativeSeparators(program.path(failedFile)) + "!"));
+        QCOMPARE(program.readFile("old.bmp"), QByteArray("old drawing"));
+        QCOMPARE(program.readFile("old.jpg"), QByteArray("old drawing"));
+        QCOMPARE(filesIn(program), QStringList({"old.bmp", "old.jpg"}));
+        QVERIFY(QFileInfo(program.path("taken")).isDir());
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+};
 
 QTEST_MAIN(TestSaveDrawing)
 #include "tst_savedrawing.moc"

@@ -2,6 +2,7 @@
 
 #include "shell/MainWindow.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -40,4 +41,9 @@ MainWindow& TestProgram::start()
 {
     m_window = std::make_unique<MainWindow>(state, prompts, sound);
     return *m_window;
+}
+
+void TestProgram::settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

@@ -3,6 +3,7 @@
 #include "Recorders.h"
 #include "ScriptedPrompts.h"
 #include "shell/Algemeen.h"
+#include "shell/AppContext.h"
 
 #include <QByteArray>
 #include <QString>
@@ -12,8 +13,9 @@
 
 class MainWindow;
 
-// A temporary program folder with the program's sounds and help beside it, and
-// a main window built on scripted answers: one per test, nothing shared.
+// The one fixture of every test that needs the program: a temporary program
+// folder, scripted answers, recorded sounds and information line, and a main
+// window built on them when the test asks for it. One per test, nothing shared.
 class TestProgram {
 public:
     TestProgram();
@@ -31,6 +33,12 @@ public:
     Algemeen state;
     ScriptedPrompts prompts;
     RecordingWavePlayer sound;
+    RecordingInfoLine info;
+    // For parts tested without the main window.
+    AppContext context{state, prompts, sound, info};
+
+    // A dialog that deletes itself when it closes goes now.
+    static void settle();
 
 private:
     QTemporaryDir m_dir;
