@@ -1,9 +1,9 @@
 #include "BenchRig.h"
 
+#include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
 #include "image/Twips.h"
-#include "shell/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,10 +4,10 @@
 // fixed answers and silence, mouse events sent the way the window system
 // delivers them, and the process's resident memory.
 
-#include "shell/Algemeen.h"
-#include "shell/InfoLine.h"
-#include "shell/Prompts.h"
-#include "shell/WavePlayer.h"
+#include "core/Algemeen.h"
+#include "core/InfoLine.h"
+#include "core/Prompts.h"
+#include "core/WavePlayer.h"
 
 #include <QObject>
 #include <QPoint>

@@ -5,6 +5,7 @@
 #include "BenchPictures.h"
 #include "BenchRig.h"
 
+#include "core/AppContext.h"
 #include "fileio/LoadDrawing.h"
 #include "fileio/SaveDrawing.h"
 #include "floors/Floors.h"
@@ -12,7 +13,6 @@
 #include "image/Twips.h"
 #include "printing/PageComposer.h"
 #include "printing/PdfExport.h"
-#include "shell/AppContext.h"
 
 #include <QFileInfo>
 

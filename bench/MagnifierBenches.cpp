@@ -6,10 +6,10 @@
 #include "BenchRig.h"
 #include "Summary.h"
 
-#include "drawing/Magnifier.h"
-#include "drawing/MagnifierSource.h"
-#include "drawing/MagnifierView.h"
-#include "shell/Algemeen.h"
+#include "core/Algemeen.h"
+#include "drawing/magnifier/Magnifier.h"
+#include "drawing/magnifier/MagnifierSource.h"
+#include "drawing/magnifier/MagnifierView.h"
 
 #include <QCursor>
 

@@ -6,11 +6,11 @@
 #include "BenchItems.h"
 #include "BenchRig.h"
 
+#include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorSwitcher.h"
 #include "image/Twips.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,11 +6,11 @@
 #include "BenchRig.h"
 #include "Summary.h"
 
+#include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floor.h"
 #include "image/Twips.h"
-#include "shell/MainWindow.h"
 
 #include <QPaintEvent>
 #include <QScrollBar>

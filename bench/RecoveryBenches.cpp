@@ -4,11 +4,11 @@
 #include "BenchItems.h"
 #include "BenchRig.h"
 
+#include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
 #include "floors/RecoveryStore.h"
-#include "shell/MainWindow.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "BenchRig.h"
 #include "Summary.h"
 
-#include "shell/MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

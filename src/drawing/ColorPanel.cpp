@@ -1,6 +1,6 @@
 #include "drawing/ColorPanel.h"
 
-#include "shell/Geometry.h"
+#include "core/Geometry.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,24 +1,26 @@
 #include "drawing/DrawingControls.h"
 
+#include "core/AppContext.h"
 #include "drawing/ColorPanel.h"
-#include "drawing/DrawingTools.h"
 #include "drawing/ToolPanel.h"
+#include "drawing/tools/DrawingTools.h"
 #include "editing/FloorBuffers.h"
 #include "floors/CanvasWidget.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QScrollBar>
 
-DrawingControls::DrawingControls(MainWindow& window)
-    : m_window(window)
-    , m_engine(window.context(), window.floors())
-    , m_style(window.context(), window.floors())
+DrawingControls::DrawingControls(AppContext& context, Floors& floors, PlanScale& scale, Controls controls)
+    : m_context(context)
+    , m_floors(floors)
+    , m_controls(controls)
+    , m_engine(context, floors)
+    , m_style(context, floors)
 {
     registerDrawingTools(m_engine);
-    m_engine.setScale(&window.scale());
+    m_engine.setScale(&scale);
     wireCanvases();
     wireStyleControls();
     wireEditMenu();
@@ -27,12 +29,12 @@ DrawingControls::DrawingControls(MainWindow& window)
 void DrawingControls::repaint(int floor, const QRegion& area)
 {
     if (floor >= 1 && floor <= 3 && !area.isEmpty())
-        m_window.Pic(floor)->update(area);
+        canvas(floor)->update(area);
 }
 
 void DrawingControls::showCoordinates()
 {
-    QLabel* label = m_window.CoordLabel();
+    QLabel* label = m_controls.coordinates;
     if (m_engine.metresText().isEmpty()) {
         if (label->property("metres").toBool()) {
             label->setFont(QFont());
@@ -57,7 +59,7 @@ void DrawingControls::showCoordinates()
 void DrawingControls::wireCanvases()
 {
     for (int i = 1; i <= 3; ++i) {
-        CanvasWidget* canvas = m_window.Pic(i);
+        CanvasWidget* canvas = canvas(i);
         connect(canvas, &CanvasWidget::pressed, this,
                 [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
                     repaint(floor, m_engine.press(floor, buttons, at));
@@ -76,7 +78,7 @@ void DrawingControls::wireCanvases()
 
 void DrawingControls::wireStyleControls()
 {
-    ColorPanel* colours = m_window.colorPanel();
+    ColorPanel* colours = m_controls.colours;
     for (int bar = 1; bar <= 3; ++bar) {
         // Only a drag of the scroll box sets the colour; clicks on the arrows
         // or the track move the bar and leave the colour as it is.
@@ -86,30 +88,29 @@ void DrawingControls::wireStyleControls()
         });
     }
 
-    ToolPanel* tools = m_window.toolPanel();
+    ToolPanel* tools = m_controls.tools;
     connect(tools->GumScroll(), &QScrollBar::valueChanged, this, [this, tools](int value) {
         tools->GumLabel()->setText(m_style.eraserSizeChanged(value));
         tools->GumLabel()->adjustSize();
-        m_window.Pic(m_window.context().state.CurrentFloor)->update();
+        canvas(m_context.state.CurrentFloor)->update();
     });
 
-    QCheckBox* lineStyle = m_window.LijnCheck();
+    QCheckBox* lineStyle = m_controls.lineStyle;
     connect(lineStyle, &QCheckBox::toggled, this,
             [this, lineStyle](bool ticked) { lineStyle->setText(m_style.lineStyleClicked(ticked)); });
 }
 
 void DrawingControls::wireEditMenu()
 {
-    const MainMenus& menus = m_window.menus();
-    Floors& floors = m_window.floors();
-    auto current = [this] { return int(m_window.context().state.CurrentFloor); };
-    connect(menus.EditUndo, &QAction::triggered, this, [this, &floors, current] {
+    Floors& floors = m_floors;
+    auto current = [this] { return int(m_context.state.CurrentFloor); };
+    connect(m_controls.undo, &QAction::triggered, this, [this, &floors, current] {
         undoInto(floors, current());
-        m_window.Pic(current())->update();
+        canvas(current())->update();
     });
-    connect(menus.EditCopy, &QAction::triggered, this, [&floors, current] { copyFloor(floors, current()); });
-    connect(menus.EditPlakken, &QAction::triggered, this, [this, &floors, current] {
+    connect(m_controls.copy, &QAction::triggered, this, [&floors, current] { copyFloor(floors, current()); });
+    connect(m_controls.paste, &QAction::triggered, this, [this, &floors, current] {
         pasteInto(floors, current());
-        m_window.Pic(current())->update();
+        canvas(current())->update();
     });
 }

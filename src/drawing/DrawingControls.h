@@ -5,7 +5,17 @@
 
 #include <QObject>
 
-class MainWindow;
+#include <array>
+
+struct AppContext;
+class CanvasWidget;
+class ColorPanel;
+class Floors;
+class PlanScale;
+class QAction;
+class QCheckBox;
+class QLabel;
+class ToolPanel;
 
 // Connects the main window's canvases, coordinate read-out, colour, eraser and
 // line-style controls and the Undo, Copy and Plakken menu entries to the
@@ -13,7 +23,19 @@ class MainWindow;
 class DrawingControls : public QObject {
     Q_OBJECT
 public:
-    explicit DrawingControls(MainWindow& window);
+    // The main window's controls this wires up; they outlive it.
+    struct Controls {
+        std::array<CanvasWidget*, 3> canvases{};
+        QLabel* coordinates = nullptr;
+        ColorPanel* colours = nullptr;
+        ToolPanel* tools = nullptr;
+        QCheckBox* lineStyle = nullptr;
+        QAction* undo = nullptr;
+        QAction* copy = nullptr;
+        QAction* paste = nullptr;
+    };
+
+    DrawingControls(AppContext& context, Floors& floors, PlanScale& scale, Controls controls);
 
     PointerEngine& engine() { return m_engine; }
 
@@ -24,7 +46,11 @@ private:
     void repaint(int floor, const QRegion& area);
     void showCoordinates();
 
-    MainWindow& m_window;
+    CanvasWidget* canvas(int floor) const { return m_controls.canvases[size_t(floor - 1)]; }
+
+    AppContext& m_context;
+    Floors& m_floors;
+    Controls m_controls;
     PointerEngine m_engine;
     DrawingStyle m_style;
     QRect m_coordGeometry;

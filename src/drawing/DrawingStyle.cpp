@@ -1,7 +1,7 @@
 #include "drawing/DrawingStyle.h"
 
+#include "core/AppContext.h"
 #include "floors/Floors.h"
-#include "shell/AppContext.h"
 
 DrawingStyle::DrawingStyle(AppContext& app, Floors& floors)
     : m_app(app)

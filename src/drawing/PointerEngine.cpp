@@ -1,12 +1,12 @@
 #include "drawing/PointerEngine.h"
 
-#include "drawing/DecimalText.h"
+#include "core/AppContext.h"
 #include "drawing/PlanScale.h"
+#include "drawing/tools/DecimalText.h"
 #include "editing/FloorBuffers.h"
 #include "floors/Floors.h"
 #include "floors/OverlayArea.h"
 #include "image/Primitives.h"
-#include "shell/AppContext.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/Tool.h"
+#include "drawing/tools/Tool.h"
 
 #include <QPointF>
 #include <QRegion>

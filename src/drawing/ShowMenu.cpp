@@ -1,30 +1,33 @@
 #include "drawing/ShowMenu.h"
 
+#include "core/Algemeen.h"
 #include "drawing/Border.h"
-#include "drawing/Magnifier.h"
-#include "drawing/MagnifierPanel.h"
+#include "drawing/magnifier/Magnifier.h"
 #include "floors/CanvasWidget.h"
-#include "shell/MainWindow.h"
+#include "floors/Floors.h"
 
 #include <QAction>
 
-ShowMenu::ShowMenu(MainWindow& main)
-    : QObject(&main)
-    , m_main(main)
-    , m_magnifier(new Magnifier(main.context().state, *main.magnifierPanel()->LoepPicture(), this))
+ShowMenu::ShowMenu(Algemeen& state, Floors& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
+                   Items items, QObject* parent)
+    : QObject(parent)
+    , m_state(state)
+    , m_floors(floors)
+    , m_canvases(canvases)
+    , m_items(items)
+    , m_magnifier(new Magnifier(state, loepPicture, this))
 {
-    const MainMenus& menus = main.menus();
-    connect(menus.ShowLoep, &QAction::triggered, this, &ShowMenu::ShowLoep);
-    connect(menus.ShowTekenkruis, &QAction::triggered, this, &ShowMenu::ShowTekenkruis);
-    connect(menus.ShowBorder, &QAction::triggered, this, &ShowMenu::ShowBorder);
+    connect(items.loep, &QAction::triggered, this, &ShowMenu::ShowLoep);
+    connect(items.cross, &QAction::triggered, this, &ShowMenu::ShowTekenkruis);
+    connect(items.border, &QAction::triggered, this, &ShowMenu::ShowBorder);
     for (int index = 1; index <= 2; ++index)
-        connect(menus.ShowMuiscursorKeuze[size_t(index - 1)], &QAction::triggered, this,
+        connect(items.pointerShapes[size_t(index - 1)], &QAction::triggered, this,
                 [this, index] { ShowMuiscursorKeuze(index); });
 }
 
 void ShowMenu::ShowLoep()
 {
-    QAction* item = m_main.menus().ShowLoep;
+    QAction* item = m_items.loep;
     if (item->isChecked()) {
         item->setText(QStringLiteral("Loep aan"));
         m_magnifier->switchOn();
@@ -36,10 +39,10 @@ void ShowMenu::ShowLoep()
 
 void ShowMenu::ShowTekenkruis()
 {
-    const bool visible = m_main.menus().ShowTekenkruis->isChecked();
+    const bool visible = m_items.cross->isChecked();
     for (int f = 1; f <= 3; ++f) {
-        m_main.floors().floor(f).overlays.crossVisible = visible;
-        m_main.Pic(f)->update();
+        m_floors.floor(f).overlays.crossVisible = visible;
+        m_canvases[size_t(f - 1)]->update();
     }
 }
 
@@ -47,18 +50,16 @@ void ShowMenu::ShowMuiscursorKeuze(int index)
 {
     if (index != 1 && index != 2)
         return;
-    const MainMenus& menus = m_main.menus();
-    menus.ShowMuiscursorKeuze[0]->setChecked(index == 1);
-    menus.ShowMuiscursorKeuze[1]->setChecked(index == 2);
-    m_main.context().state.PointerShape = index == 1 ? 0 : 2;
+    m_items.pointerShapes[0]->setChecked(index == 1);
+    m_items.pointerShapes[1]->setChecked(index == 2);
+    m_state.PointerShape = index == 1 ? 0 : 2;
     for (int f = 1; f <= 3; ++f)
-        m_main.Pic(f)->setCursor(index == 1 ? Qt::ArrowCursor : Qt::CrossCursor);
+        m_canvases[size_t(f - 1)]->setCursor(index == 1 ? Qt::ArrowCursor : Qt::CrossCursor);
 }
 
 void ShowMenu::ShowBorder()
 {
-    const Algemeen& state = m_main.context().state;
-    Floor& floor = m_main.floors().floor(state.CurrentFloor);
-    toggleBorder(floor.image, floor.pen, qRgb(state.ColorRed, state.ColorGreen, state.ColorBlue));
-    m_main.Pic(state.CurrentFloor)->update();
+    Floor& floor = m_floors.floor(m_state.CurrentFloor);
+    toggleBorder(floor.image, floor.pen, qRgb(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue));
+    m_canvases[size_t(m_state.CurrentFloor - 1)]->update();
 }

@@ -2,15 +2,30 @@
 
 #include <QObject>
 
-class MainWindow;
+#include <array>
+
+struct Algemeen;
+class CanvasWidget;
+class Floors;
 class Magnifier;
+class MagnifierView;
+class QAction;
 
 // The aids of the Show menu: the magnifier, the drawing cross over all three
 // floors, the pointer shape over the canvases and the border round the floor.
 class ShowMenu : public QObject {
     Q_OBJECT
 public:
-    explicit ShowMenu(MainWindow& main);
+    // The menu entries it answers; their check marks are the switches.
+    struct Items {
+        QAction* loep = nullptr;
+        QAction* cross = nullptr;
+        QAction* border = nullptr;
+        std::array<QAction*, 2> pointerShapes{};
+    };
+
+    ShowMenu(Algemeen& state, Floors& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
+             Items items, QObject* parent);
 
     // Each reads the menu item's check mark as the user has just set it.
     void ShowLoep();
@@ -23,6 +38,9 @@ public:
     Magnifier& magnifier() { return *m_magnifier; }
 
 private:
-    MainWindow& m_main;
+    Algemeen& m_state;
+    Floors& m_floors;
+    std::array<CanvasWidget*, 3> m_canvases;
+    Items m_items;
     Magnifier* m_magnifier = nullptr;
 };

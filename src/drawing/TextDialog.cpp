@@ -1,10 +1,10 @@
 #include "drawing/TextDialog.h"
 
+#include "core/AppContext.h"
+#include "core/Geometry.h"
 #include "drawing/TextPalette.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
-#include "shell/AppContext.h"
-#include "shell/Geometry.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "drawing/ToolPalette.h"
 
+#include "core/AppContext.h"
 #include "drawing/ToolPanel.h"
 #include "drawing/ToolTable.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
 #include "image/LibraryOverview.h"
 #include "image/PictureLibrary.h"
-#include "shell/AppContext.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #include "drawing/ToolPanel.h"
 
-#include "shell/Geometry.h"
+#include "core/Geometry.h"
 
 #include <QEvent>
 #include <QIcon>

@@ -1,35 +1,33 @@
 #include "editing/EditingCommands.h"
 
+#include "core/AppContext.h"
 #include "editing/FloorFlip.h"
 #include "editing/IconImport.h"
 #include "editing/IconPanel.h"
 #include "editing/RasterModeMenu.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QToolButton>
 
 #include <memory>
 
-void wireEditingCommands(MainWindow& window)
+void wireEditingCommands(AppContext& context, Floors& floors, const EditingControls& controls, QObject* owner)
 {
-    AppContext& context = window.context();
-    const MainMenus& menus = window.menus();
-    const std::array<CanvasWidget*, 3> canvases{window.Pic(1), window.Pic(2), window.Pic(3)};
+    const std::array<CanvasWidget*, 3>& canvases = controls.canvases;
 
-    auto rasterModes = std::make_shared<RasterModeMenu>(context.state, menus.EditObjectCopy);
+    auto rasterModes = std::make_shared<RasterModeMenu>(context.state, controls.rasterModes);
     for (int k = 1; k <= RasterModeMenu::ModeCount; ++k) {
-        QObject::connect(menus.EditObjectCopy[size_t(k - 1)], &QAction::triggered, &window,
+        QObject::connect(controls.rasterModes[size_t(k - 1)], &QAction::triggered, owner,
                          [rasterModes, k] { rasterModes->choose(k); });
     }
 
-    auto flip = std::make_shared<FloorFlip>(context, window.floors(), canvases);
+    auto flip = std::make_shared<FloorFlip>(context, floors, canvases);
     for (int k = 1; k <= 2; ++k)
-        QObject::connect(menus.EditFlip[size_t(k - 1)], &QAction::triggered, &window, [flip, k] { flip->EditFlip(k); });
+        QObject::connect(controls.flips[size_t(k - 1)], &QAction::triggered, owner, [flip, k] { flip->EditFlip(k); });
 
-    IconPanel* panel = window.iconPanel();
-    auto* icon = new IconImport(context, window.floors(), *panel, canvases, &window);
-    QObject::connect(menus.FileImportIcon, &QAction::triggered, icon, &IconImport::importIcon);
+    IconPanel* panel = controls.iconPanel;
+    auto* icon = new IconImport(context, floors, *panel, canvases, owner);
+    QObject::connect(controls.importIcon, &QAction::triggered, icon, &IconImport::importIcon);
     QObject::connect(panel->ImportKnop(), &QToolButton::clicked, icon, &IconImport::importIcon);
     QObject::connect(panel, &IconPanel::iconClicked, icon, &IconImport::chooseIcon);
     QObject::connect(panel->RotateKnop(), &QToolButton::clicked, icon, &IconImport::RotateIcon);

@@ -1,7 +1,23 @@
 #pragma once
 
-class MainWindow;
+#include <array>
+
+struct AppContext;
+class CanvasWidget;
+class Floors;
+class IconPanel;
+class QAction;
+class QObject;
+
+// The main window's entries and panel for editing.
+struct EditingControls {
+    std::array<CanvasWidget*, 3> canvases{};
+    std::array<QAction*, 6> rasterModes{};
+    std::array<QAction*, 2> flips{};
+    QAction* importIcon = nullptr;
+    IconPanel* iconPanel = nullptr;
+};
 
 // Connects the raster-mode entries, the floor mirrors and the imported-icon
-// panel of `window` to the objects that carry them out; they live as long as it.
-void wireEditingCommands(MainWindow& window);
+// panel to the objects that carry them out; they live as long as `owner`.
+void wireEditingCommands(AppContext& context, Floors& floors, const EditingControls& controls, QObject* owner);

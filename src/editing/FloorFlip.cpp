@@ -1,8 +1,8 @@
 #include "editing/FloorFlip.h"
 
+#include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
-#include "shell/AppContext.h"
 
 FloorFlip::FloorFlip(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases)
     : m_context(context)

@@ -1,12 +1,12 @@
 #include "editing/IconImport.h"
 
+#include "core/AppContext.h"
+#include "core/WaitSeconds.h"
 #include "editing/IconPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
 #include "image/IconOps.h"
 #include "image/PictureReader.h"
-#include "shell/AppContext.h"
-#include "shell/WaitSeconds.h"
 
 #include <QLabel>
 #include <QPixmap>

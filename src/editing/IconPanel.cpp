@@ -1,6 +1,6 @@
 #include "editing/IconPanel.h"
 
-#include "shell/Geometry.h"
+#include "core/Geometry.h"
 
 #include <QEvent>
 #include <QIcon>

@@ -1,6 +1,6 @@
 #include "editing/RasterModeMenu.h"
 
-#include "shell/Algemeen.h"
+#include "core/Algemeen.h"
 
 #include <QAction>
 

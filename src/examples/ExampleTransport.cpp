@@ -1,9 +1,9 @@
 #include "examples/ExampleTransport.h"
 
+#include "core/AppContext.h"
 #include "examples/ExampleList.h"
 #include "floors/Floors.h"
 #include "image/PictureReader.h"
-#include "shell/AppContext.h"
 
 ExampleTransport::ExampleTransport(AppContext& context, Floors& floors, const ExampleList& examples,
                                    std::function<void(int floor)> floorChanged)

@@ -1,7 +1,7 @@
 #include "examples/ExamplesPanel.h"
 
+#include "core/Geometry.h"
 #include "image/PictureReader.h"
-#include "shell/Geometry.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,10 +1,10 @@
 #include "fileio/LoadDrawing.h"
 
+#include "core/AppContext.h"
 #include "fileio/WaitCursor.h"
 #include "floors/Floors.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
-#include "shell/AppContext.h"
 
 #include <QDir>
 

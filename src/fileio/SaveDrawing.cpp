@@ -1,11 +1,11 @@
 #include "fileio/SaveDrawing.h"
 
 #include "bmp2jpeg/Bmp2Jpeg.h"
+#include "core/AppContext.h"
 #include "fileio/WaitCursor.h"
 #include "floors/Floors.h"
 #include "image/BmpFile.h"
 #include "image/FloorStrips.h"
-#include "shell/AppContext.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "floors/FloorPanel.h"
 
+#include "core/Geometry.h"
 #include "floors/Floors.h"
-#include "shell/Geometry.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "floors/FloorSwitcher.h"
 
+#include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/Floors.h"
-#include "shell/AppContext.h"
 
 #include <QLabel>
 

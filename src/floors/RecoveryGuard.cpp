@@ -1,9 +1,9 @@
 #include "floors/RecoveryGuard.h"
 
+#include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
 #include "floors/RecoveryWatcher.h"
-#include "shell/AppContext.h"
 
 RecoveryGuard::RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases,
                              QObject* parent)

@@ -1,9 +1,9 @@
 #include "iconeditor/IconDesign.h"
 
+#include "core/AppContext.h"
+#include "core/Geometry.h"
 #include "iconeditor/IconGrid.h"
 #include "iconeditor/IconPalette.h"
-#include "shell/AppContext.h"
-#include "shell/Geometry.h"
 
 #include <QFile>
 #include <QIcon>

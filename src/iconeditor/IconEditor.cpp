@@ -1,8 +1,8 @@
 #include "iconeditor/IconEditor.h"
 
+#include "core/AppContext.h"
 #include "image/IconGridImage.h"
 #include "image/IconOps.h"
-#include "shell/AppContext.h"
 
 #include <cstdlib>
 

@@ -1,9 +1,9 @@
 #include "iconeditor/IconEditorCommands.h"
 
+#include "core/AppContext.h"
 #include "iconeditor/IconEditor.h"
 #include "image/IconFile.h"
 #include "image/IconOps.h"
-#include "shell/AppContext.h"
 
 #include <QFileInfo>
 

@@ -1,9 +1,9 @@
 #include "printing/PrintCommands.h"
 
+#include "core/AppContext.h"
 #include "printing/PrintDialog.h"
 #include "printing/PrintJob.h"
 #include "printing/PrinterSystem.h"
-#include "shell/AppContext.h"
 
 #include <QPrinter>
 

@@ -1,9 +1,9 @@
 #include "printing/PrintDialog.h"
 
+#include "core/Geometry.h"
+#include "core/WaitSeconds.h"
 #include "floors/Floors.h"
 #include "printing/PrintJob.h"
-#include "shell/Geometry.h"
-#include "shell/WaitSeconds.h"
 
 #include <QCheckBox>
 #include <QComboBox>

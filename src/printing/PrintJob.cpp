@@ -1,8 +1,8 @@
 #include "printing/PrintJob.h"
 
+#include "core/AppContext.h"
 #include "printing/PageComposer.h"
 #include "printing/PrinterSystem.h"
-#include "shell/AppContext.h"
 
 #include <QCursor>
 #include <QDateTime>

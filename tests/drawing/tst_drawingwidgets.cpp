@@ -1,11 +1,11 @@
 #include "support/TestProgram.h"
 
+#include "app/InfoLabel.h"
+#include "app/MainWindow.h"
 #include "drawing/ColorPanel.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorSwitcher.h"
-#include "shell/InfoLabel.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QCheckBox>

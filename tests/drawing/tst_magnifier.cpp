@@ -1,10 +1,10 @@
-#include "support/TestProgram.h"
-#include "drawing/Magnifier.h"
-#include "drawing/MagnifierPanel.h"
-#include "drawing/MagnifierSource.h"
-#include "drawing/MagnifierView.h"
+#include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
-#include "shell/MainWindow.h"
+#include "drawing/magnifier/Magnifier.h"
+#include "drawing/magnifier/MagnifierPanel.h"
+#include "drawing/magnifier/MagnifierSource.h"
+#include "drawing/magnifier/MagnifierView.h"
+#include "support/TestProgram.h"
 
 #include <QAction>
 #include <QPainter>

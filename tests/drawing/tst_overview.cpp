@@ -1,12 +1,12 @@
 #include "support/TestProgram.h"
 
+#include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "image/LibraryOverview.h"
 #include "image/PictureLibrary.h"
 #include "image/RasterOp.h"
-#include "shell/MainWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>

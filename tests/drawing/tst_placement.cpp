@@ -1,14 +1,14 @@
 #include "support/DrawingRig.h"
 #include "support/TestProgram.h"
 
-#include "drawing/PlacementTools.h"
+#include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
+#include "drawing/tools/PlacementTools.h"
 #include "editing/IconPanel.h"
 #include "floors/CanvasWidget.h"
 #include "image/PictureLibrary.h"
 #include "image/RasterOp.h"
 #include "image/TextStamp.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "TestProgram.h"
 
+#include "app/MainWindow.h"
 #include "drawing/PlanScale.h"
 #include "drawing/ScaleDialog.h"
 #include "floors/CanvasWidget.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "TestProgram.h"
 
+#include "app/InfoLabel.h"
+#include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
 #include "floors/CanvasWidget.h"
-#include "shell/InfoLabel.h"
-#include "shell/MainWindow.h"
 
 #include <QLabel>
 #include <QPainter>

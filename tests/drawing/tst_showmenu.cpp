@@ -1,8 +1,8 @@
-#include "support/TestProgram.h"
+#include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorSwitcher.h"
-#include "shell/MainWindow.h"
+#include "support/TestProgram.h"
 
 #include <QAction>
 #include <QtTest>

@@ -1,6 +1,6 @@
 #include "support/DrawingRig.h"
 
-#include "drawing/SprayTool.h"
+#include "drawing/tools/SprayTool.h"
 #include "image/Primitives.h"
 
 #include <QTest>

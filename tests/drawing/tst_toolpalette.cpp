@@ -1,12 +1,12 @@
 #include "support/TestProgram.h"
 
+#include "app/InfoLabel.h"
+#include "app/MainWindow.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "image/PictureLibrary.h"
-#include "shell/InfoLabel.h"
-#include "shell/MainWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "support/TestProgram.h"
 
+#include "app/MainWindow.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QtTest>

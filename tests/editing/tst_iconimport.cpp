@@ -1,12 +1,12 @@
 #include "support/TestProgram.h"
 
+#include "app/InfoLabel.h"
+#include "app/MainWindow.h"
 #include "editing/IconPanel.h"
 #include "floors/Floors.h"
 #include "image/BmpFile.h"
 #include "image/IconFile.h"
 #include "image/IconOps.h"
-#include "shell/InfoLabel.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QBuffer>

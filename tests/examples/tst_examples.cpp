@@ -1,10 +1,10 @@
-#include "support/PictureCompare.h"
-#include "support/TestProgram.h"
+#include "app/MainWindow.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "image/BmpFile.h"
-#include "shell/MainWindow.h"
+#include "support/PictureCompare.h"
+#include "support/TestProgram.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,9 +1,9 @@
-#include "support/TestProgram.h"
+#include "app/MainWindow.h"
 #include "fileio/LoadDrawing.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "image/BmpFile.h"
-#include "shell/MainWindow.h"
+#include "support/TestProgram.h"
 
 #include <QAction>
 #include <QGuiApplication>

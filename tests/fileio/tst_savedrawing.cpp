@@ -1,9 +1,9 @@
-#include "support/TestProgram.h"
+#include "app/MainWindow.h"
 #include "fileio/SaveDrawing.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
-#include "shell/MainWindow.h"
 #include "support/PictureCompare.h"
+#include "support/TestProgram.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "TestProgram.h"
 
+#include "app/MainWindow.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorSwitcher.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QtTest>

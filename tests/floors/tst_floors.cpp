@@ -1,10 +1,10 @@
 #include "TestProgram.h"
 
+#include "app/MainWindow.h"
 #include "drawing/ColorPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/FloorSwitcher.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QLabel>

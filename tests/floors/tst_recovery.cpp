@@ -1,11 +1,11 @@
 #include "TestProgram.h"
 
+#include "app/InfoLabel.h"
+#include "app/MainWindow.h"
 #include "floors/CanvasWidget.h"
 #include "floors/RecoveryGuard.h"
 #include "floors/RecoveryStore.h"
 #include "floors/RecoveryWatcher.h"
-#include "shell/InfoLabel.h"
-#include "shell/MainWindow.h"
 
 #include <QAction>
 #include <QSignalSpy>

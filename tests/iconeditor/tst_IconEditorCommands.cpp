@@ -1,8 +1,8 @@
-#include "support/TestProgram.h"
+#include "app/MainWindow.h"
 #include "iconeditor/IconDesign.h"
 #include "image/IconOps.h"
 #include "image/PictureReader.h"
-#include "shell/MainWindow.h"
+#include "support/TestProgram.h"
 
 #include <QAction>
 #include <QImageWriter>

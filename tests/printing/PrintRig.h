@@ -1,10 +1,10 @@
 #pragma once
 
 #include "ScriptedPrinterSystem.h"
+#include "core/AppContext.h"
 #include "floors/Floors.h"
 #include "printing/PrintCommands.h"
 #include "printing/PrintJob.h"
-#include "shell/AppContext.h"
 #include "support/Recorders.h"
 #include "support/ScriptedPrompts.h"
 

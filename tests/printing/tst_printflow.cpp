@@ -1,8 +1,8 @@
 #include "PageProbe.h"
 #include "PrintRig.h"
+#include "app/MainWindow.h"
 #include "image/Twips.h"
 #include "printing/PrintDialog.h"
-#include "shell/MainWindow.h"
 #include "support/TestProgram.h"
 
 #include <QAction>

@@ -5,10 +5,10 @@
 
 #include "Recorders.h"
 #include "ScriptedPrompts.h"
-#include "drawing/DrawingTools.h"
+#include "core/AppContext.h"
 #include "drawing/PointerEngine.h"
+#include "drawing/tools/DrawingTools.h"
 #include "floors/Floors.h"
-#include "shell/AppContext.h"
 
 #include <QImage>
 #include <QList>

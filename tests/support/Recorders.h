@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/InfoLine.h"
-#include "shell/WavePlayer.h"
+#include "core/InfoLine.h"
+#include "core/WavePlayer.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "TestProgram.h"
 
-#include "shell/MainWindow.h"
+#include "app/MainWindow.h"
 
 #include <QCoreApplication>
 #include <QDir>

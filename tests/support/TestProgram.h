@@ -2,8 +2,8 @@
 
 #include "Recorders.h"
 #include "ScriptedPrompts.h"
-#include "shell/Algemeen.h"
-#include "shell/AppContext.h"
+#include "core/Algemeen.h"
+#include "core/AppContext.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,0 +1,15 @@
+#include "app/InfoLabel.h"
+
+InfoLabel::InfoLabel(QWidget* parent) : QLabel(parent)
+{
+    ShowInfoText(QStringLiteral("-"));
+}
+
+void InfoLabel::ShowInfoText(const QString& message)
+{
+    const InfoText shown = infoTextFor(message);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, shown.colour);
+    setPalette(pal);
+    setText(shown.text);
+}

@@ -1,0 +1,338 @@
+#include "app/MainWindow.h"
+
+#include "app/ConfigDialog.h"
+#include "app/HelpMenu.h"
+#include "app/InfoLabel.h"
+#include "app/MainBackground.h"
+#include "app/StartupSettings.h"
+#include "core/Geometry.h"
+#include "drawing/ColorPanel.h"
+#include "drawing/DrawingControls.h"
+#include "drawing/ScaleDialog.h"
+#include "drawing/ShowMenu.h"
+#include "drawing/TextDialog.h"
+#include "drawing/ToolPalette.h"
+#include "drawing/ToolPanel.h"
+#include "drawing/magnifier/MagnifierPanel.h"
+#include "drawing/tools/PlacementTools.h"
+#include "editing/EditingCommands.h"
+#include "editing/IconPanel.h"
+#include "examples/ExampleTransport.h"
+#include "examples/ExamplesPanel.h"
+#include "fileio/LoadDrawing.h"
+#include "fileio/SaveDrawing.h"
+#include "floors/CanvasWidget.h"
+#include "floors/FloorPanel.h"
+#include "floors/FloorSwitcher.h"
+#include "floors/RecoveryGuard.h"
+#include "iconeditor/IconDesign.h"
+#include "image/PictureLibrary.h"
+#include "printing/PrintCommands.h"
+#include "printing/QtPrinterSystem.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QThread>
+#include <QTimer>
+
+namespace {
+// The design's outer window size includes a frame, a caption and a menu bar;
+// the area the controls live in is this much smaller.
+constexpr int FrameAllowance = 8;
+constexpr int ClientHeight = 8205 / TwipsPerPixel - 44;
+
+QLabel* makeTitle(QWidget* parent, const char* name, const QString& text, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(14);
+    font.setBold(true);
+    label->setFont(font);
+    setForeground(label, colour);
+    return label;
+}
+
+QString canvasWidthText(int extraWidth)
+{
+    const double pixels = extraWidth / double(TwipsPerPixel) + BaseCanvasWidth;
+    return QLatin1Char(' ') + QString::number(pixels, 'g', 15);
+}
+} // namespace
+
+MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWidget* parent)
+    : QMainWindow(parent)
+    , m_state(state)
+    , m_info(new InfoLabel)
+    , m_context{state, prompts, sound, *m_info}
+    , m_floors(BaseCanvasWidth)
+{
+    setWindowTitle(QStringLiteral("Rimbano"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    m_central = new MainBackground(this);
+    setCentralWidget(m_central);
+    m_menus = MainMenus::build(menuBar());
+
+    buildPanels();
+    buildCanvasArea();
+    m_floorSwitcher = std::make_unique<FloorSwitcher>(
+        m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
+    m_floorSwitcher->chooseFloor(1);
+    m_library = std::make_unique<PictureLibrary>();
+    auto* palette = new ToolPalette(
+        m_context, m_floors, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
+        [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
+    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
+    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
+    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
+    wireMenus();
+    m_drawing = std::make_unique<DrawingControls>(
+        m_context, m_floors, m_scale,
+        DrawingControls::Controls{m_canvases, m_coords, m_colorPanel, m_toolPanel, m_lineStyle, m_menus.EditUndo,
+                                  m_menus.EditCopy, m_menus.EditPlakken});
+    registerPlacementTools(m_drawing->engine(), *m_library);
+    wireEditingCommands(m_context, m_floors,
+                        {m_canvases, m_menus.EditObjectCopy, m_menus.EditFlip, m_menus.FileImportIcon, m_iconPanel}, this);
+    wireFiles();
+
+    // The start values come first, then the settings file may override them.
+    const Algemeen folders = m_state;
+    m_state = Algemeen();
+    m_state.ProgramFolder = folders.ProgramFolder;
+    m_state.WritableFolder = folders.WritableFolder;
+    for (int i = 1; i <= 3; ++i)
+        m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
+    layoutForCanvasWidth(0);
+    applySettings(readStartupSettings(m_state));
+    m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+MainWindow::~MainWindow() = default;
+
+QFrame* MainWindow::Frame(int index) const
+{
+    switch (index) {
+    case 1: return m_frame1;
+    case 2: return m_frame2;
+    case 3: return m_floorPanel;
+    case 4: return m_toolPanel;
+    case 5: return m_frame5;
+    case 6: return m_frame6;
+    case 7: return m_magnifierPanel;
+    case 8: return m_iconPanel;
+    }
+    return nullptr;
+}
+
+void MainWindow::buildPanels()
+{
+    m_frame1 = makePanel(m_central, "Frame1");
+    placeTwips(m_frame1, 1950, 7020, 8775, 450);
+    m_info->setParent(m_frame1);
+    m_info->setObjectName(QStringLiteral("InfoLabel"));
+    m_info->move(px(120), px(150));
+
+    m_frame6 = makePanel(m_central, "Frame6");
+    placeTwips(m_frame6, 75, 7020, 1800, 450);
+    m_coords = new QLabel(QStringLiteral("X = 0 , Y = 0"), m_frame6);
+    m_coords->setObjectName(QStringLiteral("CoordLabel"));
+    setForeground(m_coords, QColor(64, 64, 64));
+    m_coords->setGeometry(px(120), px(150), px(1800) - px(120) - 4, m_coords->sizeHint().height());
+
+    m_frame2 = makePanel(m_central, "Frame2");
+    placeTwips(m_frame2, 75, -75, 1800, 4110);
+    m_examplesPanel = new ExamplesPanel(m_frame2, m_context.programPath(QStringLiteral("examples")));
+    m_colorPanel = new ColorPanel(m_frame2);
+
+    m_iconPanel = new IconPanel(m_central);
+    m_magnifierPanel = new MagnifierPanel(m_central);
+
+    m_floorTitles[1] = makeTitle(m_central, "BGlabel2", Floors::floorName(1), QColor(128, 128, 128));
+    m_floorTitles[0] = makeTitle(m_central, "BGlabel1", Floors::floorName(1), QColor(0, 0, 128));
+    m_floorPanel = new FloorPanel(m_central);
+    connect(m_floorPanel, &FloorPanel::showRequested, this, [this](int f) { m_floorSwitcher->chooseFloor(f); });
+    connect(m_floorPanel, &FloorPanel::clearRequested, this, [this] { m_floorSwitcher->clearShownFloor(); });
+
+    m_toolTitles[1] = makeTitle(m_central, "BewerkingsLabel2", QStringLiteral("Tools"), QColor(128, 128, 128));
+    m_toolTitles[0] = makeTitle(m_central, "BewerkingsLabel1", QStringLiteral("Tools"), QColor(0, 0, 128));
+    m_toolPanel = new ToolPanel(m_central);
+
+    m_frame5 = makePanel(m_central, "Frame5");
+    placeTwips(m_frame5, 7470, 6525, 3255, 510);
+    m_lineStyle = new QCheckBox(QStringLiteral("Onafgebroken lijn"), m_frame5);
+    m_lineStyle->setObjectName(QStringLiteral("LijnCheck"));
+    m_lineStyle->setChecked(true);
+    m_lineStyle->setGeometry(px(120), px(180), px(1665), m_lineStyle->sizeHint().height());
+    m_lineStyle->hide();
+}
+
+void MainWindow::buildCanvasArea()
+{
+    m_picBack = makeBackdrop(m_central, "PicBack", PanelBackdrop);
+    m_help = new QPlainTextEdit(m_central);
+    m_help->setObjectName(QStringLiteral("Text1"));
+    setBackground(m_help, QColor(210, 220, 190));
+    setForeground(m_help, QColor(64, 64, 64));
+    QFont helpFont(QStringLiteral("Arial"));
+    helpFont.setPointSize(9);
+    m_help->setFont(helpFont);
+    m_help->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_help->hide();
+
+    for (int i = 1; i <= 3; ++i) {
+        auto* canvas = new CanvasWidget(i, m_floors.floor(i), m_central);
+        canvas->setObjectName(QStringLiteral("Pic%1").arg(i));
+        m_canvases[size_t(i - 1)] = canvas;
+    }
+}
+
+void MainWindow::layoutForCanvasWidth(int w)
+{
+    const int windowWidth = px(10875 + w) - FrameAllowance;
+    m_central->setFixedSize(windowWidth, ClientHeight);
+    setFixedSize(windowWidth, ClientHeight + menuBar()->sizeHint().height());
+
+    placeTwips(m_picBack, 1950, 15, 5430 + w, 7005);
+    placeTwips(m_help, 1950, 15, 5430 + w, 7005);
+    const int canvasWidth = canvasWidthFor(w);
+    m_floors.setCanvasWidth(canvasWidth);
+    for (CanvasWidget* canvas : m_canvases)
+        canvas->setGeometry(px(2040), px(105), canvasWidth, CanvasHeight);
+
+    m_floorPanel->move(px(7470 + w), m_floorPanel->y());
+    m_toolPanel->move(px(7470 + w), m_toolPanel->y());
+    m_frame5->move(px(7470 + w), m_frame5->y());
+    placeTwips(m_frame1, 1950, 7020, 8775 + w, 450);
+    m_info->resize(m_frame1->width() - px(120) - 4, m_info->sizeHint().height());
+    placeTwips(m_floorTitles[0], 7470 + w, -45);
+    placeTwips(m_floorTitles[1], 7485 + w, -30);
+    placeTwips(m_toolTitles[0], 7500 + w, 2070);
+    placeTwips(m_toolTitles[1], 7515 + w, 2085);
+}
+
+void MainWindow::applyCanvasWidth()
+{
+    layoutForCanvasWidth(m_state.CanvasExtraWidth);
+    QLabel* widthLabel = m_floorPanel->SMBlabel();
+    widthLabel->setText(canvasWidthText(m_state.CanvasExtraWidth) + QStringLiteral(" pixels"));
+    widthLabel->adjustSize();
+}
+
+void MainWindow::applySettings(bool settingsRead)
+{
+    // A settings recovery still leaves the file's other values in effect (the
+    // sound off beside a refused colour), so the controls show them all; only
+    // the width label keeps its first caption while the width is the base one.
+    if (settingsRead || m_state.CanvasExtraWidth != 0)
+        applyCanvasWidth();
+    m_menus.ShowGeluid->setChecked(m_state.SoundOn);
+    m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    m_colorPanel->setSwatch(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue);
+    m_colorPanel->RGBscroll(1)->setValue(m_state.ColorRed);
+    m_colorPanel->RGBscroll(2)->setValue(m_state.ColorGreen);
+    m_colorPanel->RGBscroll(3)->setValue(m_state.ColorBlue);
+}
+
+void MainWindow::toggleSound()
+{
+    // The action has already flipped its own check mark when this runs.
+    m_state.SoundOn = m_menus.ShowGeluid->isChecked();
+    m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+}
+
+void MainWindow::wireMenus()
+{
+    connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
+    connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
+    new ShowMenu(m_state, m_floors, m_canvases, *m_magnifierPanel->LoepPicture(),
+                 {m_menus.ShowLoep, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowMuiscursorKeuze}, this);
+    new HelpMenu(m_context, *m_help, m_menus, this);
+    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+        for (int f = 2; f <= 3; ++f)
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+    });
+    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
+    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
+
+    // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
+    for (int f = 1; f <= 3; ++f) {
+        auto* key = new QShortcut(QKeySequence(Qt::Key_F1 + f), this);
+        key->setContext(Qt::WindowShortcut);
+        connect(key, &QShortcut::activated, this, [this, f] { m_floorSwitcher->chooseFloor(f); });
+    }
+}
+
+void MainWindow::wireFiles()
+{
+    const auto repaintFloor = [this](int floor) { m_canvases[size_t(floor - 1)]->update(); };
+    m_saveDrawing = std::make_unique<SaveDrawing>(m_context, m_floors);
+    m_loadDrawing = std::make_unique<LoadDrawing>(m_context, m_floors, [repaintFloor] {
+        for (int f = 1; f <= 3; ++f)
+            repaintFloor(f);
+    });
+    m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_floors, m_examplesPanel->examples(),
+                                                            repaintFloor);
+    for (int n = 1; n <= 3; ++n)
+        connect(m_menus.FileSaveJpg[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->FileSaveJpg(n); });
+    connect(m_menus.FileLoad, &QAction::triggered, this, [this] { m_loadDrawing->FileLoad(); });
+    connect(m_examplesPanel->Transportknop(), &QPushButton::clicked, this,
+            [this] { m_exampleTransport->Transportknop(m_examplesPanel->TumbleScroll()->value()); });
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (m_leaving) {
+        event->accept();
+        return;
+    }
+    if (!m_context.prompts.askYesNo(QStringLiteral(" Exit programma"),
+                                    QStringLiteral("Wilt u dit programma nu afsluiten?"))) {
+        event->ignore();
+        return;
+    }
+    // A settings file that cannot be written must not keep the user from leaving.
+    writeSettings(m_state);
+    m_recovery->confirmedExit();
+    m_leaving = true;
+    event->accept();
+    // Ends the program at once, whatever other windows are open. Only a running
+    // event loop can be ended; asking without one would end the next loop started.
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Asked once the window is on screen, never from inside its construction.
+    QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+}
+
+void MainWindow::chooseScale()
+{
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_scale.set(dialog.centimetresPerPixel());
+    const QString path = QDir(m_state.writableFolder()).filePath(PlanScale::fileName());
+    if (!m_scale.write(path))
+        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
+}

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "app/MainMenus.h"
+#include "core/AppContext.h"
+#include "drawing/PlanScale.h"
+#include "floors/Floors.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class CanvasWidget;
+class ColorPanel;
+class DrawingControls;
+class ExamplesPanel;
+class ExampleTransport;
+class FloorPanel;
+class FloorSwitcher;
+class IconPanel;
+class InfoLabel;
+class LoadDrawing;
+class MagnifierPanel;
+class PictureLibrary;
+class PrintCommands;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QPlainTextEdit;
+class RecoveryGuard;
+class SaveDrawing;
+class ToolPanel;
+
+// The drawing window: menus, the panels round the canvas and the three floor
+// canvases. It wires controls to the behaviour classes and shows their state.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() { return m_context; }
+    Floors& floors() { return m_floors; }
+    const MainMenus& menus() const { return m_menus; }
+
+    CanvasWidget* Pic(int floor) const { return m_canvases[size_t(floor - 1)]; }
+    InfoLabel* infoLabel() const { return m_info; }
+    QLabel* CoordLabel() const { return m_coords; }
+    QLabel* BGlabel(int index) const { return m_floorTitles[size_t(index - 1)]; }
+    QLabel* BewerkingsLabel(int index) const { return m_toolTitles[size_t(index - 1)]; }
+    QLabel* PicBack() const { return m_picBack; }
+    QPlainTextEdit* Text1() const { return m_help; }
+    QCheckBox* LijnCheck() const { return m_lineStyle; }
+    QFrame* Frame(int index) const;
+    FloorPanel* floorPanel() const { return m_floorPanel; }
+    ToolPanel* toolPanel() const { return m_toolPanel; }
+    ColorPanel* colorPanel() const { return m_colorPanel; }
+    ExamplesPanel* examplesPanel() const { return m_examplesPanel; }
+    IconPanel* iconPanel() const { return m_iconPanel; }
+    MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
+    FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
+    const PictureLibrary& library() const { return *m_library; }
+    DrawingControls& drawing() { return *m_drawing; }
+    RecoveryGuard& recoveryGuard() { return *m_recovery; }
+    PlanScale& scale() { return m_scale; }
+    // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
+    void chooseScale();
+
+    // Widens the window, the border area, the canvases and moves the right-hand
+    // panels by CanvasExtraWidth; the drawings keep their pixels.
+    void applyCanvasWidth();
+    void toggleSound();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildPanels();
+    void buildCanvasArea();
+    void wireMenus();
+    void wireFiles();
+    void applySettings(bool settingsRead);
+    void layoutForCanvasWidth(int extraWidthTwips);
+
+
+    Algemeen& m_state;
+    InfoLabel* m_info = nullptr;
+    AppContext m_context;
+    Floors m_floors;
+    MainMenus m_menus;
+
+    QWidget* m_central = nullptr;
+    QFrame* m_frame1 = nullptr;
+    QFrame* m_frame2 = nullptr;
+    QFrame* m_frame5 = nullptr;
+    QFrame* m_frame6 = nullptr;
+    QLabel* m_coords = nullptr;
+    std::array<QLabel*, 2> m_floorTitles{};
+    std::array<QLabel*, 2> m_toolTitles{};
+    QLabel* m_picBack = nullptr;
+    QPlainTextEdit* m_help = nullptr;
+    QCheckBox* m_lineStyle = nullptr;
+    std::array<CanvasWidget*, 3> m_canvases{};
+    FloorPanel* m_floorPanel = nullptr;
+    ToolPanel* m_toolPanel = nullptr;
+    ColorPanel* m_colorPanel = nullptr;
+    ExamplesPanel* m_examplesPanel = nullptr;
+    IconPanel* m_iconPanel = nullptr;
+    MagnifierPanel* m_magnifierPanel = nullptr;
+    std::unique_ptr<FloorSwitcher> m_floorSwitcher;
+    std::unique_ptr<PictureLibrary> m_library;
+    std::unique_ptr<PrintCommands> m_printing;
+    std::unique_ptr<DrawingControls> m_drawing;
+    std::unique_ptr<SaveDrawing> m_saveDrawing;
+    std::unique_ptr<LoadDrawing> m_loadDrawing;
+    std::unique_ptr<ExampleTransport> m_exampleTransport;
+    RecoveryGuard* m_recovery = nullptr;
+    PlanScale m_scale;
+    bool m_leaving = false;
+};

@@ -1,6 +1,0 @@
-#include "drawing/ClickTool.h"
-
-QRect ClickTool::press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
-{
-    return click(canvas, at);
-}

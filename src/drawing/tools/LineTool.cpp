@@ -1,0 +1,12 @@
+#include "drawing/tools/LineTool.h"
+
+#include "floors/Floor.h"
+#include "image/Primitives.h"
+
+QRect LineTool::finish(ToolCanvas& canvas, QPointF end)
+{
+    // The rubber band of the last move lies under this line when the release
+    // point equals the last move point, so the black covers it exactly.
+    return drawLine(canvas.floor.image, startPixel(canvas), pixelAt(end.x(), end.y()), qRgb(0, 0, 0),
+                    canvas.floor.pen);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "drawing/tools/Tool.h"
+
+// Tools that paint straight into the picture at every left-button move, with
+// no rubber band: freehand, spray and the eraser.
+class StrokeTool : public Tool {
+public:
+    QRect press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+
+protected:
+    // paintsOnPress: the press itself paints too, whatever the button.
+    explicit StrokeTool(bool paintsOnPress) : m_paintsOnPress(paintsOnPress) {}
+
+    // Paints at one pointer position.
+    virtual QRect paintAt(ToolCanvas& canvas, QPointF at) = 0;
+
+private:
+    bool m_paintsOnPress;
+};

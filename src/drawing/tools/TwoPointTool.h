@@ -1,0 +1,34 @@
+#pragma once
+
+#include "drawing/tools/Tool.h"
+
+#include <QPoint>
+
+// Tools dragged from a start point to an end point. While the left button is
+// down a rubber band follows the pointer; the release draws the shape.
+class TwoPointTool : public Tool {
+public:
+    enum class RubberBand {
+        // A line drawn into the picture in invert mode and taken away by
+        // drawing it once more; what it crossed comes back unchanged.
+        InvertedLine,
+        // The grey Layer frame above the picture, growing right and down only,
+        // with its size in the information line.
+        Frame,
+    };
+
+    QRect press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect release(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+
+protected:
+    explicit TwoPointTool(RubberBand band) : m_band(band) {}
+
+    // Draws the shape from the start point (StartX, StartY) to the release point.
+    virtual QRect finish(ToolCanvas& canvas, QPointF end) = 0;
+
+    static QPoint startPixel(const ToolCanvas& canvas);
+
+private:
+    RubberBand m_band;
+};
