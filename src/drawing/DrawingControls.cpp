@@ -58,8 +58,7 @@ void DrawingControls::showCoordinates()
 
 void DrawingControls::wireCanvases()
 {
-    for (int i = 1; i <= 3; ++i) {
-        CanvasWidget* canvas = canvas(i);
+    for (CanvasWidget* canvas : m_controls.canvases) {
         connect(canvas, &CanvasWidget::pressed, this,
                 [this](int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPointF at) {
                     repaint(floor, m_engine.press(floor, buttons, at));
