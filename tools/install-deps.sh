@@ -9,6 +9,7 @@ packages=(
   libjpeg-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils
+  cups printer-driver-cups-pdf
   "$@"
 )
 missing=()

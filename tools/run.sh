@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
-bash tools/build.sh
+bash tools/build.sh rimbano
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec ./build/program/rimbano "$@"
 else

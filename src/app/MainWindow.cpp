@@ -94,7 +94,7 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
         [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
     connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
     connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
-    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, this);
+    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, [this] { applyCanvasWidth(); }, this);
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(
         m_context, m_floors, m_scale,

@@ -25,6 +25,6 @@ void ExampleTransport::Transportknop(int position)
         return;
     }
     const int floor = m_context.state.CurrentFloor;
-    m_floors.floor(floor).setPicture(*picture);
+    m_floors.floor(floor).loadPicture(*picture);
     m_floorChanged(floor);
 }

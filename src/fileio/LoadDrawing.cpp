@@ -82,7 +82,7 @@ void LoadDrawing::loadFile(const QString& path)
     for (int k = 1; k <= 3; ++k) {
         Floor& floor = m_floors.floor(k);
         if (k <= count)
-            floor.setPicture(cutStrip(*picture, k, stripWidth));
+            floor.loadPicture(cutStrip(*picture, k, stripWidth));
         else
             floor.clear();
     }

@@ -1,6 +1,19 @@
 #include "floors/Floor.h"
 
+#include "image/Twips.h"
+
 #include <QPainter>
+
+#include <algorithm>
+
+namespace {
+void drawAtOrigin(QImage& target, const QImage& picture)
+{
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, picture);
+}
+} // namespace
 
 Floor::Floor(int width, int height)
     : image(width, height, QImage::Format_RGB32)
@@ -13,21 +26,33 @@ Floor::Floor(int width, int height)
 void Floor::clear()
 {
     image.fill(Qt::white);
+    m_reserve = QImage();
 }
 
 void Floor::setWidth(int width)
 {
     if (width == image.width())
         return;
-    const QImage old = image;
-    image = QImage(width, old.height(), QImage::Format_RGB32);
-    setPicture(old);
+    const int reserveWidth = std::max({MaxCanvasWidth, width, image.width()});
+    if (m_reserve.width() < reserveWidth) {
+        QImage wider(reserveWidth, image.height(), QImage::Format_RGB32);
+        wider.fill(Qt::white);
+        if (!m_reserve.isNull())
+            drawAtOrigin(wider, m_reserve);
+        m_reserve = wider;
+    }
+    drawAtOrigin(m_reserve, image);
+    image = m_reserve.copy(0, 0, width, image.height());
 }
 
 void Floor::setPicture(const QImage& picture)
 {
+    image.fill(Qt::white);
+    drawAtOrigin(image, picture);
+}
+
+void Floor::loadPicture(const QImage& picture)
+{
     clear();
-    QPainter painter(&image);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(0, 0, picture);
+    drawAtOrigin(image, picture);
 }

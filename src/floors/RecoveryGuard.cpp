@@ -4,13 +4,17 @@
 #include "floors/CanvasWidget.h"
 #include "floors/Floors.h"
 #include "floors/RecoveryWatcher.h"
+#include "image/Twips.h"
+
+#include <algorithm>
 
 RecoveryGuard::RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases,
-                             QObject* parent)
+                             std::function<void()> applyCanvasWidth, QObject* parent)
     : QObject(parent)
     , m_context(context)
     , m_floors(floors)
     , m_canvases(canvases)
+    , m_applyCanvasWidth(std::move(applyCanvasWidth))
 {
 }
 
@@ -28,10 +32,7 @@ void RecoveryGuard::start()
                            "Wilt u de tekening van toen terugzetten?"));
         const auto floors = restore ? store.load() : std::nullopt;
         if (floors) {
-            for (int f = 1; f <= 3; ++f) {
-                m_floors.floor(f).setPicture((*floors)[size_t(f - 1)]);
-                m_canvases[size_t(f - 1)]->update();
-            }
+            restoreFloors(*floors);
         } else {
             if (restore)
                 m_context.prompts.message(QStringLiteral("De bewaarde tekening kan niet worden gelezen."));
@@ -43,6 +44,24 @@ void RecoveryGuard::start()
     m_watcher->onWriteFailure([this] {
         m_context.ShowInfoText(QStringLiteral(".Let op: er kan geen herstelkopie van de tekening worden bewaard."));
     });
+}
+
+void RecoveryGuard::restoreFloors(const std::array<QImage, 3>& floors)
+{
+    // Each picture is as wide as the canvas it was taken from. A width chosen in
+    // Configuratie reaches Rimbano.ini only at Exit, so after a crash this run may
+    // have started narrower: take the copy's width first, or its right side is cut.
+    // The widest floor counts, should a crash have stopped the copy between floors.
+    // A width no canvas can have is left alone; the canvas keeps its own.
+    const int width = std::max({floors[0].width(), floors[1].width(), floors[2].width()});
+    if (width >= BaseCanvasWidth && width <= MaxCanvasWidth && width != m_floors.canvasWidth()) {
+        m_context.state.CanvasExtraWidth = (width - BaseCanvasWidth) * TwipsPerPixel;
+        m_applyCanvasWidth();
+    }
+    for (int f = 1; f <= 3; ++f) {
+        m_floors.floor(f).loadPicture(floors[size_t(f - 1)]);
+        m_canvases[size_t(f - 1)]->update();
+    }
 }
 
 void RecoveryGuard::confirmedExit()

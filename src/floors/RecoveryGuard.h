@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 struct AppContext;
@@ -15,7 +16,9 @@ class RecoveryWatcher;
 class RecoveryGuard : public QObject {
     Q_OBJECT
 public:
-    RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases, QObject* parent);
+    // `applyCanvasWidth` lays the window out for the shared canvas width, as Configuratie does.
+    RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases,
+                  std::function<void()> applyCanvasWidth, QObject* parent);
     ~RecoveryGuard() override;
 
     // Once the main window shows: ask about an old copy, then start watching.
@@ -25,8 +28,11 @@ public:
     RecoveryWatcher* watcher() const { return m_watcher.get(); }
 
 private:
+    void restoreFloors(const std::array<QImage, 3>& floors);
+
     AppContext& m_context;
     Floors& m_floors;
     std::array<CanvasWidget*, 3> m_canvases;
+    std::function<void()> m_applyCanvasWidth;
     std::unique_ptr<RecoveryWatcher> m_watcher;
 };

@@ -41,5 +41,5 @@ void PrintCommands::FilePrint(QWidget* parent)
 
 void PrintCommands::FileSetupPrinter()
 {
-    m_system->pageSetup(printer());
+    m_system->printerSetup(printer());
 }

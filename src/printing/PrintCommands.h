@@ -18,7 +18,8 @@ public:
 
     // Plays the opening sound and shows the print dialog until it closes.
     void FilePrint(QWidget* parent);
-    // The platform's page set-up; cancelling it changes nothing.
+    // The platform's printer set-up, kept for the rest of the run; cancelling
+    // it changes nothing.
     void FileSetupPrinter();
 
     QPrinter& printer();

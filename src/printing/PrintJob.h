@@ -22,8 +22,8 @@ struct PrintRequest {
 // The copies box as a number: a whole number from 1 to 999, or nothing.
 std::optional<int> copiesFromText(const QString& text);
 
-// One landscape page on the system's printer or, on a machine without one, in a
-// PDF file the user names.
+// One landscape page on the printer chosen in Print Setup (the system's default
+// until then) or, on a machine without a printer, in a PDF file the user names.
 class PrintJob {
 public:
     PrintJob(AppContext& context, PrinterSystem& system, QPrinter& printer);

@@ -3,13 +3,13 @@
 class QPrinter;
 
 // What printing needs from the machine: whether a printer is there at all,
-// and the platform's page set-up. Tests hand in their own answers.
+// and the platform's printer set-up. Tests hand in their own answers.
 class PrinterSystem {
 public:
     virtual ~PrinterSystem() = default;
 
     virtual bool printerInstalled() const = 0;
-    // Lets the user change paper, orientation and margins of `printer`;
+    // Lets the user choose the printer of `printer`, its paper and margins;
     // cancelling leaves it as it was.
-    virtual void pageSetup(QPrinter& printer) = 0;
+    virtual void printerSetup(QPrinter& printer) = 0;
 };

@@ -4,13 +4,13 @@
 
 class QWidget;
 
-// The machine's printers and the platform's page set-up dialog.
+// The machine's printers and the platform's printer set-up dialogs.
 class QtPrinterSystem : public PrinterSystem {
 public:
     explicit QtPrinterSystem(QWidget* owner) : m_owner(owner) {}
 
     bool printerInstalled() const override;
-    void pageSetup(QPrinter& printer) override;
+    void printerSetup(QPrinter& printer) override;
 
 private:
     QWidget* m_owner;

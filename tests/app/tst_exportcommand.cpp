@@ -1,8 +1,9 @@
 #include "app/ExportCommand.h"
+#include "support/TestProgram.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QtTest>
 
@@ -10,35 +11,27 @@ namespace {
 const QRgb FloorColours[3] = {qRgb(200, 0, 0), qRgb(0, 160, 0), qRgb(0, 0, 220)};
 
 // A saved drawing of `floors` floors of `width` pixels, each floor a solid block of its colour.
-QString makeDrawing(const QTemporaryDir& dir, int floors, int width, int height = 455)
+QString makeDrawing(const TestProgram& program, const QString& name, int floors, int width, int height = 455)
 {
     QImage picture(floors * width, height, QImage::Format_RGB32);
-    picture.fill(Qt::white);
+    QPainter painter(&picture);
     for (int k = 0; k < floors; ++k)
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                picture.setPixel(k * width + x, y, FloorColours[k]);
-    const QString path = dir.filePath(QStringLiteral("plan%1x%2.bmp").arg(floors).arg(width));
-    picture.save(path, "BMP");
-    return path;
+        painter.fillRect(k * width, 0, width, height, QColor(FloorColours[k]));
+    painter.end();
+    picture.save(program.path(name), "BMP");
+    return program.path(name);
 }
 
-struct Result {
-    int code;
-    QString out;
-    QString err;
-};
-
-Result runExport(const QStringList& options, const QString& folder)
+// The exit code and what went to the error stream.
+std::pair<int, QString> runExport(const QStringList& options, const QString& folder)
 {
     QString out;
     QString err;
     QTextStream outStream(&out);
     QTextStream errStream(&err);
     const int code = ExportCommand::run(QStringList{QStringLiteral("rimbano")} + options, folder, outStream, errStream);
-    outStream.flush();
     errStream.flush();
-    return {code, out, err};
+    return {code, err};
 }
 
 QRect boxOf(const QImage& page, QRgb colour)
@@ -58,112 +51,92 @@ QRect boxOf(const QImage& page, QRgb colour)
 class TestExportCommand : public QObject {
     Q_OBJECT
 private slots:
-    void refusals_data();
-    void refusals();
-    void helpListsOptions();
-    void threeFloorPage();
-    void widthFromUserSettings();
-};
-
-void TestExportCommand::refusals_data()
-{
-    QTest::addColumn<QString>("drawing");
-    QTest::addColumn<QStringList>("extra");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("missing file") << "nowhere.jpg" << QStringList{"--output", "out.pdf"} << 3 << "bestaat niet";
-    QTest::newRow("not a picture") << "garbage.jpg" << QStringList{"--output", "out.pdf"} << 4 << "geen leesbaar plaatje";
-    QTest::newRow("wrong height") << "low.bmp" << QStringList{"--output", "out.pdf"} << 4 << "Geen geldig formaat!";
-    QTest::newRow("width fits no floors") << "wide.bmp" << QStringList{"--output", "out.pdf"} << 5
-                                          << "gebruik --canvas-width 250";
-    QTest::newRow("output cannot be written") << "one.bmp" << QStringList{"--output", "no/such/folder/out.pdf"} << 6
-                                              << "kan niet worden geschreven";
-    QTest::newRow("no output") << "one.bmp" << QStringList{} << 2 << "--output";
-    QTest::newRow("bad canvas width") << "one.bmp" << QStringList{"--output", "out.pdf", "--canvas-width", "9000"} << 2
-                                      << "350 t/m 470";
-}
-
-void TestExportCommand::refusals()
-{
-    QFETCH(QString, drawing);
-    QFETCH(QStringList, extra);
-    QTemporaryDir dir;
-    QVERIFY(QDir::setCurrent(dir.path()));
-    QFile garbage(dir.filePath(QStringLiteral("garbage.jpg")));
-    QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write("dit is geen plaatje");
-    garbage.close();
-    QFile::rename(makeDrawing(dir, 1, 350, 400), dir.filePath(QStringLiteral("low.bmp")));
-    QFile::rename(makeDrawing(dir, 1, 500), dir.filePath(QStringLiteral("wide.bmp")));
-    QFile::rename(makeDrawing(dir, 1, 350), dir.filePath(QStringLiteral("one.bmp")));
-
-    const Result result = runExport(QStringList{"--export-pdf", drawing} + extra, dir.path());
-    QTEST(result.code, "code");
-    QFETCH(QString, message);
-    QVERIFY2(result.err.contains(message), qPrintable(result.err));
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.pdf"))));
-}
-
-void TestExportCommand::helpListsOptions()
-{
-    const Result result = runExport({QStringLiteral("--help")}, QString());
-    QCOMPARE(result.code, 0);
-    for (const char* option : {"--export-pdf", "--output", "--title", "--date", "--canvas-width"})
-        QVERIFY2(result.out.contains(QLatin1String(option)), option);
-}
-
-void TestExportCommand::threeFloorPage()
-{
-    QTemporaryDir dir;
-    const QString drawing = makeDrawing(dir, 3, 370);
-    const QString pdf = dir.filePath(QStringLiteral("huis.pdf"));
-    const Result result = runExport({"--export-pdf", drawing, "--output", pdf, "--title", "Ons huis", "--date",
-                                     "--canvas-width", "370"},
-                                    dir.path());
-    QCOMPARE(result.code, 0);
-    QVERIFY(QFile::exists(pdf));
-
-    // One landscape A4 page at 72 dpi: 842 x 595 points.
-    QProcess raster;
-    raster.start(QStringLiteral("pdftoppm"), {"-r", "72", "-png", pdf, dir.filePath(QStringLiteral("page"))});
-    QVERIFY2(raster.waitForFinished(30000) && raster.exitCode() == 0, "pdftoppm is needed (poppler-utils)");
-    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("page-2.png"))));
-    const QImage page(dir.filePath(QStringLiteral("page-1.png")));
-    QCOMPARE(page.size(), QSize(842, 595));
-
-    // Three plans edge to edge, 5250 x 6830 twips each (262.5 x 341.5 points), 300 twips lower than the title.
-    QRect boxes[3];
-    for (int k = 0; k < 3; ++k) {
-        boxes[k] = boxOf(page, FloorColours[k]);
-        QVERIFY(qAbs(boxes[k].width() - 262) <= 2);
-        QVERIFY(qAbs(boxes[k].height() - 341) <= 2);
-        QCOMPARE(boxes[k].top(), boxes[0].top());
+    void refusals_data()
+    {
+        QTest::addColumn<QString>("drawing");
+        QTest::addColumn<QStringList>("extra");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        const QStringList out{"--output", "out.pdf"};
+        QTest::newRow("missing file") << "nowhere.jpg" << out << 3 << "bestaat niet";
+        QTest::newRow("not a picture") << "garbage.jpg" << out << 4 << "geen leesbaar plaatje";
+        QTest::newRow("wrong height") << "low.bmp" << out << 4 << "Geen geldig formaat!";
+        QTest::newRow("width fits no floors") << "wide.bmp" << out << 5 << "gebruik --canvas-width 250";
+        QTest::newRow("output cannot be written") << "one.bmp" << QStringList{"--output", "no/such/folder/out.pdf"}
+                                                  << 6 << "kan niet worden geschreven";
+        QTest::newRow("no output") << "one.bmp" << QStringList{} << 2 << "--output";
+        QTest::newRow("bad canvas width") << "one.bmp" << out + QStringList{"--canvas-width", "9000"} << 2
+                                          << "350 t/m 470";
     }
-    QVERIFY(qAbs(boxes[1].left() - boxes[0].left() - 262) <= 1);
-    QVERIFY(qAbs(boxes[2].left() - boxes[1].left() - 262) <= 1);
-    // The title colour appears above the plans.
-    const QRect title = boxOf(page, qRgb(160, 20, 80));
-    QVERIFY(!title.isEmpty());
-    QVERIFY(title.bottom() < boxes[0].top());
-}
 
-// An installed program folder cannot be written: the width set in the window
-// lives in the user's configuration folder, and the export reads it there.
-void TestExportCommand::widthFromUserSettings()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Rimbano"));
-    QTemporaryDir dir;
-    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-    QDir().mkpath(dir.filePath(QStringLiteral("Rimbano")));
-    QFile settings(dir.filePath(QStringLiteral("Rimbano/Rimbano.ini")));
-    QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write("\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n300\r\n");
-    settings.close();
-    const QString pdf = dir.filePath(QStringLiteral("huis.pdf"));
-    const Result result = runExport({"--export-pdf", makeDrawing(dir, 2, 370), "--output", pdf}, QStringLiteral("/proc"));
-    QVERIFY2(result.code == 0, qPrintable(result.err));
-    QVERIFY(QFile::exists(pdf));
-}
+    void refusals()
+    {
+        QFETCH(QString, drawing);
+        QFETCH(QStringList, extra);
+        TestProgram program;
+        QVERIFY(QDir::setCurrent(program.folder()));
+        program.writeFile(QStringLiteral("garbage.jpg"), "dit is geen plaatje");
+        makeDrawing(program, QStringLiteral("low.bmp"), 1, 350, 400);
+        makeDrawing(program, QStringLiteral("wide.bmp"), 1, 500);
+        makeDrawing(program, QStringLiteral("one.bmp"), 1, 350);
+
+        const auto [code, err] = runExport(QStringList{"--export-pdf", drawing} + extra, program.folder());
+        QTEST(code, "code");
+        QFETCH(QString, message);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY(!QFile::exists(program.path(QStringLiteral("out.pdf"))));
+    }
+
+    void threeFloorPage()
+    {
+        TestProgram program;
+        const QString drawing = makeDrawing(program, QStringLiteral("plan.bmp"), 3, 370);
+        const QString pdf = program.path(QStringLiteral("huis.pdf"));
+        const auto [code, err] = runExport({"--export-pdf", drawing, "--output", pdf, "--title", "Ons huis", "--date",
+                                         "--canvas-width", "370"},
+                                        program.folder());
+        QVERIFY2(code == 0, qPrintable(err));
+
+        // One landscape A4 page at 72 dpi: 842 x 595 points.
+        QProcess raster;
+        raster.start(QStringLiteral("pdftoppm"), {"-r", "72", "-png", pdf, program.path(QStringLiteral("page"))});
+        QVERIFY2(raster.waitForFinished(30000) && raster.exitCode() == 0, "pdftoppm is needed (poppler-utils)");
+        QVERIFY(!QFile::exists(program.path(QStringLiteral("page-2.png"))));
+        const QImage page(program.path(QStringLiteral("page-1.png")));
+        QCOMPARE(page.size(), QSize(842, 595));
+
+        // Three plans edge to edge, 5250 x 6830 twips each (262.5 x 341.5 points), 300 twips lower than the title.
+        QRect boxes[3];
+        for (int k = 0; k < 3; ++k) {
+            boxes[k] = boxOf(page, FloorColours[k]);
+            QVERIFY(qAbs(boxes[k].width() - 262) <= 2);
+            QVERIFY(qAbs(boxes[k].height() - 341) <= 2);
+            QCOMPARE(boxes[k].top(), boxes[0].top());
+        }
+        QVERIFY(qAbs(boxes[1].left() - boxes[0].left() - 262) <= 1);
+        QVERIFY(qAbs(boxes[2].left() - boxes[1].left() - 262) <= 1);
+        // The title colour appears above the plans.
+        const QRect title = boxOf(page, qRgb(160, 20, 80));
+        QVERIFY(!title.isEmpty());
+        QVERIFY(title.bottom() < boxes[0].top());
+    }
+
+    // An installed program folder cannot be written: the width set in the window
+    // lives in the user's configuration folder, and the export reads it there.
+    void widthFromUserSettings()
+    {
+        QCoreApplication::setApplicationName(QStringLiteral("Rimbano"));
+        TestProgram program;
+        qputenv("XDG_CONFIG_HOME", program.folder().toUtf8());
+        QDir().mkpath(program.path(QStringLiteral("Rimbano")));
+        program.writeFile(QStringLiteral("Rimbano/Rimbano.ini"), "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n300\r\n");
+        const QString pdf = program.path(QStringLiteral("huis.pdf"));
+        const QString drawing = makeDrawing(program, QStringLiteral("plan.bmp"), 2, 370);
+        const auto [code, err] = runExport({"--export-pdf", drawing, "--output", pdf}, QStringLiteral("/proc"));
+        QVERIFY2(code == 0, qPrintable(err));
+        QVERIFY(QFile::exists(pdf));
+    }
+};
 
 QTEST_MAIN(TestExportCommand)
 #include "tst_exportcommand.moc"

@@ -1,6 +1,13 @@
 # Shared steps of the end-to-end tests: the real program on a virtual display,
 # driven with xdotool. Source this from a test run inside xvfb-run.
 
+# No test sees the machine's printers: nothing listens on this spooler socket.
+# A test that needs a printer starts a spooler of its own (start_spooler).
+export CUPS_SERVER=/nonexistent/rimbano-no-spooler.sock
+
+# Ends the test as skipped (ctest's SKIP_RETURN_CODE), saying why.
+skip() { echo "SKIP: $*"; exit 77; }
+
 # With E2E_SHOT set, a failing test leaves a picture of the screen there.
 fail() {
   echo "FAIL: $*" >&2
@@ -77,7 +84,7 @@ start_watchdog() {
 new_session() {
   SESSION=$(mktemp -d)
   PROGRAM_PID=
-  WATCHDOG_PID=
+  WATCHDOG_PID= SPOOLER_PID=
   trap end_session EXIT
   trap 'exit 1' TERM INT
   start_watchdog "${1:-120}"
@@ -90,7 +97,33 @@ end_session() {
     for _ in $(seq 1 30); do kill -0 "$PROGRAM_PID" 2>/dev/null || break; sleep 0.1; done
     kill -KILL "$PROGRAM_PID" 2>/dev/null
   fi
+  if [ -n "${SPOOLER_PID:-}" ] && kill "$SPOOLER_PID" 2>/dev/null; then
+    for _ in $(seq 1 50); do kill -0 "$SPOOLER_PID" 2>/dev/null || break; sleep 0.1; done
+  fi
   rm -rf "$SESSION"
+}
+
+# A CUPS server of the session's own in $SESSION/spooler, listening only on its
+# socket there, with a cups-pdf queue for each name given, the first the
+# default; the test's own commands use it from then on. Only root can run it:
+# cups-pdf runs only as root, and the queues are set up without a password.
+start_spooler() {
+  local dir=$SESSION/spooler queue
+  [ -x /usr/sbin/cupsd ] && [ -x /usr/lib/cups/backend/cups-pdf ] || return 1
+  # The filters run as the spooler's user and read the job files by name.
+  chmod 711 "$SESSION" && mkdir -p -m 711 "$dir/spool" "$dir/cache" "$dir/state" || return 1
+  printf 'Listen %s\nBrowsing No\nWebInterface No\n' "$dir/cups.sock" >"$dir/cupsd.conf"
+  printf '<Location %s>\nOrder allow,deny\nAllow all\n</Location>\n' / /admin >>"$dir/cupsd.conf"
+  printf '%s\n' "ServerRoot $dir" "RequestRoot $dir/spool" "CacheDir $dir/cache" "StateDir $dir/state" \
+    "ErrorLog $dir/error_log" "AccessLog $dir/access_log" "PageLog $dir/page_log" "SystemGroup root" >"$dir/cups-files.conf"
+  /usr/sbin/cupsd -f -c "$dir/cupsd.conf" -s "$dir/cups-files.conf" &
+  SPOOLER_PID=$!
+  for _ in $(seq 1 50); do [ -S "$dir/cups.sock" ] && break; sleep 0.1; done
+  export CUPS_SERVER=$dir/cups.sock
+  for queue in "$@"; do
+    lpadmin -p "$queue" -v cups-pdf:/ -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E || return 1
+  done
+  lpadmin -d "$1"
 }
 
 # Starts the program, insists on its start window and presses its "Ok" button.

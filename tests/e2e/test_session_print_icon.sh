@@ -3,6 +3,7 @@
 # offers a PDF file, which holds one landscape page with the title and the
 # room where the ground floor belongs. Then an icon is drawn in the icon
 # editor, saved, imported through File > Import Icons and placed on the plan.
+# Last a printer is installed: Print Setup chooses it, and the page goes there.
 set -u
 exe=$1
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"; fi
@@ -10,7 +11,8 @@ if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -nore
 
 new_session 150
 S=$SESSION
-start_session_program "$exe"
+# Nothing listens on the spooler's socket until the printer is installed.
+CUPS_SERVER=$S/spooler/cups.sock CUPS_USER=rimbano-e2e start_session_program "$exe"
 
 # The plan: a double wall round the house, an inner wall, the lower room red.
 select_tool 3
@@ -50,24 +52,30 @@ type_file_name "Save As" "$S/plan.pdf"
 wait_for_file "$S/plan.pdf" || fail "no PDF file written"
 wait_for_no_window "^ Printen$" || fail "the print dialog stayed after printing"
 
-# One A4 landscape page at 144 dots an inch: 2 dots a point. The ground floor
-# goes into 300, 1200, 7200 x 9120 twips from the printable area, whose corner
-# lies 10 points into the page: canvas pixel x lands at 25 + x * 360 / 350
-# points, y at 70 + y * 456 / 455.
-pdftoppm -r 144 -png "$S/plan.pdf" "$S/page" || fail "the PDF cannot be rasterised"
-[ "$(identify -format '%wx%h' "$S/page-1.png")" = "1684x1190" ] || fail "not one A4 landscape page"
-[ ! -e "$S/page-2.png" ] || fail "more than one page"
-page_pixel() { file_pixel "$S/page-1.png" $(((25 * 350 + $1 * 360) * 2 / 350)) $(((70 * 455 + $2 * 456) * 2 / 455)); }
-for corner in "30 206" "320 206" "30 420" "320 420" "175 320"; do
-  [ "$(page_pixel $corner)" = "255,0,0" ] || fail "the red room is not in its place on the page at canvas $corner"
-done
-for outside in "175 194" "175 100" "10 300" "340 300" "175 445"; do
-  [ "$(page_pixel $outside)" = "255,255,255" ] || fail "red on the page outside the room at canvas $outside"
-done
-[ "$(file_pixel "$S/page-1.png" 1200 600)" = "255,255,255" ] || fail "the right half of the page is not empty"
-title=$(convert "$S/page-1.png" -crop 400x60+40+60 +repage -depth 8 txt:- \
-  | awk -F'[(),]' 'NR > 1 && $3 > 120 && $3 < 200 && $4 < 60 && $5 > 50 && $5 < 110 { n++ } END { print n + 0 }')
-[ "$title" -gt 50 ] || fail "no title in its purple at the top left of the page"
+# One A4 landscape page in the PDF $1 at 144 dots an inch: 2 dots a point. The
+# ground floor goes into 300, 1200, 7200 x 9120 twips from the printable area,
+# whose corner lies 10 points into the page: canvas pixel x lands at
+# 25 + x * 360 / 350 points, y at 70 + y * 456 / 455. A printer's upright
+# sheet ($2 "turned") carries the page turned a quarter to the left.
+check_page() {
+  local page=${1%.pdf}-page
+  pdftoppm -r 144 -png "$1" "$page" 2>/dev/null || fail "$1 cannot be rasterised"
+  [ "${2:-}" = turned ] && mogrify -rotate 90 "$page-1.png"
+  [ "$(identify -format '%wx%h' "$page-1.png")" = "1684x1190" ] || fail "not one A4 landscape page in $1"
+  [ ! -e "$page-2.png" ] || fail "more than one page in $1"
+  page_pixel() { file_pixel "$page-1.png" $(((25 * 350 + $1 * 360) * 2 / 350)) $(((70 * 455 + $2 * 456) * 2 / 455)); }
+  for spot in "30 206" "320 206" "30 420" "320 420" "175 320"; do
+    [ "$(page_pixel $spot)" = "255,0,0" ] || fail "the red room is not in its place on the page at canvas $spot"
+  done
+  for outside in "175 194" "175 100" "10 300" "340 300" "175 445"; do
+    [ "$(page_pixel $outside)" = "255,255,255" ] || fail "red on the page outside the room at canvas $outside"
+  done
+  [ "$(file_pixel "$page-1.png" 1200 600)" = "255,255,255" ] || fail "the right half of the page is not empty"
+  title=$(convert "$page-1.png" -crop 400x60+40+60 +repage -depth 8 txt:- \
+    | awk -F'[(),]' 'NR > 1 && $3 > 120 && $3 < 200 && $4 < 60 && $5 > 50 && $5 < 110 { n++ } END { print n + 0 }')
+  [ "$title" -gt 50 ] || fail "no title in its purple at the top left of the page"
+}
+check_page "$S/plan.pdf"
 
 # Icon editor (Ctrl+I): red from the palette, a row and a column dragged on the grid.
 xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null
@@ -113,4 +121,26 @@ expect_canvas_pixel 118 101 255,0,0 "the icon's row does not reach its width"
 expect_canvas_pixel 89 84 255,0,0 "the icon's column is not left of the middle"
 expect_canvas_pixel 113 84 255,255,255 "the icon was placed mirrored"
 expect_canvas_pixel 101 100 255,255,255 "the icon's white does not leave the plan white"
+
+# A printer is installed: queues "Kantoor", the default, and "PDF". Print Setup
+# chooses "PDF"; Afdrukken prints there without a question or a file name.
+# cups-pdf leaves the job of an unknown user in its anonymous folder.
+printed=/var/spool/cups-pdf/ANONYMOUS/Rimbano-job_1.pdf
+rm -f "$printed"; trap 'rm -f "$printed"; end_session' EXIT
+start_spooler Kantoor PDF || skip "no CUPS server could be started here (it needs root and Debian's cups and printer-driver-cups-pdf): the printer path is untested"
+file_menu Down Down Down Down Down Return
+setup=$(wait_for_window "^Print Setup$") || fail "Print Setup shows no printer choice"
+sleep 0.3
+send_keys "$setup" P Return
+wait_for_no_window "^Print Setup$" || fail "Print Setup stayed open"
+send_keys "$MAIN_WINDOW" ctrl+p
+dialog=$(wait_for_window "^ Printen$") || fail "Ctrl+P opened no print dialog"
+eval "$(xdotool getwindowgeometry --shell "$dialog")"
+click_at $((X + (60 + 3540 + 495) / 15)) $((Y + (-30 + 3150 + 150) / 15))
+wait_for_no_window "^ Printen$" || fail "the print dialog asked a question or stayed open with a printer"
+export CUPS_USER=rimbano-e2e
+timeout 30 sh -c 'until lpstat -W completed -o PDF | grep -q "^PDF-1 "; do sleep 0.2; done' \
+  || fail "the chosen queue has done no job: $(lpstat -W all -o)"
+mv "$printed" "$S/printed.pdf" || fail "cups-pdf made no PDF file of the job"
+check_page "$S/printed.pdf" turned
 echo "print and icon session: ok"

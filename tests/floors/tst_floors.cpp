@@ -44,6 +44,8 @@ private slots:
     void clearShownFloor();
     void newDrawing_data();
     void newDrawing();
+    void narrowAndWidenBack_data();
+    void narrowAndWidenBack();
     void functionKeyWithFocusOnColourBar();
     void soundSwitch();
     void exitYesWritesSettings();
@@ -134,6 +136,47 @@ void TestFloors::newDrawing()
     QCOMPARE(int(program.state.CurrentFloor), 3);
     QVERIFY(window.floorPanel()->Vknop(1)->isEnabled());
     QVERIFY(!window.floorPanel()->Vknop(3)->isEnabled());
+}
+
+void TestFloors::narrowAndWidenBack_data()
+{
+    QTest::addColumn<QString>("between");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("nothing") << QString() << true;
+    QTest::newRow("Undo") << QStringLiteral("Undo") << true;
+    QTest::newRow("Spiegelbeeld") << QStringLiteral("Spiegelbeeld") << true;
+    QTest::newRow("Plakken") << QStringLiteral("Plakken") << true;
+    QTest::newRow("Nieuw") << QStringLiteral("Nieuw") << false;
+}
+
+void TestFloors::narrowAndWidenBack()
+{
+    QFETCH(QString, between);
+    QFETCH(bool, kept);
+    TestProgram program;
+    MainWindow& window = program.start();
+    const auto setWidth = [&](int extraTwips) {
+        program.state.CanvasExtraWidth = extraTwips;
+        window.applyCanvasWidth();
+    };
+    setWidth(1800);
+    for (int x = 0; x < 470; ++x)
+        window.floors().floor(1).image.setPixel(x, x % 455, qRgb(0, 0, 0));
+    const QImage drawn = window.floors().floor(1).image;
+    setWidth(0);
+    program.prompts.yesNoAnswers << true;
+    for (QAction* item : window.findChildren<QAction*>())
+        if (item->text() == between)
+            item->trigger();
+    setWidth(1800);
+
+    // Whatever happened on the narrow canvas, the columns beyond it waited.
+    QImage white(120, 455, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    const QImage& image = window.floors().floor(1).image;
+    QCOMPARE(image.copy(350, 0, 120, 455), kept ? drawn.copy(350, 0, 120, 455) : white);
+    if (between.isEmpty())
+        QCOMPARE(image, drawn);
 }
 
 void TestFloors::functionKeyWithFocusOnColourBar()

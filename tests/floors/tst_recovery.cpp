@@ -3,11 +3,13 @@
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
 #include "floors/CanvasWidget.h"
+#include "floors/FloorPanel.h"
 #include "floors/RecoveryGuard.h"
 #include "floors/RecoveryStore.h"
 #include "floors/RecoveryWatcher.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -87,15 +89,24 @@ void TestRecovery::watcherWritesAfterChange()
 void TestRecovery::startAnswer_data()
 {
     QTest::addColumn<bool>("answer");
-    QTest::newRow("yes restores") << true;
-    QTest::newRow("no removes") << false;
+    QTest::addColumn<int>("copyWidth");
+    QTest::addColumn<int>("canvasWidth");
+    QTest::newRow("yes restores") << true << 350 << 350;
+    QTest::newRow("no removes") << false << 350 << 350;
+    // Widened after the last Exit: the copy brings its width along.
+    QTest::newRow("yes, taken at 470") << true << 470 << 470;
+    QTest::newRow("no, taken at 470") << false << 470 << 350;
+    QTest::newRow("yes, no canvas is that wide") << true << 500 << 350;
 }
 
 void TestRecovery::startAnswer()
 {
     QFETCH(bool, answer);
+    QFETCH(int, copyWidth);
+    QFETCH(int, canvasWidth);
     TestProgram program;
-    const auto floors = sampleFloors(350);
+    program.writeFile(QStringLiteral("Rimbano.ini"), "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n");
+    const auto floors = sampleFloors(copyWidth);
     QVERIFY(RecoveryStore(RecoveryStore::defaultFolder()).save(floors));
     MainWindow& window = program.start();
     program.prompts.yesNoAnswers << answer;
@@ -106,13 +117,17 @@ void TestRecovery::startAnswer()
     for (int f = 1; f <= 3; ++f) {
         const QImage& image = window.floors().floor(f).image;
         if (answer) {
-            QCOMPARE(image, floors[size_t(f - 1)]);
+            QCOMPARE(image, floors[size_t(f - 1)].copy(0, 0, canvasWidth, 455));
         } else {
             QImage white(350, 455, QImage::Format_RGB32);
             white.fill(Qt::white);
             QCOMPARE(image, white);
         }
     }
+    // As the width bar sets it: the value kept at Exit, the window and its label.
+    QCOMPARE(program.state.CanvasExtraWidth, (canvasWidth - 350) * 15);
+    QCOMPARE(window.Pic(1)->width(), canvasWidth);
+    QCOMPARE(window.floorPanel()->SMBlabel()->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
     QCOMPARE(RecoveryStore(RecoveryStore::defaultFolder()).exists(), answer);
 }
 

@@ -13,7 +13,7 @@ public:
     std::function<void(QPrinter&)> choose;
 
     bool printerInstalled() const override { return installed; }
-    void pageSetup(QPrinter& printer) override
+    void printerSetup(QPrinter& printer) override
     {
         ++setups;
         if (choose)
