@@ -1,15 +1,19 @@
 #include "floors/CanvasWidget.h"
 
+#include "core/ExactPointer.h"
 #include "floors/Floor.h"
 #include "floors/OverlayArea.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 CanvasWidget::CanvasWidget(int floorIndex, Floor& floor, QWidget* parent)
     : QWidget(parent)
     , m_floorIndex(floorIndex)
     , m_floor(floor)
+    , m_pointer(new ExactPointer(this))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -40,10 +44,11 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
         for (const QRect& part : outlineRegion(o.gum))
             painter.fillRect(part, QColor(128, 128, 128));
     }
+    // Filled, not stroked: a pen's line would be one screen pixel thin above
+    // 100 % scaling, where the hair must cover its whole canvas row and column.
     if (o.crossVisible) {
-        painter.setPen(QColor(192, 192, 192));
-        painter.drawLine(0, o.cross.y(), width(), o.cross.y());
-        painter.drawLine(o.cross.x(), 0, o.cross.x(), height());
+        painter.fillRect(0, o.cross.y(), width(), 1, QColor(192, 192, 192));
+        painter.fillRect(o.cross.x(), 0, 1, height(), QColor(192, 192, 192));
     }
 }
 
@@ -70,18 +75,26 @@ void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
     painter.drawImage(inside, m_guideBuffer, inside);
 }
 
+QPointF CanvasWidget::canvasPixel(const QMouseEvent* event) const
+{
+    // The pixel under the pointer, whatever part of it the pointer is on: at
+    // 200 % a canvas pixel is two screen pixels wide and both must hit it.
+    const QPointF exact = m_pointer->inWidget(*this, event->position());
+    return QPointF(std::floor(exact.x()), std::floor(exact.y()));
+}
+
 void CanvasWidget::mousePressEvent(QMouseEvent* event)
 {
-    emit pressed(m_floorIndex, event->buttons(), event->modifiers(), event->position());
+    emit pressed(m_floorIndex, event->buttons(), event->modifiers(), canvasPixel(event));
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    emit moved(m_floorIndex, event->buttons(), event->modifiers(), event->position());
+    emit moved(m_floorIndex, event->buttons(), event->modifiers(), canvasPixel(event));
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
 {
     // The released button is no longer in buttons(); report it as the design did.
-    emit released(m_floorIndex, event->button(), event->modifiers(), event->position());
+    emit released(m_floorIndex, event->button(), event->modifiers(), canvasPixel(event));
 }

@@ -4,11 +4,13 @@
 #include <QPointF>
 #include <QWidget>
 
+class ExactPointer;
 class Floor;
 class QPainter;
 
 // Shows one floor's picture with its overlays and hands the pointer events on
-// in canvas pixels. It computes no pixels itself.
+// as the canvas pixel under the pointer, at any display scaling. It computes
+// no pixels itself.
 class CanvasWidget : public QWidget {
     Q_OBJECT
 public:
@@ -36,9 +38,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    QPointF canvasPixel(const QMouseEvent* event) const;
+
     int m_floorIndex;
     Floor& m_floor;
     const Floor* m_below = nullptr;
+    ExactPointer* m_pointer;
     // Reused between paints so showing the floor below allocates nothing per event.
     QImage m_guideBuffer;
 };

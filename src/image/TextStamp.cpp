@@ -3,10 +3,15 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-QRect drawText(QImage& image, QPoint topLeft, const QString& text, const QFont& font, QRgb colour)
+QRect drawText(QImage& image, QPoint topLeft, const QString& text, const QFont& requested, QRgb colour)
 {
     if (text.isEmpty() || image.isNull())
         return {};
+    // Qt drops glyph hinting altogether above 100 % display scaling; asked for
+    // by name, the usual light hinting gives the drawing the same text pixels
+    // at every scaling.
+    QFont font = requested;
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     const QFontMetrics metrics(font);
     const QPoint baseline = topLeft + QPoint(0, metrics.ascent());
     // The ink can reach left of the pen position (italic overhang) and the

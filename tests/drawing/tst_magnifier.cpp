@@ -77,19 +77,22 @@ void TestMagnifier::enlarge_data()
     QTest::addColumn<QRect>("grabbedRect");
     QTest::addColumn<QPoint>("viewPixel");
     QTest::addColumn<QPoint>("screenPixel"); // relative to the grab; (-1, -1) background
+    QTest::addColumn<int>("ratio"); // screen pixels a unit, as grabbed at 100 % or 200 % scaling
     const QRect whole(10, 20, 3, 3);
-    QTest::newRow("top-left block") << whole << QPoint(0, 0) << QPoint(0, 0);
-    QTest::newRow("top-left block, far corner") << whole << QPoint(1, 1) << QPoint(0, 0);
-    QTest::newRow("middle") << whole << QPoint(2, 3) << QPoint(1, 1);
-    QTest::newRow("bottom-right") << whole << QPoint(5, 5) << QPoint(2, 2);
-    QTest::newRow("right column") << whole << QPoint(4, 0) << QPoint(2, 0);
+    QTest::newRow("top-left block") << whole << QPoint(0, 0) << QPoint(0, 0) << 1;
+    QTest::newRow("top-left block, far corner") << whole << QPoint(1, 1) << QPoint(0, 0) << 1;
+    QTest::newRow("middle") << whole << QPoint(2, 3) << QPoint(1, 1) << 1;
+    QTest::newRow("bottom-right") << whole << QPoint(5, 5) << QPoint(2, 2) << 1;
+    QTest::newRow("right column") << whole << QPoint(4, 0) << QPoint(2, 0) << 1;
     const QRect rightPart(11, 20, 2, 3);
-    QTest::newRow("left column off screen") << rightPart << QPoint(1, 4) << QPoint(-1, -1);
-    QTest::newRow("rest still mapped") << rightPart << QPoint(2, 0) << QPoint(0, 0);
+    QTest::newRow("left column off screen") << rightPart << QPoint(1, 4) << QPoint(-1, -1) << 1;
+    QTest::newRow("rest still mapped") << rightPart << QPoint(2, 0) << QPoint(0, 0) << 1;
     const QRect topPart(10, 20, 3, 1);
-    QTest::newRow("lower rows off screen") << topPart << QPoint(3, 2) << QPoint(-1, -1);
-    QTest::newRow("top row kept") << topPart << QPoint(5, 1) << QPoint(2, 0);
-    QTest::newRow("nothing grabbed") << QRect() << QPoint(3, 3) << QPoint(-1, -1);
+    QTest::newRow("lower rows off screen") << topPart << QPoint(3, 2) << QPoint(-1, -1) << 1;
+    QTest::newRow("top row kept") << topPart << QPoint(5, 1) << QPoint(2, 0) << 1;
+    QTest::newRow("nothing grabbed") << QRect() << QPoint(3, 3) << QPoint(-1, -1) << 1;
+    QTest::newRow("200 %: middle") << whole << QPoint(2, 3) << QPoint(1, 1) << 2;
+    QTest::newRow("200 %: bottom-right") << whole << QPoint(5, 5) << QPoint(2, 2) << 2;
 }
 
 void TestMagnifier::enlarge()
@@ -97,11 +100,13 @@ void TestMagnifier::enlarge()
     QFETCH(QRect, grabbedRect);
     QFETCH(QPoint, viewPixel);
     QFETCH(QPoint, screenPixel);
-    const QImage grabbed = grabbedRect.isEmpty() ? QImage() : numbered(grabbedRect.width(), grabbedRect.height());
+    QFETCH(int, ratio);
+    QImage grabbed = grabbedRect.isEmpty() ? QImage() : numbered(grabbedRect.width() * ratio, grabbedRect.height() * ratio);
+    grabbed.setDevicePixelRatio(ratio);
     QImage view(6, 6, QImage::Format_RGB32);
     view.fill(Qt::red);
     enlargeInto(view, grabbed, grabbedRect, QRect(10, 20, 3, 3), Grey64);
-    const QRgb expected = screenPixel.x() < 0 ? Grey64 : grabbed.pixel(screenPixel);
+    const QRgb expected = screenPixel.x() < 0 ? Grey64 : grabbed.pixel(screenPixel * ratio);
     QCOMPARE(QColor(view.pixel(viewPixel)), QColor(expected));
     // Every pixel of the view is written, none keeps the old red.
     for (int y = 0; y < 6; ++y)

@@ -1,5 +1,8 @@
 # Shared steps of the end-to-end tests: the real program on a virtual display,
 # driven with xdotool. Source this from a test run inside xvfb-run.
+# The helpers take the program's own pixels; E2E_SCALE screen pixels make one
+# when the program runs with QT_SCALE_FACTOR=$E2E_SCALE.
+: "${E2E_SCALE:=1}"
 
 # No test sees the machine's printers: nothing listens on this spooler socket.
 # A test that needs a printer starts a spooler of its own (start_spooler).
@@ -136,7 +139,7 @@ start_session_program() {
   welcome=$(wait_for_window "^ Welkom$") || fail "no start window"
   eval "$(xdotool getwindowgeometry --shell "$welcome")"
   # "Ok" sits at 3990 + 285, 2220 + 150 twips in the frame at 60, -30.
-  click_at $((X + (60 + 3990 + 285) / 15)) $((Y + (-30 + 2220 + 150) / 15))
+  click_at $((X + E2E_SCALE * (60 + 3990 + 285) / 15)) $((Y + E2E_SCALE * (-30 + 2220 + 150) / 15))
   MAIN_WINDOW=$(wait_for_window "^Rimbano$") || fail "Ok opened no main window"
   wait_for_no_window "^ Welkom$" || fail "the start window stayed after Ok"
   main_geometry
@@ -157,8 +160,8 @@ wait_for_program_end() {
 main_geometry() {
   eval "$(xdotool getwindowgeometry --shell "$MAIN_WINDOW")"
   MAIN_X=$X; MAIN_Y=$Y
-  MENU_H=$((HEIGHT - 8205 / 15 + 44))
-  EXTRA_W=$((WIDTH - 10875 / 15 + 8))
+  MENU_H=$((HEIGHT / E2E_SCALE - 8205 / 15 + 44))
+  EXTRA_W=$((WIDTH / E2E_SCALE - 10875 / 15 + 8))
 }
 
 click_at() { xdotool mousemove "$1" "$2"; sleep 0.1; xdotool click 1; sleep 0.1; }
@@ -176,13 +179,13 @@ drag_from_to() {
 }
 
 # Screen position of a point given in pixels in the main window's client area.
-main_x() { echo $((MAIN_X + $1)); }
-main_y() { echo $((MAIN_Y + MENU_H + $1)); }
+main_x() { echo $((MAIN_X + E2E_SCALE * $1)); }
+main_y() { echo $((MAIN_Y + E2E_SCALE * (MENU_H + $1))); }
 click_main() { click_at "$(main_x "$1")" "$(main_y "$2")"; }
 
 # The canvas lies at 2040, 105 twips.
-canvas_x() { echo $((MAIN_X + 136 + $1)); }
-canvas_y() { echo $((MAIN_Y + MENU_H + 7 + $1)); }
+canvas_x() { main_x $((136 + $1)); }
+canvas_y() { main_y $((7 + $1)); }
 canvas_click() { click_at "$(canvas_x "$1")" "$(canvas_y "$2")"; }
 canvas_drag() { drag_from_to "$(canvas_x "$1")" "$(canvas_y "$2")" "$(canvas_x "$3")" "$(canvas_y "$4")"; }
 
@@ -218,7 +221,7 @@ menu_keys() {
   local title=$1 before; shift
   xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null
   before=$(xdotool search --onlyvisible --class rimbano 2>/dev/null | sort)
-  click_at $((MAIN_X + title)) $((MAIN_Y + MENU_H / 2))
+  click_at "$(main_x "$title")" $((MAIN_Y + E2E_SCALE * MENU_H / 2))
   for _ in $(seq 1 50); do
     [ "$(xdotool search --onlyvisible --class rimbano 2>/dev/null | sort)" != "$before" ] && break
     sleep 0.1

@@ -3,14 +3,15 @@
 # lines, a dimension, a door and a window in the walls, a filled room and a
 # text, then a first floor. The two floors are saved as BMP and as JPG through
 # the real file dialogs, the drawing is wiped with File > Nieuw and loaded
-# back; saving it again gives the same file byte for byte.
+# back; saving it again gives the same file byte for byte. Then the same hand
+# at 200 % display scaling.
 set -u
 exe=$1
-if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"; fi
+if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1600x1200x24 -noreset" bash "$0" "$@"; fi
 . "$(dirname "$0")/lib.sh"
 library="$(cd "$(dirname "$0")/../.." && pwd)/assets/library"
 
-new_session 150
+new_session 200
 start_session_program "$exe"
 S=$SESSION
 
@@ -172,4 +173,40 @@ xdotool key F2
 choose_format Bmp
 save_two_floors "$S/weer.bmp"
 cmp -s "$S/huis.bmp" "$S/weer.bmp" || fail "the floors changed between saving, loading and saving again"
+
+# At 200 % a canvas pixel is 2 x 2 screen pixels; pressed on its lower right
+# one the pointer still draws on it, also for the dimension's snap.
+kill "$PROGRAM_PID"; wait_for_program_end || fail "the program did not end"
+rm -rf "$S/data"
+export QT_SCALE_FACTOR=2 E2E_SCALE=2
+start_session_program "$exe"
+far() { echo $(($("$1" "$2") + 1)); }
+select_tool 2
+drag_from_to "$(far canvas_x 51)" "$(far canvas_y 101)" "$(far canvas_x 251)" "$(far canvas_y 101)"
+select_tool 3
+drag_from_to "$(far canvas_x 50)" "$(far canvas_y 150)" "$(far canvas_x 200)" "$(far canvas_y 250)"
+select_tool 4
+drag_from_to "$(canvas_x 50)" "$(canvas_y 300)" "$(far canvas_x 300)" "$(far canvas_y 305)"
+select_tool 1
+drag_from_to "$(far canvas_x 60)" "$(far canvas_y 400)" "$(far canvas_x 160)" "$(far canvas_y 400)"
+send_keys "$MAIN_WINDOW" ctrl+b ctrl+l
+# The magnifier's view (at 15, 358) shows 50 canvas pixels round the pointer in 101.
+xdotool mousemove "$(far canvas_x 50)" "$(far canvas_y 101)"
+view() { expect_screen_pixel $(($(main_x 15) + $1)) $(($(main_y 358) + $2)) "$3" "the magnifier: $4"; }
+view 106 102 0,0,0 "no line right of the pointer"
+view 104 102 255,255,255 "a line left of the pointer"
+view 106 106 255,255,255 "a line thicker than a canvas pixel"
+copy=$S/data/Rimbano/recovery/verdieping1.png
+for _ in $(seq 1 80); do [ -f "$copy" ] && [ "$(file_pixel "$copy" 0 0)" != 255,255,255 ] && break; sleep 0.1; done
+ink=$(file_pixel "$copy" 0 0)
+convert "$copy" -sample 200% "$S/copy2x.png"
+import -window root -crop "700x910+$(canvas_x 0)+$(canvas_y 0)" +repage "$S/shown2x.png"
+same_picture "$S/copy2x.png" "$S/shown2x.png" || fail "at 200 % the canvas is not its pixels as 2 x 2 blocks"
+for p in "51 101 0,0,0" "50 101 255,255,255" "51 102 255,255,255" "50 200 0,0,0" "200 250 0,0,0" "201 251 255,255,255" \
+  "175 300 0,0,0" "50 296 0,0,0" "175 303 255,255,255" "100 400 $ink" "100 401 255,255,255" "1 1 255,255,255"; do
+  set -- $p
+  [ "$(file_pixel "$copy" "$1" "$2")" = "$3" ] || fail "at 200 % canvas pixel $1,$2 is not $3"
+done
+send_keys "$MAIN_WINDOW" ctrl+t
+expect_screen_pixel "$(far canvas_x 50)" "$(canvas_y 350)" 192,192,192 "at 200 % the drawing cross is thinner than a canvas pixel"
 echo "drawing session: ok"

@@ -1,6 +1,7 @@
 #include "drawing/magnifier/Magnifier.h"
 
 #include "core/Algemeen.h"
+#include "core/ExactPointer.h"
 #include "drawing/magnifier/MagnifierSource.h"
 #include "drawing/magnifier/MagnifierView.h"
 
@@ -9,6 +10,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+
+#include <cmath>
 
 namespace {
 const QString IdlePicture = QStringLiteral(":/library/099.png");
@@ -19,6 +22,7 @@ Magnifier::Magnifier(Algemeen& state, MagnifierView& view, QObject* parent)
     , m_state(state)
     , m_view(view)
     , m_idle(IdlePicture)
+    , m_pointer(new ExactPointer(this))
 {
     showIdlePicture();
     m_timer.setInterval(IntervalMs);
@@ -52,7 +56,10 @@ void Magnifier::tick()
 {
     if (!m_state.MagnifierOn)
         return;
-    const QPoint pointer = QCursor::pos();
+    // The device-independent pixel the pointer is on; above 100 % scaling
+    // QCursor::pos() rounds to the nearer of two.
+    const QPointF exact = m_pointer->onScreen(QCursor::pos());
+    const QPoint pointer(int(std::floor(exact.x())), int(std::floor(exact.y())));
     QScreen* screen = QGuiApplication::screenAt(pointer);
     if (!screen)
         screen = QGuiApplication::primaryScreen();

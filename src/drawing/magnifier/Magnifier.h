@@ -5,6 +5,7 @@
 #include <QTimer>
 
 struct Algemeen;
+class ExactPointer;
 class MagnifierView;
 
 // Shows the screen round the pointer enlarged in the magnifier's view, on a
@@ -32,4 +33,5 @@ private:
     MagnifierView& m_view;
     QTimer m_timer;
     QImage m_idle;
+    ExactPointer* m_pointer;
 };

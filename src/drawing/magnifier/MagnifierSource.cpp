@@ -23,7 +23,12 @@ void enlargeInto(QImage& view, const QImage& grabbed, const QRect& grabbedRect, 
     const bool direct = grabbed.format() == QImage::Format_RGB32 || grabbed.format() == QImage::Format_ARGB32
         || grabbed.format() == QImage::Format_ARGB32_Premultiplied;
     const QImage pixels = direct ? grabbed : grabbed.convertToFormat(QImage::Format_RGB32);
-    const QRect usable = grabbedRect & QRect(grabbedRect.topLeft(), pixels.size());
+    // Above 100 % scaling the grab holds `ratio` screen pixels per unit of the
+    // rectangles. Each unit is read at its first screen pixel, so the view
+    // enlarges canvas pixels as much as at 100 %, round the pointer.
+    const qreal ratio = pixels.isNull() ? 1.0 : pixels.devicePixelRatio();
+    const QRect usable
+        = grabbedRect & QRect(grabbedRect.topLeft(), QSize(int(pixels.width() / ratio), int(pixels.height() / ratio)));
     const QRgb fill = background | 0xFF000000u;
 
     // Source column of view column tx is source.x + floor(tx * sw / w); it is
@@ -44,13 +49,13 @@ void enlargeInto(QImage& view, const QImage& grabbed, const QRect& grabbedRect, 
             std::fill(out, out + w, fill);
             continue;
         }
-        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(screenY - grabbedRect.y()));
+        const auto* in = reinterpret_cast<const QRgb*>(pixels.constScanLine(int((screenY - grabbedRect.y()) * ratio)));
         int screenX = source.x();
         int remainder = 0;
         for (int tx = 0; tx < w; ++tx) {
             out[tx] = (screenX < usable.left() || screenX > usable.right())
                 ? fill
-                : (in[screenX - grabbedRect.x()] | 0xFF000000u);
+                : (in[int((screenX - grabbedRect.x()) * ratio)] | 0xFF000000u);
             remainder += sw;
             while (remainder >= w) {
                 remainder -= w;

@@ -11,7 +11,8 @@
 QRect magnifierSourceRect(QPoint pointer, QSize view, int zoom, int shift);
 
 // Fills all of `view` (32 bits a pixel) with the nearest-neighbour enlargement of the screen
-// rectangle `source`. `grabbed` holds the screen pixels of `grabbedRect`,
+// rectangle `source`. `grabbed` holds the screen pixels of `grabbedRect`
+// (its devicePixelRatio of them a unit, as QScreen::grabWindow gives them),
 // which may be only part of `source` near a screen edge; view pixels that
 // come from outside it get `background`. Allocates nothing for the usual
 // 32-bit screen formats.
