@@ -1,6 +1,6 @@
-#include "support/TestProgram.h"
 #include "image/IconFile.h"
 #include "image/IconOps.h"
+#include "support/TestProgram.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
-#include "support/DrawingRig.h"
 #include "image/IconOps.h"
+#include "support/DrawingRig.h"
 
 #include <QtTest>
 

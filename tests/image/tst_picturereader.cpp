@@ -1,5 +1,5 @@
-#include "support/TestProgram.h"
 #include "image/PictureReader.h"
+#include "support/TestProgram.h"
 
 #include <QBuffer>
 #include <QFile>

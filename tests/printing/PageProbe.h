@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QImage>
 #include <QList>
 #include <QProcess>
@@ -31,15 +32,9 @@ inline QRect boundingBox(const QImage& image, const std::function<bool(QRgb)>& m
     return box;
 }
 
-inline int count(const QImage& image, const std::function<bool(QRgb)>& match)
+inline bool rasteriserInstalled()
 {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            n += match(line[x]) ? 1 : 0;
-    }
-    return n;
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
 }
 
 // Every page of a PDF file rendered at `dpi` by poppler's pdftoppm.
@@ -53,15 +48,9 @@ inline QList<QImage> rasterise(const QString& pdf, int dpi)
     if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
         return pages;
     QDir folder(dir.path());
-    const QStringList names = folder.entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name);
-    for (const QString& name : names)
+    for (const QString& name : folder.entryList({QStringLiteral("page*.png")}, QDir::Files, QDir::Name))
         pages << QImage(folder.filePath(name)).convertToFormat(QImage::Format_RGB32);
     return pages;
-}
-
-inline bool rasteriserInstalled()
-{
-    return !QStandardPaths::findExecutable(QStringLiteral("pdftoppm")).isEmpty();
 }
 
 } // namespace PageProbe

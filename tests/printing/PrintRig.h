@@ -1,65 +1,65 @@
 #pragma once
 
-#include "ScriptedPrinterSystem.h"
-#include "core/AppContext.h"
 #include "floors/Floors.h"
 #include "printing/PrintCommands.h"
 #include "printing/PrintJob.h"
-#include "support/Recorders.h"
-#include "support/ScriptedPrompts.h"
+#include "printing/PrinterSystem.h"
+#include "support/TestProgram.h"
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QStringList>
-#include <QTemporaryDir>
+
+#include <functional>
 
 // Each floor filled with a colour of its own, so a page shows which went where.
 inline const QRgb FloorColour[3] = {qRgb(0, 200, 0), qRgb(0, 0, 200), qRgb(200, 200, 0)};
 
-// One program's worth of printing on a machine without printers, with a
-// temporary folder for the PDF files and scripted answers.
-struct PrintRig {
-    Algemeen state;
-    ScriptedPrompts prompts;
-    RecordingWavePlayer sound;
-    RecordingInfoLine info;
-    AppContext context{state, prompts, sound, info};
+// A machine without printers unless a test says otherwise, and a page set-up
+// whose choice the test makes.
+class ScriptedPrinterSystem : public PrinterSystem {
+public:
+    bool installed = false;
+    int setups = 0;
+    std::function<void(QPrinter&)> choose;
+
+    bool printerInstalled() const override { return installed; }
+    void printerSetup(QPrinter& printer) override
+    {
+        ++setups;
+        if (choose)
+            choose(printer);
+    }
+};
+
+// One program's worth of printing on a machine without printers: the program
+// folder takes the PDF files, the answers are scripted.
+struct PrintRig : TestProgram {
     Floors floors{350};
     ScriptedPrinterSystem* system = new ScriptedPrinterSystem;
     PrintCommands commands{context, floors, std::unique_ptr<PrinterSystem>(system)};
-    QTemporaryDir dir;
 
     PrintRig()
     {
-        state.ProgramFolder = dir.path();
+        // The pointer is program-wide: no test starts with one left by another.
+        while (QGuiApplication::overrideCursor())
+            QGuiApplication::restoreOverrideCursor();
         for (int f = 1; f <= 3; ++f)
             floors.floor(f).image.fill(FloorColour[f - 1]);
     }
 
-    std::array<QImage, 3> images() const
-    {
-        return {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image};
-    }
-
-    // Answers the PDF offer with Yes and names `file` in the temporary folder.
+    // Answers the PDF offer with Yes and names `file` in the program folder.
     QString offerPdf(const QString& file)
     {
         prompts.yesNoAnswers << true;
-        prompts.saveAnswers << dir.filePath(file);
-        return dir.filePath(file);
+        prompts.saveAnswers << path(file);
+        return path(file);
     }
 
     bool print(int floorCount, const QString& copies = QStringLiteral("1"))
     {
-        return commands.job().print({floorCount, copies, QStringLiteral("Huis"), true}, images(), {});
+        return commands.job().print({floorCount, copies, QStringLiteral("Huis"), true},
+                                    {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image}, {});
     }
 
-    QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+    QStringList files() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden); }
 };
-
-// Takes away the program-wide pointer so every test starts without one.
-inline void clearApplicationPointer()
-{
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
-}
