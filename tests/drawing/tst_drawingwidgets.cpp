@@ -47,7 +47,7 @@ Q_DECLARE_METATYPE(QStyle::SubControl)
 class TestDrawingWidgets : public QObject {
     Q_OBJECT
 private slots:
-    void lineDrawnWithTheMouse()
+    void mouseCanvasAndMenu()
     {
         TestProgram program;
         MainWindow& window = program.start();
@@ -76,22 +76,17 @@ private slots:
         const QImage shown = canvas->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(shown.pixel(70, 30), qRgb(0, 0, 0));
         QCOMPARE(shown.pixel(70, 31), qRgb(255, 255, 255));
-    }
 
-    void undoCopyAndPasteFromTheMenu()
-    {
-        TestProgram program;
-        MainWindow& window = program.start();
+        // Undo, Copy and Plakken from the menu, after a right-button fill.
         const MainMenus& menus = window.menus();
         program.state.CurrentTool = 8;
         program.state.ColorRed = 255;
-        QTest::mouseClick(window.Pic(1), Qt::RightButton, {}, QPoint(100, 100));
-        const QImage& ground = window.floors().floor(1).image;
-        QCOMPARE(ground.pixel(5, 5), qRgb(255, 0, 0));
-
+        QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
+        QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
         menus.EditCopy->trigger();
         menus.EditUndo->trigger();
-        QCOMPARE(ground.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(5, 5), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
         window.floorSwitcher().chooseFloor(2);
         menus.EditPlakken->trigger();
         QCOMPARE(window.floors().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
