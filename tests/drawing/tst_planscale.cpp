@@ -1,54 +1,66 @@
 #include "TestProgram.h"
 
+#include "app/InfoLabel.h"
 #include "app/MainWindow.h"
+#include "drawing/DrawingControls.h"
 #include "drawing/PlanScale.h"
 #include "drawing/ScaleDialog.h"
 #include "floors/CanvasWidget.h"
+#include "image/Primitives.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
+namespace {
+void drag(PointerEngine& engine, QPoint from, QPoint to)
+{
+    engine.press(1, Qt::LeftButton, from);
+    engine.move(1, Qt::LeftButton, to);
+    engine.release(1, Qt::LeftButton, to);
+}
+
+// A closed black room with 100 x 50 white pixels inside.
+void drawRoom(MainWindow& window)
+{
+    drawBox(window.floors().floor(1).image, QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
+}
+
+// The box round every non-white pixel inside `area`.
+QRect inkIn(const QImage& image, const QRect& area)
+{
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+} // namespace
+
 class TestPlanScale : public QObject {
     Q_OBJECT
 private slots:
-    void texts_data()
-    {
-        QTest::addColumn<int>("centimetres");
-        QTest::addColumn<double>("pixels");
-        QTest::addColumn<QString>("length");
-        QTest::newRow("5 cm, 69 px") << 5 << 69.0 << QStringLiteral("3,45 m");
-        QTest::newRow("2 cm, 100 px") << 2 << 100.0 << QStringLiteral("2,00 m");
-        QTest::newRow("1 cm, 7 px") << 1 << 7.0 << QStringLiteral("0,07 m");
-        QTest::newRow("100 cm, 455 px") << 100 << 455.0 << QStringLiteral("455,00 m");
-    }
-
-    void texts()
-    {
-        QFETCH(int, centimetres);
-        QFETCH(double, pixels);
-        PlanScale scale;
-        QVERIFY(scale.set(centimetres));
-        QTEST(PlanScale::metresText(scale.metres(pixels)), "length");
-    }
-
     void readAtStart_data()
     {
         // What a user or a broken disk may leave in the scale file; anything
         // that is not a whole number from 1 to 100 leaves the scale off.
         QTest::addColumn<QByteArray>("file"); // empty: no file at all
         QTest::addColumn<int>("centimetres");
-        QTest::newRow("7") << QByteArray("7\r\n") << 7;
-        QTest::newRow("100, blanks round it") << QByteArray("  100 \n") << 100;
-        QTest::newRow("missing") << QByteArray() << 0;
-        QTest::newRow("garbage") << QByteArray("\xFF\x00zeven\r\n", 9) << 0;
-        QTest::newRow("0") << QByteArray("0\r\n") << 0;
-        QTest::newRow("101") << QByteArray("101\r\n") << 0;
-        QTest::newRow("negative") << QByteArray("-5\r\n") << 0;
-        QTest::newRow("fraction") << QByteArray("2.5\r\n") << 0;
+        QTest::addColumn<QString>("readOut"); // at 100, 45
+        const QString off = QStringLiteral("X = 100 ,Y = 45");
+        QTest::newRow("1") << QByteArray("1\r\n") << 1 << off + "\n1,00 m ; 0,45 m";
+        QTest::newRow("100, blanks round it") << QByteArray("  100 \n") << 100 << off + "\n100,00 m ; 45,00 m";
+        QTest::newRow("missing") << QByteArray() << 0 << off;
+        QTest::newRow("garbage") << QByteArray("\xFF\x00zeven\r\n", 9) << 0 << off;
+        QTest::newRow("0") << QByteArray("0\r\n") << 0 << off;
+        QTest::newRow("101") << QByteArray("101\r\n") << 0 << off;
+        QTest::newRow("negative") << QByteArray("-5\r\n") << 0 << off;
+        QTest::newRow("fraction") << QByteArray("2.5\r\n") << 0 << off;
     }
 
     void readAtStart()
@@ -62,9 +74,7 @@ private slots:
         QCOMPARE(window.scale().centimetresPerPixel(), centimetres);
         QCOMPARE(window.scale().isOn(), centimetres > 0);
         emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
-        const QString metres = PlanScale::metresText(centimetres) + QStringLiteral(" ; ")
-                               + PlanScale::metresText(0.45 * centimetres);
-        QCOMPARE(window.CoordLabel()->text(), QStringLiteral("X = 100 ,Y = 45") + (centimetres ? "\n" + metres : QString()));
+        QTEST(window.CoordLabel()->text(), "readOut");
     }
 
     void chosenInDialog_data()
@@ -117,6 +127,119 @@ private slots:
         program.prompts.yesNoAnswers << true;
         window.close();
         QCOMPARE(program.readFile(QStringLiteral("Rimbano.ini")), settings);
+    }
+
+    void infoInMetres_data()
+    {
+        QTest::addColumn<int>("centimetres");
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("info");
+        QTest::newRow("fill, 2 cm") << 2 << 8 << QPoint(50, 30) << QStringLiteral("Oppervlakte: 2,00 m²");
+        QTest::newRow("fill, 5 cm") << 5 << 8 << QPoint(50, 30) << QStringLiteral("Oppervlakte: 12,50 m²");
+        QTest::newRow("rectangle, 2 cm") << 2 << 3 << QPoint(170, 110)
+                                         << QStringLiteral("Breedte = 120, Hoogte = 80  (2,40 m x 1,60 m)");
+    }
+
+    void infoInMetres()
+    {
+        QFETCH(int, centimetres);
+        QFETCH(int, tool);
+        QFETCH(QPoint, to);
+        TestProgram program;
+        MainWindow& window = program.start();
+        window.scale().set(centimetres);
+        drawRoom(window);
+        program.state.CurrentTool = quint8(tool);
+        program.state.ChosenOption = 1;
+        PointerEngine& engine = window.drawing().engine();
+        engine.press(1, Qt::LeftButton, QPointF(50, 30));
+        engine.move(1, Qt::LeftButton, to);
+        QTEST(window.infoLabel()->text(), "info");
+    }
+
+    void scaleOffChangesNothing()
+    {
+        // The same strokes in a program that never had a scale, in one whose scale
+        // was set and switched off again, and in one with the scale on: the first
+        // two agree in pixels and texts, the third shows the strokes do measure.
+        TestProgram never;
+        TestProgram switchedOff;
+        TestProgram on;
+        switchedOff.start().scale().set(5);
+        switchedOff.window().scale().set(0);
+        on.start().scale().set(5);
+        for (TestProgram* program : {&never, &switchedOff, &on}) {
+            MainWindow& window = program == &never ? never.start() : program->window();
+            drawRoom(window);
+            program->state.CurrentTool = 4;
+            drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
+            program->state.CurrentTool = 8;
+            window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
+            emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
+        }
+        const auto picture = [](TestProgram& p) { return p.window().floors().floor(1).image; };
+        const auto texts = [](TestProgram& p) { return p.window().infoLabel()->text() + '|' + p.window().CoordLabel()->text(); };
+        QCOMPARE(picture(switchedOff), picture(never));
+        QCOMPARE(texts(switchedOff), texts(never));
+        QCOMPARE(texts(never), QStringLiteral("Informatie...|X = 120 ,Y = 45"));
+        QVERIFY(picture(on) != picture(never));
+        QVERIFY(texts(on) != texts(never));
+    }
+
+    void dimensionLength_data()
+    {
+        QTest::addColumn<int>("centimetres");
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("level, 5 cm") << 5 << QPoint(40, 200) << QPoint(109, 203) << QStringLiteral("3,45 m");
+        QTest::newRow("level reversed, 2 cm") << 2 << QPoint(300, 100) << QPoint(100, 100) << QStringLiteral("4,00 m");
+        QTest::newRow("plumb, 10 cm") << 10 << QPoint(200, 60) << QPoint(202, 360) << QStringLiteral("30,00 m");
+    }
+
+    void dimensionLength()
+    {
+        QFETCH(int, centimetres);
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        QFETCH(QString, text);
+        TestProgram program;
+        MainWindow& window = program.start();
+        window.scale().set(centimetres);
+        program.state.CurrentTool = 4;
+        program.state.ArrowStyle = 1;
+        drag(window.drawing().engine(), from, to);
+        const QImage& image = window.floors().floor(1).image;
+
+        // The text alone, printed the same way on white, tells its size.
+        QFont font(QStringLiteral("Arial"));
+        font.setPointSize(8);
+        QImage sample(200, 40, QImage::Format_RGB32);
+        sample.fill(Qt::white);
+        {
+            QPainter painter(&sample);
+            painter.setFont(font);
+            painter.setPen(Qt::black);
+            painter.drawText(QPoint(10, 30), text);
+        }
+        const QSize textSize = inkIn(sample, sample.rect()).size();
+        QVERIFY(textSize.width() > 10);
+
+        const bool level = from.y() == to.y() || std::abs(to.y() - from.y()) <= 5;
+        QRect ink;
+        if (level) {
+            // Above the ticks, which reach 4 rows above the line, and centred on it.
+            ink = inkIn(image, QRect(0, 0, image.width(), from.y() - 5));
+            QCOMPARE(ink.size(), textSize);
+            QVERIFY(std::abs(ink.center().x() - (from.x() + to.x()) / 2) <= 2);
+            QVERIFY(ink.bottom() < from.y() - 4);
+        } else {
+            ink = inkIn(image, QRect(0, 0, from.x() - 4, image.height()));
+            QCOMPARE(ink.size(), textSize);
+            QVERIFY(std::abs(ink.center().y() - (from.y() + to.y()) / 2) <= 4);
+            QVERIFY(ink.right() < from.x() - 4);
+        }
     }
 };
 

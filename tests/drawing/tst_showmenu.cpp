@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QtTest>
 
+Q_DECLARE_METATYPE(Pen)
+
 namespace {
 // How many pixels of the outermost ring have the given colour.
 int ringPixels(const QImage& image, QRgb colour)
@@ -20,8 +22,6 @@ int ringPixels(const QImage& image, QRgb colour)
         }
     return count;
 }
-
-constexpr int Ring = 2 * 350 + 2 * 455 - 4;
 } // namespace
 
 class TestShowMenu : public QObject {
@@ -81,96 +81,68 @@ private slots:
             QCOMPARE(int(main.Pic(f)->cursor().shape()), cursor);
     }
 
-    void borderDrawnThenRemoved_data()
+    void border_data()
     {
+        // The border command looks at the top-left corner: anything but white
+        // there is a border to whiten, white a border to draw.
         QTest::addColumn<int>("extraWidth");
         QTest::addColumn<int>("floor");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("350 px, black, ground floor") << 0 << 1 << QColor(0, 0, 0);
-        QTest::newRow("470 px, red, second floor") << 1800 << 3 << QColor(255, 0, 0);
+        QTest::addColumn<QRgb>("drawingColour");
+        QTest::addColumn<QRgb>("corner"); // 0: left white
+        QTest::addColumn<Pen>("pen");
+        QTest::addColumn<QList<QRgb>>("rings"); // the ring's colour after each command, 0: partly drawn (dots)
+        const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+        QTest::newRow("350 px, black, ground floor") << 0 << 1 << black << QRgb(0) << Pen{} << QList<QRgb>{black, white};
+        QTest::newRow("470 px, red, second floor") << 1800 << 3 << qRgb(255, 0, 0) << QRgb(0) << Pen{}
+                                                   << QList<QRgb>{qRgb(255, 0, 0), white};
+        QTest::newRow("corner in another colour whitens") << 0 << 1 << black << qRgb(0, 0, 255) << Pen{} << QList<QRgb>{white};
+        QTest::newRow("white border is drawn again") << 0 << 2 << white << QRgb(0) << Pen{} << QList<QRgb>{white, white};
+        QTest::newRow("dotted pen") << 0 << 1 << black << QRgb(0) << Pen{1, true} << QList<QRgb>{0};
+        QTest::newRow("pen left inverting still draws in colour") << 0 << 1 << black << QRgb(0) << Pen{1, false, true}
+                                                                  << QList<QRgb>{black, white};
     }
 
-    void borderDrawnThenRemoved()
+    void border()
     {
         QFETCH(int, extraWidth);
         QFETCH(int, floor);
-        QFETCH(QColor, colour);
+        QFETCH(QRgb, drawingColour);
+        QFETCH(QRgb, corner);
+        QFETCH(QList<QRgb>, rings);
         TestProgram program;
         program.writeFile(QStringLiteral("Rimbano.ini"),
                           "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
         MainWindow& main = program.start();
         main.floorSwitcher().chooseFloor(floor);
-        program.state.ColorRed = colour.red();
-        program.state.ColorGreen = colour.green();
-        program.state.ColorBlue = colour.blue();
-        main.floors().PicTotaal.fill(Qt::green);
-        const QImage snapshot = main.floors().PicTotaal;
-        QAction* border = main.menus().ShowBorder;
-
-        border->trigger();
-        const QImage& image = main.floors().floor(floor).image;
-        const int w = 350 + extraWidth / 15;
-        QCOMPARE(image.width(), w);
-        const QRgb c = colour.rgb();
-        QCOMPARE(ringPixels(image, c), 2 * w + 2 * 455 - 4);
-        QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
-        QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
-        // The other floors and the undo snapshot are untouched.
-        QCOMPARE(ringPixels(main.floors().floor(floor == 1 ? 2 : 1).image, c), 0);
-        QCOMPARE(main.floors().PicTotaal, snapshot);
-
-        border->trigger();
-        QImage blank(image.size(), QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        QCOMPARE(image, blank);
-    }
-
-    void borderWithMarksAndPens_data()
-    {
-        // The border command looks at the top-left corner: anything but white
-        // there is a border to whiten, white a border to draw.
-        QTest::addColumn<QRgb>("drawingColour");
-        QTest::addColumn<QRgb>("corner"); // 0: left white
-        QTest::addColumn<bool>("dotted");
-        QTest::addColumn<bool>("invert");
-        QTest::addColumn<QList<QRgb>>("rings"); // the ring's colour after each command, 0: partly drawn (dots)
-        QTest::newRow("corner in another colour whitens") << qRgb(0, 0, 0) << qRgb(0, 0, 255) << false << false
-                                                           << QList<QRgb>{qRgb(255, 255, 255)};
-        QTest::newRow("white border is drawn again") << qRgb(255, 255, 255) << QRgb(0) << false << false
-                                                      << QList<QRgb>{qRgb(255, 255, 255), qRgb(255, 255, 255)};
-        QTest::newRow("dotted pen") << qRgb(0, 0, 0) << QRgb(0) << true << false << QList<QRgb>{0};
-        QTest::newRow("pen left inverting still draws in colour") << qRgb(0, 0, 0) << QRgb(0) << false << true
-                                                                  << QList<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)};
-    }
-
-    void borderWithMarksAndPens()
-    {
-        QFETCH(QRgb, drawingColour);
-        QFETCH(QRgb, corner);
-        QFETCH(bool, dotted);
-        QFETCH(bool, invert);
-        QFETCH(QList<QRgb>, rings);
-        TestProgram program;
-        MainWindow& main = program.start();
         program.state.ColorRed = qRed(drawingColour);
         program.state.ColorGreen = qGreen(drawingColour);
         program.state.ColorBlue = qBlue(drawingColour);
-        Floor& floor = main.floors().floor(1);
-        floor.pen.dotted = dotted;
-        floor.pen.invert = invert;
+        QImage& image = main.floors().floor(floor).image;
+        QFETCH(Pen, pen);
+        main.floors().floor(floor).pen = pen;
         if (corner)
-            floor.image.setPixel(0, 0, corner);
+            image.setPixel(0, 0, corner);
+        main.floors().PicTotaal.fill(Qt::green);
+        const QImage snapshot = main.floors().PicTotaal;
+        const QImage other = main.floors().floor(floor == 1 ? 2 : 1).image;
+        const int w = 350 + extraWidth / 15;
+        QCOMPARE(image.width(), w);
         for (QRgb ring : rings) {
             // A mark on the ring away from the corner: each command paints over it.
-            floor.image.setPixel(200, 454, qRgb(0, 0, 0));
-            floor.image.setPixel(100, 0, qRgb(1, 1, 1));
+            image.setPixel(200, 454, qRgb(0, 0, 0));
+            image.setPixel(100, 0, qRgb(1, 1, 1));
             main.menus().ShowBorder->trigger();
-            if (ring) {
-                QCOMPARE(ringPixels(floor.image, ring), Ring);
-            } else {
-                const int dots = ringPixels(floor.image, qRgb(0, 0, 0));
-                QVERIFY(dots > 1 && dots < Ring);
-            }
+            const int all = 2 * w + 2 * 455 - 4;
+            const int dots = ringPixels(image, qRgb(0, 0, 0));
+            if (ring)
+                QCOMPARE(ringPixels(image, ring), all);
+            else
+                QVERIFY(dots > 1 && dots < all);
+            // Inside the ring, the other floors and the undo snapshot stay as they were.
+            QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
+            QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
+            QCOMPARE(main.floors().floor(floor == 1 ? 2 : 1).image, other);
+            QCOMPARE(main.floors().PicTotaal, snapshot);
         }
     }
 };

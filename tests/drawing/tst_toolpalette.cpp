@@ -1,33 +1,35 @@
 #include "support/TestProgram.h"
 
-#include "app/InfoLabel.h"
 #include "app/MainWindow.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "floors/Floors.h"
 #include "image/PictureLibrary.h"
+#include "image/RasterOp.h"
 
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
-int visibleOptions(ToolPanel* panel)
+constexpr QRgb Background = qRgb(227, 237, 200); // of the library overview
+
+QImage scribbled(QImage image)
 {
-    int count = 0;
-    for (int i = 1; i <= 10; ++i)
-        count += panel->Tumb(i)->isHidden() ? 0 : 1;
-    return count;
+    for (int i = 0; i < 100; ++i)
+        image.setPixel(3 * i, 4 * i, qRgb(255, 0, i));
+    return image;
 }
 
-int framedOptions(ToolPanel* panel)
+int options(ToolPanel* panel, bool framed)
 {
     int count = 0;
     for (int i = 1; i <= 10; ++i)
-        count += panel->Tumb(i)->frameShape() == QFrame::NoFrame ? 0 : 1;
+        count += framed ? panel->Tumb(i)->frameShape() != QFrame::NoFrame : !panel->Tumb(i)->isHidden();
     return count;
 }
 
@@ -45,82 +47,96 @@ void clickOption(MainWindow& window, int index)
 class TestToolPalette : public QObject {
     Q_OBJECT
 private slots:
-    void optionPictures_data()
+    void toolClick_data()
     {
         QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("first"); // the library picture of its first option
         QTest::addColumn<int>("count");
-        QTest::newRow("widths") << 3 << 0 << 6;
-        QTest::newRow("arrows") << 4 << 9 << 3;
-        QTest::newRow("doors") << 12 << 40 << 10;
-        QTest::newRow("walls") << 19 << 120 << 6;
-        QTest::newRow("eraser: none") << 6 << 0 << 0;
+        QTest::addColumn<int>("option"); // clicked afterwards, 0: none
+        QTest::addColumn<bool>("lineStyle");
+        QTest::addColumn<bool>("eraserRow");
+        QTest::addColumn<int>("shift");
+        QTest::addColumn<bool>("soundOn");
+        QTest::newRow("rectangle: widths and the line style") << 3 << 0 << 6 << 6 << true << false << 0 << true;
+        QTest::newRow("dimension: arrow styles") << 4 << 9 << 3 << 3 << false << false << 0 << true;
+        QTest::newRow("doors: the magnifier looks where they land") << 12 << 40 << 10 << 3 << false << false << 34 << true;
+        QTest::newRow("walls") << 19 << 120 << 6 << 6 << false << false << 0 << true;
+        QTest::newRow("eraser: its size instead of options") << 6 << 0 << 0 << 0 << false << true << 0 << true;
+        QTest::newRow("text: its dialog and a sound") << 5 << 0 << 0 << 0 << false << false << 0 << true;
+        QTest::newRow("text, sound off") << 5 << 0 << 0 << 0 << false << false << 0 << false;
     }
 
-    void optionPictures()
+    void toolClick()
     {
         QFETCH(int, tool);
         QFETCH(int, first);
         QFETCH(int, count);
+        QFETCH(int, option);
+        QFETCH(bool, eraserRow);
+        QFETCH(bool, soundOn);
         TestProgram program;
         MainWindow& window = program.start();
+        program.state.SoundOn = soundOn;
+        window.floorSwitcher().chooseFloor(2);
+        ToolPanel* panel = window.toolPanel();
         clickTool(window, 14);
+        clickOption(window, 2);
         clickTool(window, tool);
-        QCOMPARE(visibleOptions(window.toolPanel()), count);
-        QCOMPARE(framedOptions(window.toolPanel()), 0);
+        QCOMPARE(options(panel, false), count);
+        QCOMPARE(options(panel, true), 0);
         for (int i = 1; i <= count; ++i) {
             const QImage expected = window.library().picture(first + i - 1);
             QVERIFY2(!expected.isNull(), "library picture missing");
-            QCOMPARE(window.toolPanel()->Tumb(i)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
+            QCOMPARE(panel->Tumb(i)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
         }
-    }
-
-    void extrasPerTool_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<bool>("lineStyle");
-        QTest::addColumn<bool>("eraserRow");
-        QTest::addColumn<int>("shift");
-        for (int tool = 1; tool <= 19; ++tool) {
-            if (tool == 5)
-                continue;
-            QTest::addRow("%d", tool) << tool << (tool == 2 || tool == 3) << (tool == 6)
-                                      << (tool >= 9 && tool <= 15 ? 34 : 0);
-        }
-    }
-
-    void extrasPerTool()
-    {
-        QFETCH(int, tool);
-        QFETCH(bool, lineStyle);
-        QFETCH(bool, eraserRow);
-        QFETCH(int, shift);
-        TestProgram program;
-        MainWindow& window = program.start();
-        window.floorSwitcher().chooseFloor(2);
-        clickTool(window, 12);
-        clickTool(window, tool);
-        QCOMPARE(!window.LijnCheck()->isHidden(), lineStyle);
-        const ToolPanel* panel = window.toolPanel();
+        QTEST(!window.LijnCheck()->isHidden(), "lineStyle");
         for (QWidget* part : std::initializer_list<QWidget*>{panel->GumBack(), panel->GumScroll(), panel->GumLabel()})
             QCOMPARE(!part->isHidden(), eraserRow);
-        QCOMPARE(window.floors().floor(2).overlays.gumVisible, eraserRow);
+        const Floor& floor = window.floors().floor(2);
+        QCOMPARE(floor.overlays.gumVisible, eraserRow);
         QVERIFY(!window.floors().floor(1).overlays.gumVisible);
-        QCOMPARE(program.state.MagnifierShift, qint16(shift));
+        QTEST(int(program.state.MagnifierShift), "shift");
         QCOMPARE(program.state.ChosenOption, quint8(1));
+        QCOMPARE(window.findChild<TextDialog*>() != nullptr, tool == 5); // opened without blocking
+        QCOMPARE(program.sound.played, tool == 5 && soundOn ? QStringList(program.path("sounds/space.wav")) : QStringList());
+        if (eraserRow) {
+            // Above the range the size stays at the largest, on every floor.
+            panel->GumScroll()->setValue(31);
+            QCOMPARE(panel->GumLabel()->text(), QStringLiteral("30 pixels"));
+            QCOMPARE(program.state.EraserSize, 30);
+            for (int f = 1; f <= 3; ++f)
+                QCOMPARE(window.floors().floor(f).overlays.gum.size(), QSize(30, 30));
+        }
+        if (option == 0)
+            return;
+        // An option click frames that option alone: a width for lines, an arrow
+        // style for dimensions, the picture the pointer carries for symbols.
+        clickOption(window, 1);
+        clickOption(window, option);
+        QCOMPARE(program.state.ChosenOption, quint8(option));
+        QCOMPARE(options(panel, true), 1);
+        QCOMPARE(panel->Tumb(option)->frameShape(), QFrame::Box);
+        QCOMPARE(floor.pen.width, tool <= 3 ? option : 1);
+        QCOMPARE(int(program.state.ArrowStyle), tool == 4 ? option : 1);
+        QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
+        if (tool >= 9)
+            QCOMPARE(floor.overlays.cursorImage, window.library().picture(first + option - 1));
     }
 
     void toolClickResetsPanel()
     {
         TestProgram program;
         MainWindow& window = program.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
         Floors& floors = window.floors();
         clickTool(window, 2);
-        window.LijnCheck()->setChecked(false);
-        window.LijnCheck()->setText(QStringLiteral("Stippellijn"));
+        QCheckBox* box = window.LijnCheck();
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+        QCOMPARE(box->text(), QStringLiteral("Stippellijn"));
         clickOption(window, 4);
         for (int f = 1; f <= 3; ++f) {
-            floors.floor(f).pen.dotted = true;
+            QVERIFY(floors.floor(f).pen.dotted);
             floors.floor(f).overlays.textVisible = true;
             floors.floor(f).overlays.cursorImageVisible = true;
             floors.floor(f).overlays.gumVisible = true;
@@ -128,11 +144,11 @@ private slots:
         QCOMPARE(floors.floor(1).pen.width, 4);
 
         clickTool(window, 7);
-        QVERIFY(window.LijnCheck()->isHidden());
-        QVERIFY(window.LijnCheck()->isChecked());
-        QCOMPARE(window.LijnCheck()->text(), QStringLiteral("Onafgebroken lijn"));
-        QCOMPARE(visibleOptions(window.toolPanel()), 0);
-        QCOMPARE(framedOptions(window.toolPanel()), 0);
+        QVERIFY(box->isHidden());
+        QVERIFY(box->isChecked());
+        QCOMPARE(box->text(), QStringLiteral("Onafgebroken lijn"));
+        QCOMPARE(options(window.toolPanel(), false), 0);
+        QCOMPARE(options(window.toolPanel(), true), 0);
         for (int f = 1; f <= 3; ++f) {
             const Floor& floor = floors.floor(f);
             QCOMPARE(floor.pen.width, 1);
@@ -143,52 +159,7 @@ private slots:
         }
     }
 
-    void optionClick_data()
-    {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<int>("option");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("arrowStyle");
-        QTest::addColumn<int>("preview"); // library index the pointer carries, -1 for none
-        QTest::newRow("freehand width 5") << 1 << 5 << 5 << 1 << -1;
-        QTest::newRow("line width 2") << 2 << 2 << 2 << 1 << -1;
-        QTest::newRow("double rectangle") << 3 << 6 << 6 << 1 << -1;
-        QTest::newRow("arrow style 3") << 4 << 3 << 1 << 3 << -1;
-        QTest::newRow("direction arrow") << 9 << 10 << 1 << 1 << 89;
-        QTest::newRow("stairs") << 10 << 1 << 1 << 1 << 130;
-        QTest::newRow("door") << 12 << 3 << 1 << 1 << 42;
-        QTest::newRow("furniture") << 15 << 2 << 1 << 1 << 61;
-        QTest::newRow("wall") << 19 << 6 << 1 << 1 << 125;
-    }
-
-    void optionClick()
-    {
-        QFETCH(int, tool);
-        QFETCH(int, option);
-        QFETCH(int, width);
-        QFETCH(int, arrowStyle);
-        QFETCH(int, preview);
-        TestProgram program;
-        MainWindow& window = program.start();
-        clickTool(window, tool);
-        clickOption(window, 1);
-        clickOption(window, option);
-
-        QCOMPARE(program.state.ChosenOption, quint8(option));
-        QCOMPARE(framedOptions(window.toolPanel()), 1);
-        QCOMPARE(window.toolPanel()->Tumb(option)->frameShape(), QFrame::Box);
-        QCOMPARE(window.toolPanel()->Tumb(option)->lineWidth(), 1);
-        const Floor& floor = window.floors().floor(1);
-        QCOMPARE(floor.pen.width, width);
-        QCOMPARE(program.state.ArrowStyle, quint8(arrowStyle));
-        QCOMPARE(floor.overlays.cursorImageVisible, preview >= 0);
-        if (preview >= 0) {
-            QVERIFY(!window.library().picture(preview).isNull());
-            QCOMPARE(floor.overlays.cursorImage, window.library().picture(preview));
-        }
-    }
-
-    void optionWidthOnCurrentFloorOnly()
+    void optionsStayWithTheirFloorAndStyle()
     {
         TestProgram program;
         MainWindow& window = program.start();
@@ -201,46 +172,91 @@ private slots:
         QCOMPARE(window.floors().floor(2).pen.width, 1);
         clickTool(window, 3);
         QCOMPARE(window.floors().floor(3).pen.width, 1);
-    }
-
-    void arrowStyleSurvivesToolClick()
-    {
-        TestProgram program;
-        MainWindow& window = program.start();
+        // The arrow style is chosen with the dimension tool only, and outlives tool clicks.
         clickTool(window, 4);
         clickOption(window, 2);
         clickTool(window, 9);
         clickOption(window, 3);
         clickTool(window, 1);
         QCOMPARE(program.state.ArrowStyle, quint8(2));
-        QCOMPARE(program.state.ChosenOption, quint8(1));
     }
 
-    void textToolSound_data()
+    void overviewCells_data()
     {
-        QTest::addColumn<int>("tool");
-        QTest::addColumn<bool>("soundOn");
-        QTest::addColumn<QStringList>("played");
-        QTest::newRow("text, sound on") << 5 << true << QStringList{QStringLiteral("sounds/space.wav")};
-        QTest::newRow("text, sound off") << 5 << false << QStringList{};
-        QTest::newRow("lines, sound on") << 2 << true << QStringList{};
+        // A picture's cell, or an area that stays background (index -1).
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QString>("rasterOp");
+        QTest::newRow("0 top left") << 0 << QRect(5, 2, 32, 32) << "&H8800C6";
+        QTest::newRow("9 top right, merge paint") << 9 << QRect(311, 2, 32, 32) << "&HBB0226";
+        QTest::newRow("139 last, not copy") << 139 << QRect(311, 418, 32, 32) << "&H330008";
+        QTest::newRow("cells 140 and after") << -1 << QRect(0, 450, 350, 5) << "&H8800C6";
+        QTest::newRow("left margin") << -1 << QRect(0, 0, 5, 455) << "&H8800C6";
+        QTest::newRow("right of the grid") << -1 << QRect(343, 0, 7, 455) << "&H8800C6";
     }
 
-    void textToolSound()
+    void overviewCells()
     {
-        QFETCH(int, tool);
-        QFETCH(bool, soundOn);
-        QFETCH(QStringList, played);
+        QFETCH(int, index);
+        QFETCH(QRect, area);
+        QFETCH(QString, rasterOp);
         TestProgram program;
+        program.prompts.yesNoAnswers << true;
         MainWindow& window = program.start();
-        program.state.SoundOn = soundOn;
-        clickTool(window, tool);
-        // Tool 5 opens its dialog without blocking.
-        QCOMPARE(window.findChild<TextDialog*>() != nullptr, tool == 5);
-        QStringList expected;
-        for (const QString& name : played)
-            expected << program.path(name);
-        QCOMPARE(program.sound.played, expected);
+        program.state.RasterOpText = rasterOp;
+        window.toolPanel()->Knop(20)->click();
+
+        const QImage picture = index < 0 ? QImage() : window.library().picture(index);
+        QVERIFY2(index < 0 || !picture.isNull(), "library picture missing");
+        const RasterOp op = *rasterOpFromText(rasterOp);
+        const QImage& floor = window.floors().floor(1).image;
+        int marked = 0;
+        for (int y = 0; y < area.height(); ++y) {
+            for (int x = 0; x < area.width(); ++x) {
+                const QRgb s = index < 0 ? 0 : picture.pixel(x, y);
+                const QRgb expected = qAlpha(s) < 128 ? Background : combineRaster(s, Background, op);
+                QCOMPARE(floor.pixel(area.topLeft() + QPoint(x, y)), expected);
+                marked += expected != Background ? 1 : 0;
+            }
+        }
+        // A picture that left its cell untouched would prove nothing about where it went.
+        QCOMPARE(marked > 0, index >= 0);
+    }
+
+    void overviewAnswer_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("Yes replaces only the shown floor") << true;
+        QTest::newRow("No leaves the drawing") << false;
+    }
+
+    void overviewAnswer()
+    {
+        QFETCH(bool, yes);
+        TestProgram program;
+        program.prompts.yesNoAnswers << yes;
+        MainWindow& window = program.start();
+        window.floorSwitcher().chooseFloor(2);
+        Floors& floors = window.floors();
+        for (int f = 1; f <= 3; ++f)
+            floors.floor(f).image = scribbled(floors.floor(f).image);
+        const QImage before = floors.floor(1).image;
+        const QImage undo = scribbled(floors.PicTotaal);
+        floors.PicTotaal = undo;
+        window.toolPanel()->Knop(9)->click();
+
+        window.toolPanel()->Knop(20)->click();
+        QCOMPARE(program.prompts.questions, QStringList{QStringLiteral(" Show|Bestaande plattegrond wordt verwijderd!")});
+        QCOMPARE(floors.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
+        QCOMPARE(floors.floor(1).image, before);
+        QCOMPARE(floors.floor(3).image, before);
+        // Not a drawing step: the undo snapshot stays what it was.
+        QCOMPARE(floors.PicTotaal, undo);
+        const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
+        QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
+        QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
+        QCOMPARE(program.state.CurrentTool, quint8(20));
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 };
 

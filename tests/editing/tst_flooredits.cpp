@@ -1,0 +1,151 @@
+#include "support/DrawingRig.h"
+#include "support/TestProgram.h"
+
+#include "app/MainWindow.h"
+#include "editing/FloorBuffers.h"
+#include "floors/FloorSwitcher.h"
+#include "image/Primitives.h"
+
+#include <QAction>
+#include <QtTest>
+
+namespace {
+QImage whiteFloor()
+{
+    QImage image(350, 455, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+void drawRoom(PointerRig& rig, QPoint corner)
+{
+    rig.state.CurrentTool = 3;
+    rig.state.ChosenOption = 1;
+    rig.drag(corner, {corner + QPoint(60, 40)});
+}
+
+QImage lopsided(int width)
+{
+    QImage image(width, 455, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 251));
+    }
+    return image;
+}
+} // namespace
+
+class TestFloorEdits : public QObject {
+    Q_OBJECT
+private slots:
+    void undoPutsBackTheFloorBeforeTheLastPress()
+    {
+        PointerRig rig;
+        drawRoom(rig, QPoint(10, 10));
+        const QImage withRoom = rig.image();
+        QCOMPARE(inkedPixels(withRoom).size(), 2 * 61 + 2 * 39);
+        rig.state.CurrentTool = 2;
+        rig.drag(QPoint(100, 100), {QPoint(200, 300)});
+        const QImage withLine = rig.image();
+        QVERIFY(withLine != withRoom);
+        // Undo on another floor puts the snapshot there and leaves the floor it came from.
+        undoInto(rig.floors, 2);
+        QCOMPARE(rig.image(2), withRoom);
+        QCOMPARE(rig.image(1), withLine);
+        QCOMPARE(rig.image(3), whiteFloor());
+        undoInto(rig.floors, 1);
+        QCOMPARE(rig.image(), withRoom);
+        // Twice is once: there is one step back.
+        undoInto(rig.floors, 1);
+        QCOMPARE(rig.image(), withRoom);
+    }
+
+    void undoAndPasteOfOddBuffers()
+    {
+        PointerRig rig;
+        fillBox(rig.image(), QPoint(0, 0), QPoint(349, 454), qRgb(0, 0, 255));
+        undoInto(rig.floors, 1); // before any press
+        QCOMPARE(rig.image(), whiteFloor());
+        drawRoom(rig, QPoint(10, 10));
+        pasteInto(rig.floors, 1); // before any copy
+        QCOMPARE(rig.image(), whiteFloor());
+        // Saving leaves floors side by side in the undo buffer: Undo takes the left one.
+        QImage composite(700, 455, QImage::Format_RGB32);
+        composite.fill(Qt::white);
+        fillBox(composite, QPoint(340, 0), QPoint(360, 454), qRgb(255, 0, 0));
+        rig.floors.PicTotaal = composite;
+        undoInto(rig.floors, 1);
+        QCOMPARE(rig.image(), composite.copy(0, 0, 350, 455));
+    }
+
+    void copyAndPasteAcrossFloors()
+    {
+        PointerRig rig;
+        drawRoom(rig, QPoint(10, 10));
+        const QImage ground = rig.image(1);
+        copyFloor(rig.floors, 1);
+        drawRoom(rig, QPoint(150, 150)); // later drawing stays out of the buffer
+        const QImage groundNow = rig.image(1);
+        rig.state.CurrentFloor = 2;
+        pasteInto(rig.floors, 2);
+        QCOMPARE(rig.image(2), ground);
+        QCOMPARE(rig.image(1), groundNow);
+        drawRoom(rig, QPoint(50, 200)); // drawing on the pasted floor leaves the buffer too
+        pasteInto(rig.floors, 3);
+        QCOMPARE(rig.image(3), ground);
+        pasteInto(rig.floors, 1);
+        QCOMPARE(rig.image(1), ground);
+        // Paste takes no snapshot: Undo goes back to before the last press.
+        undoInto(rig.floors, 2);
+        QCOMPARE(rig.image(2), ground);
+    }
+
+    void flips_data()
+    {
+        // The menu entries in the order given (1 Spiegelbeeld, 2 Rotatie 180°) and
+        // the picture they must leave: the drawing mirrored left-right, upside down.
+        QTest::addColumn<QList<int>>("entries");
+        QTest::addColumn<int>("extraTwips");
+        QTest::addColumn<bool>("soundOn");
+        QTest::addColumn<bool>("leftRight");
+        QTest::addColumn<bool>("upsideDown");
+        QTest::newRow("mirror") << QList<int>{1} << 0 << true << true << false;
+        QTest::newRow("upside down, sound off") << QList<int>{2} << 0 << false << false << true;
+        QTest::newRow("both turn it round") << QList<int>{1, 2} << 0 << true << true << true;
+        QTest::newRow("mirror twice gives back") << QList<int>{1, 1} << 0 << true << false << false;
+        QTest::newRow("upside down twice gives back") << QList<int>{2, 2} << 0 << false << false << false;
+        QTest::newRow("mirror at 450 px") << QList<int>{1} << 1500 << true << true << false;
+    }
+
+    void flips()
+    {
+        QFETCH(QList<int>, entries);
+        QFETCH(int, extraTwips);
+        QFETCH(bool, soundOn);
+        QFETCH(bool, leftRight);
+        QFETCH(bool, upsideDown);
+        TestProgram program;
+        MainWindow& window = program.start();
+        program.state.SoundOn = soundOn;
+        program.state.CanvasExtraWidth = extraTwips;
+        window.applyCanvasWidth();
+        window.floorSwitcher().chooseFloor(3);
+        Floors& floors = window.floors();
+        const int width = floors.canvasWidth();
+        QCOMPARE(width, 350 + extraTwips / 15);
+        floors.floor(3).image = lopsided(width);
+        floors.floor(1).image = lopsided(width);
+        const QImage undo = floors.PicTotaal;
+        for (int entry : entries)
+            window.menus().EditFlip[size_t(entry - 1)]->trigger();
+
+        QCOMPARE(floors.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
+        // Only the current floor turns, and it is no drawing step.
+        QCOMPARE(floors.floor(1).image, lopsided(width));
+        QCOMPARE(floors.PicTotaal, undo);
+        QCOMPARE(program.sound.played, soundOn ? QStringList(entries.size(), program.path("sounds/zoef.wav")) : QStringList());
+    }
+};
+
+QTEST_MAIN(TestFloorEdits)
+#include "tst_flooredits.moc"
