@@ -2,9 +2,11 @@
 
 #include "drawing/ColorPanel.h"
 #include "drawing/DrawingControls.h"
+#include "drawing/GridControls.h"
 #include "drawing/MagnifierPanel.h"
 #include "drawing/PlacementTools.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ScaleFile.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
@@ -23,6 +25,7 @@
 #include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
+#include "printing/ScalePrintCommand.h"
 #include "shell/ConfigDialog.h"
 #include "shell/Geometry.h"
 #include "shell/HelpMenu.h"
@@ -111,7 +114,8 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     layoutForCanvasWidth(0);
     if (readStartupSettings(m_state))
         applySettings();
-    m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
+    ScaleFile::read(ScaleFile::path(m_state.writableFolder()), m_scale, m_grid);
+    wireGridAndScalePrint();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -320,11 +324,29 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::chooseScale()
 {
-    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), m_grid, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_scale.set(dialog.centimetresPerPixel());
-    const QString path = QDir(m_state.writableFolder()).filePath(PlanScale::fileName());
-    if (!m_scale.write(path))
-        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
+    m_grid = dialog.grid();
+    m_gridControls->apply();
+    m_scalePrint->scaleChanged();
+    saveScale();
+}
+
+bool MainWindow::saveScale()
+{
+    const QString path = ScaleFile::path(m_state.writableFolder());
+    if (ScaleFile::write(path, m_scale, m_grid))
+        return true;
+    m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
+    return false;
+}
+
+void MainWindow::wireGridAndScalePrint()
+{
+    m_gridControls = new GridControls(m_grid, m_scale,
+                                      {*m_menus.ShowRaster, *m_menus.ExtraUitlijnen, m_canvases, m_drawing->engine()},
+                                      [this] { saveScale(); }, this);
+    m_scalePrint = new ScalePrintCommand(m_context, m_floors, m_scale, *m_printing, *m_menus.ExtraPrintenOpSchaal, this);
 }
