@@ -2,6 +2,7 @@
 
 #include "drawing/PlanScale.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ScaleFile.h"
 #include "shell/MainWindow.h"
 
 #include <QAction>
@@ -19,6 +20,8 @@ private slots:
     void chosenInDialogAndKept();
     void cancelKeepsScale();
     void settingsFileUntouched();
+    void scaleFileWithGrid_data();
+    void scaleFileWithGrid();
 };
 
 void TestPlanScale::texts_data()
@@ -59,18 +62,25 @@ void TestPlanScale::chosenInDialogAndKept()
     TestProgram program;
     {
         MainWindow& window = program.start();
+        QVERIFY(!window.menus().ExtraPrintenOpSchaal->isEnabled());
         QTimer::singleShot(0, [] {
             auto* dialog = qobject_cast<ScaleDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
+            QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("10 pixels"));
             dialog->spinBox()->setValue(5);
+            QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("100 cm"));
+            dialog->gridSpinBox()->setValue(50);
             dialog->accept();
         });
         window.menus().ExtraSchaal->trigger();
         QCOMPARE(window.scale().centimetresPerPixel(), 5);
-        QCOMPARE(program.readFile(QStringLiteral("Rimbano-schaal.ini")), QByteArray("5\r\n"));
+        QVERIFY(window.menus().ExtraPrintenOpSchaal->isEnabled());
+        QCOMPARE(program.readFile(QStringLiteral("Rimbano-schaal.ini")),
+                 QByteArray("5\r\nraster=0\r\nuitlijnen=0\r\nraster-cm=50\r\nraster-pixels=10\r\n"));
     }
     MainWindow& again = program.start();
     QCOMPARE(again.scale().centimetresPerPixel(), 5);
+    QCOMPARE(again.grid().spacingCentimetres, 50);
 }
 
 void TestPlanScale::cancelKeepsScale()
@@ -102,6 +112,33 @@ void TestPlanScale::settingsFileUntouched()
     program.prompts.yesNoAnswers << true;
     window.close();
     QCOMPARE(program.readFile(QStringLiteral("Rimbano.ini")), settings);
+}
+
+void TestPlanScale::scaleFileWithGrid_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("centimetres");
+    QTest::addColumn<QList<int>>("grid");
+    QTest::newRow("from before the grid") << QByteArray("5\r\n") << 5 << QList<int>{0, 0, 100, 10};
+    QTest::newRow("grid kept") << QByteArray("4\r\nraster=1\r\nuitlijnen=1\r\nraster-cm=50\r\nraster-pixels=8\r\n")
+                               << 4 << QList<int>{1, 1, 50, 8};
+    QTest::newRow("bad values fall back")
+        << QByteArray("3\r\nraster=ja\r\nuitlijnen=2\r\nraster-cm=0\r\nraster-pixels=9999\r\n") << 3
+        << QList<int>{0, 0, 100, 10};
+    QTest::newRow("bad scale, grid still read") << QByteArray("x\r\nraster=1\r\n") << 0 << QList<int>{1, 0, 100, 10};
+}
+
+void TestPlanScale::scaleFileWithGrid()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QList<int>, grid);
+    TestProgram program;
+    program.writeFile(QStringLiteral("Rimbano-schaal.ini"), file);
+    PlanScale scale;
+    GridSettings read;
+    ScaleFile::read(program.path(QStringLiteral("Rimbano-schaal.ini")), scale, read);
+    QTEST(scale.centimetresPerPixel(), "centimetres");
+    QCOMPARE((QList<int>{read.shown, read.snap, read.spacingCentimetres, read.spacingPixels}), grid);
 }
 
 QTEST_MAIN(TestPlanScale)
