@@ -8,8 +8,8 @@
 #include <QAction>
 
 namespace {
-const QString NoScale = QStringLiteral("Er is nog geen schaal ingesteld. Stel eerst bij Extra > Schaal... in "
-                                       "hoeveel centimeter één pixel is; daarna kunt u op schaal printen.");
+const QString NoScale = QStringLiteral("Er is nog geen schaal ingesteld.\nStel eerst bij Extra > Schaal... in "
+                                       "hoeveel centimeter één pixel is;\ndaarna kunt u op schaal printen.");
 } // namespace
 
 ScalePrintCommand::ScalePrintCommand(AppContext& context, const Floors& floors, const PlanScale& scale,

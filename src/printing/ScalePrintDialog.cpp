@@ -58,8 +58,13 @@ ScalePrintDialog::ScalePrintDialog(const Floors& floors, int shownFloor, const P
     m_message = new QLabel(this);
     m_message->setWordWrap(true);
     m_message->setStyleSheet(QStringLiteral("color: rgb(160, 20, 80);"));
-    m_message->setText(QStringLiteral("1 pixel = ") + QString::number(scale.centimetresPerPixel())
-                       + QStringLiteral(" cm; de plattegrond wordt op ware schaal geprint."));
+    const QString hint = QStringLiteral("1 pixel = ") + QString::number(scale.centimetresPerPixel())
+        + QStringLiteral(" cm; de plattegrond wordt op ware schaal geprint.");
+    m_message->setText(hint);
+    // A refusal speaks of the choice it was given; a new choice takes it away.
+    const auto showHint = [this, hint] { m_message->setText(hint); };
+    connect(m_floors, &QComboBox::currentIndexChanged, this, showHint);
+    connect(m_ratio, &QComboBox::currentIndexChanged, this, showHint);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Verdieping:"), m_floors);
