@@ -1,8 +1,10 @@
 #include "app/ExportCommand.h"
 
 #include "app/ProgramOptions.h"
+#include "app/ScaleExport.h"
 #include "app/StartupSettings.h"
 #include "core/Algemeen.h"
+#include "drawing/ScaleFile.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
 #include "image/SettingsFile.h"
@@ -20,20 +22,17 @@
 namespace ExportCommand {
 
 namespace {
-// The canvas width the user set in the program, when no width is given.
-// The file is looked for exactly where the window keeps it: beside the program,
-// or in the user's configuration folder when the program folder is read-only.
-int configuredCanvasWidth(const QString& programFolder)
+// The canvas width the user set in the program, when no width is given; read
+// through the window's own routine, from the folder the window keeps it in.
+int configuredCanvasWidth(const QString& settingsFolder)
 {
     Algemeen folders;
-    folders.ProgramFolder = programFolder;
-    folders.WritableFolder = writableFolderFor(programFolder);
+    folders.WritableFolder = settingsFolder;
     SettingsRecord settings;
-    if (readSettingsFile(settingsPath(folders), settings)
-        != SettingsReadResult::Complete)
+    if (readSettingsFile(settingsPath(folders), settings) != SettingsReadResult::Complete)
         return BaseCanvasWidth;
     const int width = canvasWidthFor(settings.canvasExtraWidth);
-    return width >= BaseCanvasWidth && width <= 470 ? width : BaseCanvasWidth;
+    return width >= BaseCanvasWidth && width <= MaxCanvasWidth ? width : BaseCanvasWidth;
 }
 
 int fail(QTextStream& err, int code, const QString& message)
@@ -73,7 +72,15 @@ int run(const QStringList& arguments, const QString& programFolder, QTextStream&
                                    QStringLiteral("pixels"));
     const QCommandLineOption folder(QStringLiteral("program-folder"), QStringLiteral("De programmamap."),
                                     QStringLiteral("map"));
-    parser.addOptions({help, exportPdf, output, title, date, width, folder});
+    const QCommandLineOption scale(QStringLiteral("scale"),
+                                   QStringLiteral("Print elke getekende verdieping op ware schaal op een eigen pagina: "
+                                                  "1:20, 1:50, 1:100 of 1:200."),
+                                   QStringLiteral("1:N"));
+    const QCommandLineOption centimetres(QStringLiteral("cm-per-pixel"),
+                                         QStringLiteral("Bij --scale: hoeveel centimeter één pixel is (1 t/m 100); "
+                                                        "anders de schaal die in het programma is ingesteld."),
+                                         QStringLiteral("cm"));
+    parser.addOptions({help, exportPdf, output, title, date, width, folder, scale, centimetres});
 
     if (!parser.parse(arguments))
         return fail(err, BadArguments, parser.errorText());
@@ -84,12 +91,25 @@ int run(const QStringList& arguments, const QString& programFolder, QTextStream&
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         return fail(err, BadArguments, QStringLiteral("geef met --output aan welk PDF-bestand geschreven moet worden."));
 
-    int canvasWidth = configuredCanvasWidth(programFolder);
+    // The settings and the scale are read where the window keeps them: beside
+    // the program, or in the user's folder when the program's cannot be written.
+    const QString settingsFolder = writableFolderFor(programFolder);
+    int canvasWidth = configuredCanvasWidth(settingsFolder);
     if (parser.isSet(width)) {
         bool ok = false;
         canvasWidth = parser.value(width).toInt(&ok);
         if (!ok || canvasWidth < BaseCanvasWidth || canvasWidth > 470)
             return fail(err, BadArguments, QStringLiteral("--canvas-width moet een getal van 350 t/m 470 zijn."));
+    }
+
+    ScaleExport::Choice toScale;
+    if (parser.isSet(scale)) {
+        const auto refused = ScaleExport::choose(
+            parser.value(scale),
+            parser.isSet(centimetres) ? std::optional<QString>(parser.value(centimetres)) : std::nullopt,
+            ScaleFile::path(settingsFolder), toScale);
+        if (refused)
+            return fail(err, refused->code, refused->message);
     }
 
     const QString drawing = parser.value(exportPdf);
@@ -105,6 +125,12 @@ int run(const QStringList& arguments, const QString& programFolder, QTextStream&
         return fail(err, WidthFitsNoFloors, QStringLiteral("de breedte past niet bij een tekenveld van ")
                                            + QString::number(canvasWidth) + QStringLiteral(" pixels; gebruik --canvas-width ")
                                            + QString::number(suggestedCanvasWidth(picture->width())) + QLatin1Char('.'));
+
+    if (parser.isSet(scale)) {
+        const ScaleExport::Outcome outcome = ScaleExport::write(toScale, *picture, floors, canvasWidth,
+                                                                parser.value(title), parser.value(output));
+        return outcome.code == Done ? Done : fail(err, outcome.code, outcome.message);
+    }
 
     PageContents page;
     page.title = parser.value(title);

@@ -5,7 +5,8 @@
 class QTextStream;
 
 // The command line without a window: `rimbano --export-pdf DRAWING --output FILE.pdf`
-// turns a saved drawing into the printed page, and `rimbano --help` lists the options.
+// turns a saved drawing into the printed page (with `--scale 1:N` its floors to
+// scale, one a page), and `rimbano --help` lists the options.
 namespace ExportCommand {
 
 // True when the arguments ask for work without the main window.
@@ -22,6 +23,9 @@ enum ExitCode {
     UnreadablePicture = 4,
     WidthFitsNoFloors = 5,
     OutputNotWritten = 6,
+    ScaleMissing = 7,
+    PlanDoesNotFit = 8,
+    NothingDrawn = 9,
 };
 
 } // namespace ExportCommand

@@ -78,11 +78,16 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.ShowLoep = addCheckItem(show, "ShowLoep", QStringLiteral("Loep uit"), false, QKeySequence(QStringLiteral("Ctrl+L")));
     show->addSeparator();
     m.ShowVerdiepingEronder = addCheckItem(show, "ShowVerdiepingEronder", QStringLiteral("Verdieping eronder"), false);
+    m.ShowRaster = addCheckItem(show, "ShowRaster", QStringLiteral("Raster"), false);
 
     QMenu* extra = bar->addMenu(QStringLiteral("Extra"));
     m.ToolsIconedit = addItem(extra, "ToolsIconedit", QStringLiteral("Icon Editor"), QKeySequence(QStringLiteral("Ctrl+I")));
     m.ExtraConfig = addItem(extra, "ExtraConfig", QStringLiteral("Configuratie"), QKeySequence(QStringLiteral("Ctrl+C")));
     m.ExtraSchaal = addItem(extra, "ExtraSchaal", QStringLiteral("Schaal..."));
+    m.ExtraUitlijnen = addCheckItem(extra, "ExtraUitlijnen", QStringLiteral("Uitlijnen op raster"), false);
+    m.ExtraPrintenOpSchaal = addItem(extra, "ExtraPrintenOpSchaal", QStringLiteral("Printen op schaal..."));
+    // A disabled item says on hover what it waits for.
+    extra->setToolTipsVisible(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
     m.HelpUitleg = addItem(help, "HelpUitleg", QStringLiteral("Uitleg Programma"), QKeySequence(Qt::Key_F1));

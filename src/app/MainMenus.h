@@ -31,10 +31,13 @@ struct MainMenus {
     QAction* ShowGeluid = nullptr;
     QAction* ShowLoep = nullptr;
     QAction* ShowVerdiepingEronder = nullptr;
+    QAction* ShowRaster = nullptr;
 
     QAction* ToolsIconedit = nullptr;
     QAction* ExtraConfig = nullptr;
     QAction* ExtraSchaal = nullptr;
+    QAction* ExtraUitlijnen = nullptr;
+    QAction* ExtraPrintenOpSchaal = nullptr;
 
     QAction* HelpUitleg = nullptr;
     QAction* HelpSoftware = nullptr;

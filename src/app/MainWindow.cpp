@@ -1,19 +1,29 @@
 #include "app/MainWindow.h"
 
 #include "app/ConfigDialog.h"
+#include "app/ConfigDialog.h"
+#include "app/HelpMenu.h"
 #include "app/HelpMenu.h"
 #include "app/InfoLabel.h"
+#include "app/InfoLabel.h"
+#include "app/MainBackground.h"
 #include "app/MainBackground.h"
 #include "app/StartupSettings.h"
+#include "app/StartupSettings.h"
+#include "core/Geometry.h"
 #include "core/Geometry.h"
 #include "drawing/ColorPanel.h"
 #include "drawing/DrawingControls.h"
+#include "drawing/GridControls.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ScaleFile.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
 #include "drawing/ToolPanel.h"
 #include "drawing/magnifier/MagnifierPanel.h"
+#include "drawing/magnifier/MagnifierPanel.h"
+#include "drawing/tools/PlacementTools.h"
 #include "drawing/tools/PlacementTools.h"
 #include "editing/EditingCommands.h"
 #include "editing/IconPanel.h"
@@ -29,6 +39,7 @@
 #include "image/PictureLibrary.h"
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
+#include "printing/ScalePrintCommand.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -114,7 +125,8 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
         m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
     layoutForCanvasWidth(0);
     applySettings(readStartupSettings(m_state));
-    m_scale.read(QDir(m_state.writableFolder()).filePath(PlanScale::fileName()));
+    ScaleFile::read(ScaleFile::path(m_state.writableFolder()), m_scale, m_grid);
+    wireGridAndScalePrint();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -328,11 +340,29 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::chooseScale()
 {
-    ScaleDialog dialog(m_scale.centimetresPerPixel(), this);
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), m_grid, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_scale.set(dialog.centimetresPerPixel());
-    const QString path = QDir(m_state.writableFolder()).filePath(PlanScale::fileName());
-    if (!m_scale.write(path))
-        m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
+    m_grid = dialog.grid();
+    m_gridControls->apply();
+    m_scalePrint->scaleChanged();
+    saveScale();
+}
+
+bool MainWindow::saveScale()
+{
+    const QString path = ScaleFile::path(m_state.writableFolder());
+    if (ScaleFile::write(path, m_scale, m_grid))
+        return true;
+    m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));
+    return false;
+}
+
+void MainWindow::wireGridAndScalePrint()
+{
+    m_gridControls = new GridControls(m_grid, m_scale,
+                                      {*m_menus.ShowRaster, *m_menus.ExtraUitlijnen, m_canvases, m_drawing->engine()},
+                                      [this] { saveScale(); }, this);
+    m_scalePrint = new ScalePrintCommand(m_context, m_floors, m_scale, *m_printing, *m_menus.ExtraPrintenOpSchaal, this);
 }

@@ -2,6 +2,7 @@
 
 #include "app/MainMenus.h"
 #include "core/AppContext.h"
+#include "drawing/GridSettings.h"
 #include "drawing/PlanScale.h"
 #include "floors/Floors.h"
 
@@ -17,6 +18,7 @@ class ExamplesPanel;
 class ExampleTransport;
 class FloorPanel;
 class FloorSwitcher;
+class GridControls;
 class IconPanel;
 class InfoLabel;
 class LoadDrawing;
@@ -29,6 +31,7 @@ class QLabel;
 class QPlainTextEdit;
 class RecoveryGuard;
 class SaveDrawing;
+class ScalePrintCommand;
 class ToolPanel;
 
 // The drawing window: menus, the panels round the canvas and the three floor
@@ -63,6 +66,7 @@ public:
     DrawingControls& drawing() { return *m_drawing; }
     RecoveryGuard& recoveryGuard() { return *m_recovery; }
     PlanScale& scale() { return m_scale; }
+    GridSettings& grid() { return m_grid; }
     // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
     void chooseScale();
 
@@ -82,6 +86,8 @@ private:
     void wireFiles();
     void applySettings(bool settingsRead);
     void layoutForCanvasWidth(int extraWidthTwips);
+    void wireGridAndScalePrint();
+    bool saveScale();
 
 
     Algemeen& m_state;
@@ -117,5 +123,8 @@ private:
     std::unique_ptr<ExampleTransport> m_exampleTransport;
     RecoveryGuard* m_recovery = nullptr;
     PlanScale m_scale;
+    GridSettings m_grid;
+    GridControls* m_gridControls = nullptr;
+    ScalePrintCommand* m_scalePrint = nullptr;
     bool m_leaving = false;
 };

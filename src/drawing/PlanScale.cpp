@@ -1,8 +1,5 @@
 #include "drawing/PlanScale.h"
 
-#include <QFile>
-#include <QSaveFile>
-
 bool PlanScale::set(int centimetresPerPixel)
 {
     if (centimetresPerPixel < 0 || centimetresPerPixel > MaxCentimetresPerPixel)
@@ -26,23 +23,4 @@ QString PlanScale::areaText(double squareMetres)
 {
     return QStringLiteral("Oppervlakte: ")
         + QString::number(squareMetres, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(',')) + QStringLiteral(" m²");
-}
-
-bool PlanScale::read(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bool ok = false;
-    const int value = file.read(64).trimmed().toInt(&ok);
-    return ok && set(value);
-}
-
-bool PlanScale::write(const QString& path) const
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(QByteArray::number(m_centimetres) + "\r\n");
-    return file.commit();
 }

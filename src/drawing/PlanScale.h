@@ -22,10 +22,8 @@ public:
     static QString metresText(double metres);
     static QString areaText(double squareMetres);
 
-    // Kept in its own small file beside the settings file, which stays five lines.
+    // Kept in its own small file beside the settings file (ScaleFile).
     static QString fileName() { return QStringLiteral("Rimbano-schaal.ini"); }
-    bool read(const QString& path);
-    bool write(const QString& path) const;
 
 private:
     int m_centimetres = 0;

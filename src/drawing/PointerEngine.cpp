@@ -1,7 +1,9 @@
 #include "drawing/PointerEngine.h"
 
 #include "core/AppContext.h"
+#include "drawing/GridSnap.h"
 #include "drawing/PlanScale.h"
+#include "drawing/tools/DecimalText.h"
 #include "drawing/tools/DecimalText.h"
 #include "editing/FloorBuffers.h"
 #include "floors/Floors.h"
@@ -31,6 +33,11 @@ Tool* PointerEngine::tool(int number) const
     return found == m_tools.end() ? nullptr : found->second.get();
 }
 
+QPointF PointerEngine::snapped(QPointF at) const
+{
+    return m_snap ? m_snap->apply(m_app.state.CurrentTool, at) : at;
+}
+
 // Runs one event's steps on a floor and adds to the picture's changed
 // rectangle whatever the overlays uncovered or now cover.
 template <typename Step>
@@ -48,6 +55,7 @@ QRegion PointerEngine::onFloor(int floor, Step step)
 
 QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
 {
+    at = snapped(at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         // Before anything else, for every button and tool, also for none:
         // the one undo level is always the picture as it was at the last press.
@@ -60,6 +68,7 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
 
 QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
 {
+    at = snapped(at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         Algemeen& s = m_app.state;
         const float x = float(at.x());
@@ -90,6 +99,7 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
 
 QRegion PointerEngine::release(int floor, Qt::MouseButtons buttons, QPointF at)
 {
+    at = snapped(at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         canvas.floor.pen.invert = false;
         return current ? current->release(canvas, at, buttons) : QRect();

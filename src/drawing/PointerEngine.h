@@ -9,6 +9,8 @@
 #include <map>
 #include <memory>
 
+class GridSnap;
+
 // Everything the mouse does on a floor canvas passes through here: the steps
 // all tools share, then the tool registered under CurrentTool. The windows
 // hand in press, move and release in canvas pixels with the button set and
@@ -33,8 +35,11 @@ public:
     // The same position in metres while a plan scale is on, else empty.
     const QString& metresText() const { return m_metresText; }
     void setScale(const PlanScale* scale) { m_scale = scale; }
+    // Points of the tools that align to the grid pass through `snap` first.
+    void setSnap(const GridSnap* snap) { m_snap = snap; }
 
 private:
+    QPointF snapped(QPointF at) const;
     template <typename Step>
     QRegion onFloor(int floor, Step step);
 
@@ -44,4 +49,5 @@ private:
     QString m_coordText = QStringLiteral("X = 0 , Y = 0");
     QString m_metresText;
     const PlanScale* m_scale = nullptr;
+    const GridSnap* m_snap = nullptr;
 };

@@ -9,7 +9,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ScaleDialog::ScaleDialog(int centimetresPerPixel, QWidget* parent) : QDialog(parent)
+ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, QWidget* parent)
+    : QDialog(parent)
+    , m_grid(grid)
 {
     setWindowTitle(QStringLiteral(" Schaal"));
     auto* row = new QHBoxLayout;
@@ -21,6 +23,14 @@ ScaleDialog::ScaleDialog(int centimetresPerPixel, QWidget* parent) : QDialog(par
     m_spin->setValue(centimetresPerPixel);
     row->addWidget(m_spin);
 
+    auto* gridRow = new QHBoxLayout;
+    gridRow->addWidget(new QLabel(QStringLiteral("Raster: elke"), this));
+    m_gridSpin = new QSpinBox(this);
+    gridRow->addWidget(m_gridSpin);
+    showGridUnit(centimetresPerPixel > 0);
+    // The spacing follows the scale's unit as the user switches the scale on or off.
+    connect(m_spin, &QSpinBox::valueChanged, this, [this](int value) { showGridUnit(value > 0); });
+
     auto* hint = new QLabel(QStringLiteral("Met een schaal tonen de coördinaten, maatpijlen,\r\n"
                                            "rechthoeken en het vullen ook meters."),
                             this);
@@ -31,6 +41,7 @@ ScaleDialog::ScaleDialog(int centimetresPerPixel, QWidget* parent) : QDialog(par
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
+    layout->addLayout(gridRow);
     layout->addWidget(hint);
     layout->addWidget(buttons);
     setFixedSize(sizeHint());
@@ -39,4 +50,32 @@ ScaleDialog::ScaleDialog(int centimetresPerPixel, QWidget* parent) : QDialog(par
 int ScaleDialog::centimetresPerPixel() const
 {
     return m_spin->value();
+}
+
+void ScaleDialog::showGridUnit(bool centimetres)
+{
+    if (m_gridShown) {
+        if (centimetres == m_gridInCentimetres)
+            return;
+        // Keep what was typed in the old unit for when the user switches back.
+        m_grid = grid();
+    }
+    m_gridShown = true;
+    m_gridInCentimetres = centimetres;
+    if (centimetres) {
+        m_gridSpin->setRange(1, GridSettings::MaxCentimetres);
+        m_gridSpin->setSuffix(QStringLiteral(" cm"));
+        m_gridSpin->setValue(m_grid.spacingCentimetres);
+    } else {
+        m_gridSpin->setRange(GridSettings::MinPixels, GridSettings::MaxPixels);
+        m_gridSpin->setSuffix(QStringLiteral(" pixels"));
+        m_gridSpin->setValue(m_grid.spacingPixels);
+    }
+}
+
+GridSettings ScaleDialog::grid() const
+{
+    GridSettings chosen = m_grid;
+    (m_gridInCentimetres ? chosen.spacingCentimetres : chosen.spacingPixels) = m_gridSpin->value();
+    return chosen;
 }

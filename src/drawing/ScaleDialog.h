@@ -1,18 +1,30 @@
 #pragma once
 
+#include "drawing/GridSettings.h"
+
 #include <QDialog>
 
 class QSpinBox;
 
-// Asks how many centimetres one pixel of the plan stands for, or "uit".
+// Asks how many centimetres one pixel of the plan stands for, or "uit", and how
+// far apart the grid lines are: in centimetres with a scale, else in pixels.
 class ScaleDialog : public QDialog {
     Q_OBJECT
 public:
-    ScaleDialog(int centimetresPerPixel, QWidget* parent = nullptr);
+    ScaleDialog(int centimetresPerPixel, const GridSettings& grid, QWidget* parent = nullptr);
 
     int centimetresPerPixel() const;
     QSpinBox* spinBox() const { return m_spin; }
+    // The grid with the spacing as chosen; the switches are left as they were.
+    GridSettings grid() const;
+    QSpinBox* gridSpinBox() const { return m_gridSpin; }
 
 private:
+    void showGridUnit(bool centimetres);
+
     QSpinBox* m_spin = nullptr;
+    QSpinBox* m_gridSpin = nullptr;
+    GridSettings m_grid;
+    bool m_gridInCentimetres = false;
+    bool m_gridShown = false;
 };

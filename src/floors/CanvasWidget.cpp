@@ -55,21 +55,28 @@ void CanvasWidget::paintEvent(QPaintEvent* event)
 void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
 {
     const QRect inside = area & m_floor.image.rect();
-    if (!m_below || m_below->image.size() != m_floor.image.size()) {
+    const bool below = m_below && m_below->image.size() == m_floor.image.size();
+    if (!below && !m_grid.isOn()) {
         painter.drawImage(inside, m_floor.image, inside);
         return;
     }
     if (m_guideBuffer.size() != m_floor.image.size())
         m_guideBuffer = QImage(m_floor.image.size(), QImage::Format_RGB32);
+    m_grid.fit(m_floor.image.size());
     const QRgb white = qRgb(255, 255, 255);
     const QRgb guide = qRgb(205, 205, 205);
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const QRgb* own = reinterpret_cast<const QRgb*>(m_floor.image.constScanLine(y));
-        const QRgb* below = reinterpret_cast<const QRgb*>(m_below->image.constScanLine(y));
+        const QRgb* under = below ? reinterpret_cast<const QRgb*>(m_below->image.constScanLine(y)) : nullptr;
         QRgb* out = reinterpret_cast<QRgb*>(m_guideBuffer.scanLine(y));
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const QRgb pixel = own[x] | 0xff000000u;
-            out[x] = (pixel == white && (below[x] | 0xff000000u) != white) ? guide : pixel;
+            if (pixel != white)
+                out[x] = pixel;
+            else if (under && (under[x] | 0xff000000u) != white)
+                out[x] = guide;
+            else
+                out[x] = m_grid.isOn() ? m_grid.colourAt(x, y) : white;
         }
     }
     painter.drawImage(inside, m_guideBuffer, inside);

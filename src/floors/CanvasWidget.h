@@ -1,5 +1,7 @@
 #pragma once
 
+#include "floors/GridOverlay.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QWidget>
@@ -23,7 +25,11 @@ public:
     // for lining up walls and stairs. It never enters this floor's picture.
     void setFloorBelow(const Floor* below) { m_below = below; update(); }
     const Floor* floorBelow() const { return m_below; }
-    // What the canvas shows in `area`: the picture, with the floor below when set.
+    // Shows the drawing grid over this floor's white pixels, `pixels` apart;
+    // 0 takes it away. The floor below, where shown, lies above the grid.
+    void setGridSpacing(double pixels) { m_grid.setSpacing(pixels); update(); }
+    double gridSpacing() const { return m_grid.spacing(); }
+    // What the canvas shows in `area`: the picture, with the floor below and the grid when set.
     void renderPicture(QPainter& painter, const QRect& area);
 
 signals:
@@ -44,6 +50,7 @@ private:
     Floor& m_floor;
     const Floor* m_below = nullptr;
     ExactPointer* m_pointer;
+    GridOverlay m_grid;
     // Reused between paints so showing the floor below allocates nothing per event.
     QImage m_guideBuffer;
 };

@@ -54,10 +54,15 @@ bool PrintJob::print(const PrintRequest& request, const std::array<QImage, 3>& f
         return false;
     }
 
+    return printPages([&] { return sendPage(request, *copies, floors, showProgress); });
+}
+
+bool PrintJob::printPages(const std::function<bool()>& send)
+{
     if (m_system.printerInstalled()) {
         // An empty file name puts the printer back on the system's printer.
         m_printer.setOutputFileName(QString());
-        if (sendPage(request, *copies, floors, showProgress))
+        if (send())
             return true;
         m_context.prompts.message(QStringLiteral("Het afdrukken is mislukt; er is niets afgedrukt."));
         return false;
@@ -79,7 +84,7 @@ bool PrintJob::print(const PrintRequest& request, const std::array<QImage, 3>& f
     }
     m_printer.setOutputFormat(QPrinter::PdfFormat);
     m_printer.setOutputFileName(page.fileName());
-    bool written = sendPage(request, *copies, floors, showProgress);
+    bool written = send();
     if (written) {
         // The printer wrote the file by its name; read it back through the open handle.
         page.seek(0);

@@ -35,6 +35,12 @@ public:
     bool print(const PrintRequest& request, const std::array<QImage, 3>& floors,
                const std::function<void()>& showProgress);
 
+    // The route every printout takes: `send` paints onto printer() and ends
+    // the document; it goes to the system's printer or, on a machine without
+    // one, into a PDF file the user names (replaced whole, or not at all).
+    bool printPages(const std::function<bool()>& send);
+    QPrinter& printer() { return m_printer; }
+
 private:
     QString choosePdfFile();
     bool sendPage(const PrintRequest& request, int copies, const std::array<QImage, 3>& floors,

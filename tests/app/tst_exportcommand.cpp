@@ -67,6 +67,14 @@ private slots:
         QTest::newRow("no output") << "one.bmp" << QStringList{} << 2 << "--output";
         QTest::newRow("bad canvas width") << "one.bmp" << out + QStringList{"--canvas-width", "9000"} << 2
                                           << "350 t/m 470";
+        QTest::newRow("scale not offered") << "one.bmp" << out + QStringList{"--scale", "1:30"} << 2
+                                           << "1:20, 1:50, 1:100 of 1:200";
+        QTest::newRow("bad cm per pixel") << "one.bmp" << out + QStringList{"--scale", "1:100", "--cm-per-pixel", "0"}
+                                          << 2 << "1 t/m 100";
+        QTest::newRow("no scale anywhere") << "one.bmp" << out + QStringList{"--scale", "1:100"} << 7
+                                           << "geef met --cm-per-pixel";
+        QTest::newRow("plan too large") << "one.bmp" << out + QStringList{"--scale", "1:20", "--cm-per-pixel", "5"} << 8
+                                        << "Bij schaal 1:20 past de plattegrond niet op het papier; bij 1:100 past hij wel.";
     }
 
     void refusals()

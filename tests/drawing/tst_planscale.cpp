@@ -5,6 +5,7 @@
 #include "drawing/DrawingControls.h"
 #include "drawing/PlanScale.h"
 #include "drawing/ScaleDialog.h"
+#include "drawing/ScaleFile.h"
 #include "floors/CanvasWidget.h"
 #include "image/Primitives.h"
 
@@ -73,6 +74,7 @@ private slots:
         MainWindow& window = program.start();
         QCOMPARE(window.scale().centimetresPerPixel(), centimetres);
         QCOMPARE(window.scale().isOn(), centimetres > 0);
+        QCOMPARE(window.menus().ExtraPrintenOpSchaal->isEnabled(), centimetres > 0);
         emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
         QTEST(window.CoordLabel()->text(), "readOut");
     }
@@ -81,9 +83,10 @@ private slots:
     {
         QTest::addColumn<int>("closing"); // 0 OK, 1 Cancel, 2 the close box
         QTest::addColumn<int>("kept");
-        QTest::newRow("OK") << 0 << 5;
-        QTest::newRow("Cancel") << 1 << 3;
-        QTest::newRow("close box") << 2 << 3;
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("OK") << 0 << 5 << QByteArray("5\r\nraster=0\r\nuitlijnen=0\r\nraster-cm=50\r\nraster-pixels=10\r\n");
+        QTest::newRow("Cancel") << 1 << 3 << QByteArray("3\r\n");
+        QTest::newRow("close box") << 2 << 3 << QByteArray("3\r\n");
     }
 
     void chosenInDialog()
@@ -100,7 +103,10 @@ private slots:
                 QCOMPARE(dialog->spinBox()->text(), QStringLiteral("3 cm"));
                 dialog->spinBox()->setValue(0);
                 QCOMPARE(dialog->spinBox()->text(), QStringLiteral("uit"));
+                QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("10 pixels"));
                 dialog->spinBox()->setValue(5);
+                QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("100 cm"));
+                dialog->gridSpinBox()->setValue(50);
                 if (closing == 0)
                     dialog->accept();
                 else if (closing == 1)
@@ -110,10 +116,39 @@ private slots:
             });
             window.menus().ExtraSchaal->trigger();
             QCOMPARE(window.scale().centimetresPerPixel(), kept);
-            QCOMPARE(program.readFile(QStringLiteral("Rimbano-schaal.ini")), QByteArray::number(kept) + "\r\n");
+            QTEST(program.readFile(QStringLiteral("Rimbano-schaal.ini")), "file");
         }
         MainWindow& again = program.start();
         QCOMPARE(again.scale().centimetresPerPixel(), kept);
+    }
+
+    // The grid's switches and spacing live beside the scale; a file from
+    // before the grid, or with values nobody could have set, still reads.
+    void scaleFileWithGrid_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("centimetres");
+        QTest::addColumn<QList<int>>("grid");
+        QTest::newRow("from before the grid") << QByteArray("5\r\n") << 5 << QList<int>{0, 0, 100, 10};
+        QTest::newRow("grid kept") << QByteArray("4\r\nraster=1\r\nuitlijnen=1\r\nraster-cm=50\r\nraster-pixels=8\r\n")
+                                   << 4 << QList<int>{1, 1, 50, 8};
+        QTest::newRow("bad values fall back")
+            << QByteArray("3\r\nraster=ja\r\nuitlijnen=2\r\nraster-cm=0\r\nraster-pixels=9999\r\n") << 3
+            << QList<int>{0, 0, 100, 10};
+        QTest::newRow("bad scale, grid still read") << QByteArray("x\r\nraster=1\r\n") << 0 << QList<int>{1, 0, 100, 10};
+    }
+
+    void scaleFileWithGrid()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QList<int>, grid);
+        TestProgram program;
+        program.writeFile(QStringLiteral("Rimbano-schaal.ini"), file);
+        PlanScale scale;
+        GridSettings read;
+        ScaleFile::read(program.path(QStringLiteral("Rimbano-schaal.ini")), scale, read);
+        QTEST(scale.centimetresPerPixel(), "centimetres");
+        QCOMPARE((QList<int>{read.shown, read.snap, read.spacingCentimetres, read.spacingPixels}), grid);
     }
 
     void settingsFileUntouched()

@@ -1,0 +1,66 @@
+#include "drawing/GridSettings.h"
+
+#include "drawing/PlanScale.h"
+#include "floors/GridOverlay.h"
+
+#include <QList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr const char* ShownKey = "raster";
+constexpr const char* SnapKey = "uitlijnen";
+constexpr const char* CentimetresKey = "raster-cm";
+constexpr const char* PixelsKey = "raster-pixels";
+
+// A key's value when it is a whole number from `low` to `high`.
+bool valueOf(const QList<QByteArray>& lines, const char* key, int low, int high, int& value)
+{
+    const QByteArray prefix = QByteArray(key) + '=';
+    for (const QByteArray& raw : lines) {
+        const QByteArray line = raw.trimmed();
+        if (!line.startsWith(prefix))
+            continue;
+        bool ok = false;
+        const int number = line.mid(prefix.size()).toInt(&ok);
+        if (ok && number >= low && number <= high) {
+            value = number;
+            return true;
+        }
+        return false;
+    }
+    return false;
+}
+} // namespace
+
+double GridSettings::spacing(const PlanScale& scale) const
+{
+    const double pixels = scale.isOn() ? double(spacingCentimetres) / scale.centimetresPerPixel() : spacingPixels;
+    return std::max(pixels, double(MinPixels));
+}
+
+QPointF GridSettings::nearest(QPointF at, double spacing)
+{
+    const auto axis = [spacing](double v) { return double(GridOverlay::linePosition(int(std::lround(v / spacing)), spacing)); };
+    return {axis(at.x()), axis(at.y())};
+}
+
+void GridSettings::readLines(const QList<QByteArray>& lines)
+{
+    *this = GridSettings();
+    int value = 0;
+    if (valueOf(lines, ShownKey, 0, 1, value))
+        shown = value == 1;
+    if (valueOf(lines, SnapKey, 0, 1, value))
+        snap = value == 1;
+    valueOf(lines, CentimetresKey, 1, MaxCentimetres, spacingCentimetres);
+    valueOf(lines, PixelsKey, MinPixels, MaxPixels, spacingPixels);
+}
+
+QByteArray GridSettings::lines() const
+{
+    const auto line = [](const char* key, int value) { return QByteArray(key) + '=' + QByteArray::number(value) + "\r\n"; };
+    return line(ShownKey, shown ? 1 : 0) + line(SnapKey, snap ? 1 : 0) + line(CentimetresKey, spacingCentimetres)
+        + line(PixelsKey, spacingPixels);
+}
