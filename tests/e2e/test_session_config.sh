@@ -3,13 +3,15 @@
 # saves the ground floor as BMP and leaves with Yes. The next start keeps the
 # width and loads the file; with the canvas narrowed again the same file is
 # refused with the width to set in red on the information line, and the floor
-# on screen is left as it was. Widened again, the file loads.
+# on screen is left as it was. Widened again, the file loads. Narrowed and
+# widened back, nothing drawn beyond the narrow edge is lost; widened further
+# and killed, the next start restores the drawing at its own width.
 set -u
 exe=$1
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"; fi
 . "$(dirname "$0")/lib.sh"
 
-new_session 150
+new_session 200
 S=$SESSION
 start_session_program "$exe"
 
@@ -61,7 +63,7 @@ expect_canvas_pixel 380 200 0,0,0 "no line in the new width"
 
 # File > Save > "BG".
 file_menu Down Down Down Right Return
-type_file_name "Save As" "$S/breed.bmp"
+type_file_name "Opslaan als" "$S/breed.bmp"
 wait_for_file "$S/breed.bmp" || fail "nothing saved"
 [ "$(identify -format '%m %wx%h' "$S/breed.bmp")" = "BMP3 410x455" ] || fail "the saved floor is not 410 pixels wide"
 [ "$(file_pixel "$S/breed.bmp" 380 200)" = "0,0,0" ] || fail "the line in the new width was not saved"
@@ -80,7 +82,7 @@ start_session_program "$exe"
 expect_canvas_pixel 400 200 255,255,255 "the next start has no 410-pixel canvas"
 expect_canvas_pixel 20 100 255,255,255 "the next start is not empty"
 file_menu Down Down Return
-type_file_name "Open" "$S/breed.bmp"
+type_file_name "Openen" "$S/breed.bmp"
 expect_canvas_pixel 380 200 0,0,0 "the wide file did not load onto the wide canvas"
 expect_canvas_pixel 20 100 0,0,0 "the loaded room is missing"
 [ "$(red_info_pixels)" = 0 ] || fail "a fitting file gave a red message"
@@ -91,7 +93,7 @@ configure - left 3
 expect_canvas_pixel 353 200 0,0,64 "the canvas is still wide"
 canvas_shot "$S/before.png"
 file_menu Down Down Return
-type_file_name "Open" "$S/breed.bmp"
+type_file_name "Openen" "$S/breed.bmp"
 for _ in $(seq 1 30); do [ "$(red_info_pixels)" -gt 5 ] && break; sleep 0.1; done
 [ "$(red_info_pixels)" -gt 5 ] || fail "no red suggestion on the information line"
 canvas_shot "$S/after.png"
@@ -100,13 +102,44 @@ compare -metric AE "$S/before.png" "$S/after.png" null: 2>/dev/null || fail "a r
 # Widened again, the file fits and the warning gives way.
 configure - right 3
 file_menu Down Down Return
-type_file_name "Open" "$S/breed.bmp"
+type_file_name "Openen" "$S/breed.bmp"
 expect_canvas_pixel 380 200 0,0,0 "the file did not load after widening again"
 [ "$(red_info_pixels)" = 0 ] || fail "the red suggestion stayed after a good load"
+
+# Narrowed and widened back, the line beyond the narrow edge was only waiting.
+configure - left 3
+expect_canvas_pixel 353 200 0,0,64 "the canvas did not narrow"
+configure - right 3
+expect_canvas_pixel 380 200 0,0,0 "narrowing lost the line beyond the narrow edge"
+
+# Widened to 470 pixels, a line at the new edge, and the program is killed
+# before the width ever reaches the settings file.
+configure - right 3
+[ "$EXTRA_W" = 120 ] || fail "the canvas is not 470 pixels wide"
+canvas_drag 460 50 460 400
+expect_canvas_pixel 460 200 0,0,0 "no line at the 470-pixel edge"
+copy=$S/data/Rimbano/recovery/verdieping1.png
+for _ in $(seq 1 100); do
+  [ -f "$copy" ] && [ "$(identify -format '%w' "$copy" 2>/dev/null)" = 470 ] && [ "$(file_pixel "$copy" 460 200)" = "0,0,0" ] && break
+  sleep 0.1
+done
+[ "$(file_pixel "$copy" 460 200)" = "0,0,0" ] || fail "no recovery copy of the 470-pixel floor"
+kill -9 "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null; PROGRAM_PID=
+[ "$(settings_line "$S/Rimbano.ini" 5)" = "900" ] || fail "a killed run changed the settings"
+
+# The next start opens at the width of the settings file and offers the copy;
+# Yes sets the canvas to the width the copy was taken at, so nothing is cut.
+start_session_program "$exe"
+answer_dialog " Herstellen" Return
+main_geometry
+[ "$EXTRA_W" = 120 ] || fail "the restored drawing is not on a 470-pixel canvas (extra $EXTRA_W)"
+expect_canvas_pixel 460 200 0,0,0 "the restore cut the line at the 470-pixel edge"
+expect_canvas_pixel 380 200 0,0,0 "the restore lost the line at 380"
 
 xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null
 xdotool key ctrl+q
 answer_dialog " Exit programma" Return
 wait_for_program_end || fail "the program did not end after Yes"
-[ "$(settings_line "$S/Rimbano.ini" 5)" = "900" ] || fail "the width at exit was not kept"
+[ "$(settings_line "$S/Rimbano.ini" 5)" = "1800" ] || fail "the restored width was not kept at exit"
+[ -e "$copy" ] && fail "Exit kept the recovery copy"
 echo "configuration session: ok"

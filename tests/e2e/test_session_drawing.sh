@@ -130,7 +130,7 @@ choose_format() {
 # File > Save > "BG + 1e" under the name typed into the dialog.
 save_two_floors() {
   file_menu Down Down Down Right Down Return
-  type_file_name "Save As" "$1"
+  type_file_name "Opslaan als" "$1"
   wait_for_file "$1" || fail "nothing saved as $1"
 }
 
@@ -161,7 +161,7 @@ expect_canvas_pixel 60 200 255,255,255 "Nieuw left the ground floor's wall"
 
 # File > Load: the BMP spreads over both floors again.
 file_menu Down Down Return
-type_file_name "Open" "$S/huis.bmp"
+type_file_name "Openen" "$S/huis.bmp"
 expect_canvas_pixel 250 320 255,0,0 "the loaded ground floor has no red room"
 expect_canvas_pixel 60 200 0,0,0 "the loaded ground floor has no wall"
 xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null

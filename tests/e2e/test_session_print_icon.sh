@@ -48,7 +48,7 @@ done
 sleep 0.3
 xdotool windowfocus --sync "$question" 2>/dev/null
 xdotool key Return
-type_file_name "Save As" "$S/plan.pdf"
+type_file_name "Opslaan als" "$S/plan.pdf"
 wait_for_file "$S/plan.pdf" || fail "no PDF file written"
 wait_for_no_window "^ Printen$" || fail "the print dialog stayed after printing"
 
@@ -91,7 +91,7 @@ drag_from_to $((grid_x + 8)) $((grid_y + 180)) $((grid_x + 352)) $((grid_y + 180
 drag_from_to $((grid_x + 60)) $((grid_y + 8)) $((grid_x + 60)) $((grid_y + 352)) 43
 # Save, the third button at 960, 120 twips.
 click_at $((X + 12 + 52 + 12)) $((Y + 20))
-type_file_name "Save As" "$S/kruis.rbn"
+type_file_name "Opslaan als" "$S/kruis.rbn"
 wait_for_file "$S/kruis.rbn" || fail "no icon file"
 [ "$(identify -format '%m %wx%h' "BMP:$S/kruis.rbn")" = "BMP3 35x35" ] || fail "the icon file is no 35 x 35 bitmap"
 icon_pixel() { file_pixel "BMP:$S/kruis.rbn" "$1" "$2"; }
@@ -105,7 +105,7 @@ wait_for_no_window "35 x 35 Design" || fail "Escape did not close the icon edito
 
 # File > Import Icons: the icon shows in the panel (IconImage at 195, 285 twips in Frame8 at 75, 4050).
 file_menu Down Down Down Down Down Down Return
-type_file_name "Open" "$S/kruis.rbn"
+type_file_name "Openen" "$S/kruis.rbn"
 icon_x=$(main_x $(((75 + 195) / 15))); icon_y=$(main_y $(((4050 + 285) / 15)))
 expect_screen_pixel $((icon_x + 5)) $((icon_y + 2)) 255,0,0 "the imported icon does not show in the panel"
 expect_screen_pixel $((icon_x + 20)) $((icon_y + 10)) 255,255,255 "the panel shows no white icon background"
