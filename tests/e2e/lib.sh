@@ -45,20 +45,6 @@ send_keys() {
   xdotool key "$@"
 }
 
-# Starts the program in its own program folder and passes the start window if it shows one.
-start_program() {
-  local exe=$1 folder=$2
-  # The recovery copy goes to the user's data folder and the file dialogs keep
-  # their state in the user's configuration: keep both inside the test's folder.
-  XDG_DATA_HOME="$folder/data" XDG_CONFIG_HOME="$folder/config" "$exe" --program-folder "$folder" &
-  PROGRAM_PID=$!
-  local welcome
-  if welcome=$(WAIT_TRIES=30 wait_for_window "^ Welkom$"); then
-    send_keys "$welcome" Return
-  fi
-  MAIN_WINDOW=$(wait_for_window "^Rimbano$") || fail "the main window did not appear"
-}
-
 # The colour of one screen pixel as "r,g,b".
 pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | sed -E 's/^0,0: \(([0-9]+),([0-9]+),([0-9]+)\).*/\1,\2,\3/'
