@@ -77,26 +77,26 @@ void TestScalePrint::measuredOnPaper()
     drawWalls(rig);
     PlanScale scale;
     scale.set(5);
-    QString pdf = rig.dir.filePath(QStringLiteral("cli.pdf"));
+    QString pdf = rig.path(QStringLiteral("cli.pdf"));
     if (via == QLatin1String("window")) {
         pdf = rig.offerPdf(QStringLiteral("plan.pdf"));
         const auto dialog = openDialog(rig, scale, ratio, pages > 1);
         dialog->printClicked();
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     } else {
-        const QString drawing = rig.dir.filePath(QStringLiteral("huis.bmp"));
+        const QString drawing = rig.path(QStringLiteral("huis.bmp"));
         QVERIFY(rig.floors.floor(1).image.save(drawing, "BMP"));
         QStringList arguments{"rimbano", "--export-pdf", drawing, "--output", pdf, "--scale",
                               QStringLiteral("1:%1").arg(ratio)};
         if (via.isEmpty()) {
-            QFile kept(rig.dir.filePath(QStringLiteral("Rimbano-schaal.ini")));
+            QFile kept(rig.path(QStringLiteral("Rimbano-schaal.ini")));
             QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("5\r\n") == 3);
         } else {
             arguments << via << QStringLiteral("5");
         }
         QString out;
         QTextStream stream(&out);
-        QCOMPARE(ExportCommand::run(arguments, rig.dir.path(), stream, stream), 0);
+        QCOMPARE(ExportCommand::run(arguments, rig.folder(), stream, stream), 0);
     }
 
     const QList<QImage> rendered = rasterise(pdf, Dpi);
