@@ -45,6 +45,29 @@ send_keys() {
   xdotool key "$@"
 }
 
+# Asks the window $1 to close as its close box would (a bare X server draws
+# none): the WM_DELETE_WINDOW message a window manager sends.
+close_window() {
+  python3 - "$1" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+class Message(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+d = x.XOpenDisplay(None)
+w = int(sys.argv[1])
+m = Message(type=33, display=d, window=w, message_type=x.XInternAtom(d, b"WM_PROTOCOLS", 0), format=32)
+m.data[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent(d, w, 0, 0, ctypes.byref(m))
+x.XFlush(ctypes.c_void_p(d))
+PY
+}
+
 # The colour of one screen pixel as "r,g,b".
 pixel_at() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 | sed -E 's/^0,0: \(([0-9]+),([0-9]+),([0-9]+)\).*/\1,\2,\3/'

@@ -116,6 +116,8 @@ expect_canvas_pixel 380 200 0,0,0 "narrowing lost the line beyond the narrow edg
 # before the width ever reaches the settings file.
 configure - right 3
 [ "$EXTRA_W" = 120 ] || fail "the canvas is not 470 pixels wide"
+select_tool 2
+choose_option 1
 canvas_drag 460 50 460 400
 expect_canvas_pixel 460 200 0,0,0 "no line at the 470-pixel edge"
 copy=$S/data/Rimbano/recovery/verdieping1.png

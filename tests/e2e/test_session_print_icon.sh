@@ -99,9 +99,12 @@ for cell in "0 17" "34 17" "5 0" "5 34"; do
   [ "$(icon_pixel $cell)" = "255,0,0" ] || fail "icon cell $cell is not red"
 done
 [ "$(icon_pixel 17 16)" = "255,255,255" ] || fail "icon cell 17 16 is not white"
-xdotool windowfocus --sync "$editor" 2>/dev/null
-xdotool key Escape
-wait_for_no_window "35 x 35 Design" || fail "Escape did not close the icon editor"
+# Escape keeps the unsaved work: the editor closes only through its close box.
+send_keys "$editor" Escape
+sleep 0.5
+xdotool search --onlyvisible --name "35 x 35 Design" >/dev/null || fail "Escape closed the icon editor"
+close_window "$editor"
+wait_for_no_window "35 x 35 Design" || fail "the close box did not close the icon editor"
 
 # File > Import Icons: the icon shows in the panel (IconImage at 195, 285 twips in Frame8 at 75, 4050).
 file_menu Down Down Down Down Down Down Return
