@@ -21,6 +21,10 @@ void startQt(int* argc, char*** argv)
     // fuzzer's own copies live as long as the process.
     static QGuiApplication* application = new QGuiApplication(*argc, *argv);
     Q_UNUSED(application);
+    // Qt warns about every broken picture, and the fuzzer makes thousands a
+    // second: writing them out costs time and fills the log, and a finding
+    // is reported by the sanitizers or by FUZZ_CHECK, not by Qt's messages.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     // As the program sets it at start-up.
     QImageReader::setAllocationLimit(256);
     // Each input goes to disk and back: in memory when the system offers a
