@@ -35,7 +35,14 @@ struct PlainArea {
         const QRgb p = row[x];
         return p == before || (p != colour && !isBorder(p));
     }
-    void paint(QRgb* row, int x0, int x1, int) const { std::fill(row + x0, row + x1 + 1, colour); }
+    // Paints the pixel when it is open; what is painted is closed from then on.
+    bool take(QRgb* row, int x, int y) const
+    {
+        if (!open(row, x, y))
+            return false;
+        row[x] = colour;
+        return true;
+    }
 };
 
 // The area may already hold the fill colour, so the pixels cannot tell what
@@ -48,24 +55,36 @@ struct MarkedArea {
     {
         return !done[size_t(y) * size_t(width) + size_t(x)] && !isBorder(row[x]);
     }
-    void paint(QRgb* row, int x0, int x1, int y)
+    bool take(QRgb* row, int x, int y)
     {
-        std::fill(row + x0, row + x1 + 1, colour);
-        const auto start = done.begin() + qsizetype(y) * width;
-        std::fill(start + x0, start + x1 + 1, quint8(1));
+        if (!open(row, x, y))
+            return false;
+        row[x] = colour;
+        done[size_t(y) * size_t(width) + size_t(x)] = 1;
+        return true;
     }
 };
 
-// Whether a pixel of the picture has the colour's red, green and blue.
+// Whether a pixel of the picture has the colour's red, green and blue. For a
+// pixel that differs, d = (pixel ^ colour) & 0xFFFFFF is 1 or more, so
+// d + 0xFFFFFF carries into bit 24; for a match it does not. Four pixels at a
+// time, all through plain arithmetic the compiler turns into vector code.
 bool holdsColour(const QImage& image, QRgb colour)
 {
     const int width = image.width();
+    auto carry = [colour](QRgb pixel) { return ((pixel ^ colour) & 0xFFFFFFu) + 0xFFFFFFu; };
     for (int y = 0; y < image.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        bool found = false;
-        for (int x = 0; x < width; ++x)
-            found |= ((row[x] ^ colour) & 0xFFFFFFu) == 0;
-        if (found)
+        quint32 lanes[4] = {~0u, ~0u, ~0u, ~0u};
+        int x = 0;
+        for (; x + 4 <= width; x += 4) {
+            for (int i = 0; i < 4; ++i)
+                lanes[i] &= carry(row[x + i]);
+        }
+        quint32 all = lanes[0] & lanes[1] & lanes[2] & lanes[3];
+        for (; x < width; ++x)
+            all &= carry(row[x]);
+        if (!(all & 0x1000000u))
             return true;
     }
     return false;
@@ -85,15 +104,16 @@ QRect fillArea(QImage& image, QPoint seed, Area& area, qsizetype* filledPixels)
     int left = width, right = -1, top = height, bottom = -1;
     qsizetype count = 0;
     std::vector<Span> pending;
-    // Paints the open run around x in row y and remembers it.
+    // Paints the run around the open pixel x in row y as it finds its ends,
+    // and remembers it.
     auto paintRun = [&](QRgb* row, int x, int y, int parentLeft, int parentRight, int toParent) {
+        area.take(row, x, y);
         int x0 = x;
-        while (x0 > 0 && area.open(row, x0 - 1, y))
+        while (x0 > 0 && area.take(row, x0 - 1, y))
             --x0;
         int x1 = x;
-        while (x1 < width - 1 && area.open(row, x1 + 1, y))
+        while (x1 < width - 1 && area.take(row, x1 + 1, y))
             ++x1;
-        area.paint(row, x0, x1, y);
         count += x1 - x0 + 1;
         left = std::min(left, x0);
         right = std::max(right, x1);
