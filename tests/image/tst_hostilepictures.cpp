@@ -93,11 +93,16 @@ void TestHostilePictures::refusedCheaply_data()
     QTest::newRow("png 8000 x 8000") << pngClaiming(8000, 8000);
     QTest::newRow("png 100000 x 100000") << pngClaiming(100000, 100000);
     QTest::newRow("png height 0") << pngClaiming(35, 0);
+    // Found by the fuzzer: libpng sets aside whatever a text chunk claims.
+    QTest::newRow("png text chunk claiming 128 MB")
+        << pngClaiming(35, 35).insert(33, QByteArray("\x08\0\0\0tEXtComment", 15));
     QTest::newRow("jpg 65535 x 65535") << jpegClaiming(65535, 65535);
     QTest::newRow("jpg 8000 x 8000") << jpegClaiming(8000, 8000);
     QTest::newRow("jpg width 0") << jpegClaiming(0, 35);
     QTest::newRow("icon holding a bmp of 8000 x 8000") << icoHolding(bmpInfo(8000, 16000, 32, 0, 0) + QByteArray(64, '\0'));
     QTest::newRow("icon holding a png of 8000 x 8000") << icoHolding(pngClaiming(8000, 8000));
+    QTest::newRow("icon holding a png whose text chunk claims 128 MB")
+        << icoHolding(pngClaiming(35, 35).insert(33, QByteArray("\x08\0\0\0tEXtComment", 15)));
     QTest::newRow("icon file without icons") << QByteArray("\0\0\1\0\0\0", 6);
 }
 
