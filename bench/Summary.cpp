@@ -12,9 +12,10 @@ struct Comparison {
     std::string reference;    // the item whose time is the bound
 };
 
-std::map<std::string, Comparison>& comparisons()
+// An item may be compared with several others: one line each.
+std::multimap<std::string, Comparison>& comparisons()
 {
-    static std::map<std::string, Comparison> table;
+    static std::multimap<std::string, Comparison> table;
     return table;
 }
 
@@ -36,6 +37,14 @@ std::string format(const char* pattern, double value)
     return text;
 }
 
+// An item that runs another program reports that program's processor time
+// as a counter: its own thread only waits.
+double cpuMs(const benchmark::BenchmarkReporter::Run& run)
+{
+    const auto child = run.counters.find(ChildCpuCounter);
+    return child != run.counters.end() ? child->second.value : toMs(run.GetAdjustedCPUTime(), run.time_unit);
+}
+
 std::string padded(std::string text, size_t width)
 {
     if (text.size() < width)
@@ -46,12 +55,12 @@ std::string padded(std::string text, size_t width)
 
 void compareWithBound(const std::string& name, const std::string& boundLabel, double boundMs)
 {
-    comparisons()[name] = Comparison{boundLabel, boundMs, {}};
+    comparisons().emplace(name, Comparison{boundLabel, boundMs, {}});
 }
 
 void compareWithItem(const std::string& name, const std::string& reference)
 {
-    comparisons()[name] = Comparison{reference, 0, reference};
+    comparisons().emplace(name, Comparison{reference, 0, reference});
 }
 
 SummaryReporter::SummaryReporter()
@@ -90,11 +99,13 @@ void SummaryReporter::Finalize()
     for (const std::string& name : order) {
         const Run& run = *byName[name];
         const double real = toMs(run.GetAdjustedRealTime(), run.time_unit);
-        const double cpu = toMs(run.GetAdjustedCPUTime(), run.time_unit);
+        const double cpu = cpuMs(run);
         out << padded(run.run_name.function_name, 34) << padded(format("%.4g", real), 11)
             << padded(format("%.4g", cpu), 11);
-        const auto found = comparisons().find(run.run_name.function_name);
-        if (found != comparisons().end()) {
+        const auto [first, last] = comparisons().equal_range(name);
+        for (auto found = first; found != last; ++found) {
+            if (found != first)
+                out << '\n' << padded("", 56);
             const Comparison& c = found->second;
             double boundReal = c.boundMs;
             double boundCpu = c.boundMs;
@@ -102,11 +113,11 @@ void SummaryReporter::Finalize()
             if (!c.reference.empty()) {
                 const auto ref = byName.find(c.reference);
                 if (ref == byName.end()) {
-                    out << c.reference << " not run\n";
+                    out << c.reference << " not run";
                     continue;
                 }
                 boundReal = toMs(ref->second->GetAdjustedRealTime(), ref->second->time_unit);
-                boundCpu = toMs(ref->second->GetAdjustedCPUTime(), ref->second->time_unit);
+                boundCpu = cpuMs(*ref->second);
                 label = c.reference;
             }
             out << padded(label, 28) << padded(format("%.3g", cpu / boundCpu), 11) << format("%.3g", real / boundReal);

@@ -9,6 +9,10 @@
 #include <string>
 #include <vector>
 
+// The counter in which an item that runs another program reports that
+// program's processor time per iteration in ms.
+inline constexpr const char* ChildCpuCounter = "child_CPU_ms";
+
 // Compares the item registered as `name` with a fixed time.
 void compareWithBound(const std::string& name, const std::string& boundLabel, double boundMs);
 // Compares the item registered as `name` with the time of the item `reference`.

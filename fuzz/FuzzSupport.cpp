@@ -3,6 +3,7 @@
 #include "image/PictureReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QTemporaryDir>
@@ -20,9 +21,18 @@ void startQt(int* argc, char*** argv)
     // fuzzer's own copies live as long as the process.
     static QGuiApplication* application = new QGuiApplication(*argc, *argv);
     Q_UNUSED(application);
+    // Qt warns about every broken picture, and the fuzzer makes thousands a
+    // second: writing them out costs time and fills the log, and a finding
+    // is reported by the sanitizers or by FUZZ_CHECK, not by Qt's messages.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     // As the program sets it at start-up.
     QImageReader::setAllocationLimit(256);
-    scratch = std::make_unique<QTemporaryDir>();
+    // Each input goes to disk and back: in memory when the system offers a
+    // folder there, as writing and truncating a file on a disk costs more than
+    // reading the picture in it.
+    const QString memory = QStringLiteral("/dev/shm");
+    scratch = QFileInfo(memory).isWritable() ? std::make_unique<QTemporaryDir>(memory + QStringLiteral("/rimbano-fuzz-XXXXXX"))
+                                             : std::make_unique<QTemporaryDir>();
     FUZZ_CHECK(scratch->isValid());
 }
 

@@ -3,14 +3,12 @@
 //   build-fuzz/make_corpus fuzz/corpus
 // Files named found_* beside them are inputs the fuzzer once found trouble
 // with, kept as they were so that every run tries them again.
-#include <QBuffer>
+#include "HostilePictures.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QImageWriter>
 #include <QPainter>
-#include <QtEndian>
 
 #include <cstdio>
 
@@ -33,36 +31,25 @@ void writeAll(const QStringList& targets, const QString& name, const QByteArray&
         write(target, name, bytes);
 }
 
+// Qt's encoder is trusted here: a seed it cannot write stops the run.
 QByteArray encoded(const QImage& image, const char* format, int quality = -1, bool progressive = false)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(quality);
-    writer.setProgressiveScanWrite(progressive);
-    if (!writer.write(image)) {
+    const QByteArray bytes = encodedPicture(image, format, quality, progressive);
+    if (bytes.isEmpty()) {
         std::fprintf(stderr, "cannot encode %s\n", format);
         std::exit(1);
     }
     return bytes;
 }
 
-void le16(QByteArray& out, quint16 value)
+QByteArray claiming(const QByteArray& jpeg, quint16 width, quint16 height)
 {
-    out.append(char(value & 0xff)).append(char(value >> 8));
-}
-
-void le32(QByteArray& out, quint32 value)
-{
-    le16(out, quint16(value & 0xffff));
-    le16(out, quint16(value >> 16));
-}
-
-void be32(QByteArray& out, quint32 value)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.append(char((value >> shift) & 0xff));
+    const QByteArray bytes = jpegClaiming(jpeg, width, height);
+    if (bytes.isEmpty()) {
+        std::fprintf(stderr, "no frame header\n");
+        std::exit(1);
+    }
+    return bytes;
 }
 
 // A plan-like picture: white with black walls and a coloured room.
@@ -76,29 +63,6 @@ QImage plan(int width, int height)
     painter.drawLine(width / 2, 20, width / 2, height - 20);
     painter.fillRect(30, 30, width / 4, height / 4, QColor(200, 120, 40));
     return image;
-}
-
-// BMP file and info headers; `dataSize` bytes of pixel data follow the palette.
-QByteArray bmpHeader(qint32 width, qint32 height, quint16 bits, quint32 compression, quint32 dataSize,
-                     quint32 paletteColours)
-{
-    const quint32 offset = 14 + 40 + 4 * paletteColours;
-    QByteArray out("BM");
-    le32(out, offset + dataSize);
-    le32(out, 0);
-    le32(out, offset);
-    le32(out, 40);
-    le32(out, quint32(width));
-    le32(out, quint32(height));
-    le16(out, 1);
-    le16(out, bits);
-    le32(out, compression);
-    le32(out, dataSize);
-    le32(out, 2835);
-    le32(out, 2835);
-    le32(out, paletteColours);
-    le32(out, 0);
-    return out;
 }
 
 // A black-and-white BMP at one bit per pixel: small even at a floor's size.
@@ -132,91 +96,6 @@ QByteArray bmpRle8(int width, int height)
     le32(out, 0xffffff);
     le32(out, 0x000000);
     return out + data;
-}
-
-quint32 crc32(const QByteArray& bytes)
-{
-    quint32 crc = 0xffffffff;
-    for (const char c : bytes) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xedb88320 & (0u - (crc & 1)));
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const char* type, const QByteArray& data)
-{
-    QByteArray out;
-    be32(out, quint32(data.size()));
-    const QByteArray body = QByteArray(type) + data;
-    out += body;
-    be32(out, crc32(body));
-    return out;
-}
-
-// A PNG whose header claims the size, with one row of grey pixels as data.
-QByteArray pngClaiming(quint32 width, quint32 height)
-{
-    QByteArray header;
-    be32(header, width);
-    be32(header, height);
-    header.append(char(8)).append(char(0)).append(char(0)).append(char(0)).append(char(0));
-    const QByteArray row = QByteArray(1, '\0') + QByteArray(64, char(0x80));
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header)
-        + pngChunk("IDAT", qCompress(row).mid(4)) + pngChunk("IEND", {});
-}
-
-// A GIF of one colour whose screen and image claim the size.
-QByteArray gifClaiming(quint16 width, quint16 height)
-{
-    QByteArray out("GIF89a");
-    le16(out, width);
-    le16(out, height);
-    out.append(char(0x80)).append('\0').append('\0'); // two-colour table
-    out.append(QByteArray("\x00\x00\x00\xff\xff\xff", 6));
-    out.append(',');
-    le16(out, 0);
-    le16(out, 0);
-    le16(out, width);
-    le16(out, height);
-    out.append('\0');
-    out.append(QByteArray("\x02\x02\x44\x01\x00", 5)); // one pixel of colour 0
-    out.append(';');
-    return out;
-}
-
-// An icon file with one entry; `image` is a BMP without its file header
-// (height doubled for the mask) or a whole PNG.
-QByteArray icoHolding(const QByteArray& image, int side)
-{
-    QByteArray out;
-    le16(out, 0);
-    le16(out, 1);
-    le16(out, 1);
-    out.append(char(side & 0xff)).append(char(side & 0xff)).append('\0').append('\0');
-    le16(out, 1);
-    le16(out, 32);
-    le32(out, quint32(image.size()));
-    le32(out, 22);
-    return out + image;
-}
-
-// Sets the size a JPEG's frame header claims.
-QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
-{
-    for (qsizetype at = 2; at + 9 < jpeg.size();) {
-        const quint8 marker = quint8(jpeg[at + 1]);
-        const qsizetype length = qFromBigEndian<quint16>(jpeg.constData() + at + 2);
-        if (marker == 0xc0 || marker == 0xc2) {
-            qToBigEndian<quint16>(height, jpeg.data() + at + 5);
-            qToBigEndian<quint16>(width, jpeg.data() + at + 7);
-            return jpeg;
-        }
-        at += 2 + length;
-    }
-    std::fprintf(stderr, "no frame header\n");
-    std::exit(1);
 }
 
 void settingsSeeds()
@@ -273,8 +152,8 @@ void pictureSeeds()
     write("icon_editor_loader", "one_pixel.gif", gifClaiming(1, 1));
 
     // Headers that claim far more than the file holds, or nothing at all.
-    writeAll(all, "bmp_claims_100000x100000.bmp", bmpHeader(100000, 100000, 24, 0, 0, 0) + QByteArray(64, '\0'));
-    writeAll(all, "bmp_claims_top_down_huge.bmp", bmpHeader(100000, -100000, 24, 0, 0, 0) + QByteArray(64, '\0'));
+    writeAll(all, "bmp_claims_100000x100000.bmp", bmpClaiming(100000, 100000));
+    writeAll(all, "bmp_claims_top_down_huge.bmp", bmpClaiming(100000, -100000));
     writeAll(all, "bmp_claims_zero_width.bmp", bmpHeader(0, 455, 24, 0, 0, 0));
     writeAll(all, "bmp_rle_claims_16000x16000.bmp", bmpRle8(1, 1).replace(18, 8, QByteArray("\x80\x3e\0\0\x80\x3e\0\0", 8)));
     writeAll(all, "png_claims_100000x100000.png", pngClaiming(100000, 100000));
@@ -282,11 +161,11 @@ void pictureSeeds()
     writeAll(all, "png_claims_zero_height.png", pngClaiming(35, 0));
     writeAll(all, "gif_claims_65535x65535.gif", gifClaiming(65535, 65535));
     writeAll(all, "gif_claims_zero.gif", gifClaiming(0, 0));
-    writeAll(all, "jpg_claims_65535x65535.jpg", jpegClaiming(encoded(icon, "jpeg", 50), 65535, 65535));
-    writeAll(all, "jpg_claims_zero_width.jpg", jpegClaiming(encoded(icon, "jpeg", 50), 0, 35));
-    writeAll(all, "jpg_progressive_claims_4096x4096.jpg", jpegClaiming(encoded(icon, "jpeg", 50, true), 4096, 4096));
+    writeAll(all, "jpg_claims_65535x65535.jpg", claiming(encoded(icon, "jpeg", 50), 65535, 65535));
+    writeAll(all, "jpg_claims_zero_width.jpg", claiming(encoded(icon, "jpeg", 50), 0, 35));
+    writeAll(all, "jpg_progressive_claims_4096x4096.jpg", claiming(encoded(icon, "jpeg", 50, true), 4096, 4096));
     writeAll(all, "ico_bmp_claims_100000x100000.ico",
-             icoHolding(bmpHeader(100000, 200000, 32, 0, 0, 0).mid(14) + QByteArray(64, '\0'), 0));
+             icoHolding(bmpInfo(100000, 200000, 32, 0, 0) + QByteArray(64, '\0'), 0));
     writeAll(all, "ico_png_claims_100000x100000.ico", icoHolding(pngClaiming(100000, 100000), 0));
     writeAll(all, "ico_no_entries.ico", QByteArray("\0\0\1\0\0\0", 6));
 }

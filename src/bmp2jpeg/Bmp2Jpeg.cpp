@@ -1,9 +1,11 @@
 #include "bmp2jpeg/Bmp2Jpeg.h"
 
-#include "bmp2jpeg/BmpPixels.h"
+#include "bmp2jpeg/BmpLayout.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,8 +30,45 @@ struct ErrorJump {
 
 void staySilent(j_common_ptr) {}
 
+// Far beyond any drawing; a larger file is not read at all.
+constexpr std::uint64_t MaxFileBytes = 256ULL * 1024 * 1024;
+// Rows read from the bitmap at a time: a few tens of kB that stay in the
+// processor's cache, instead of the whole file in fresh memory.
+constexpr int StripRows = 16;
+
+// The open bitmap file and where its pixels lie.
+struct BmpSource {
+    int fd = -1;
+    BmpLayout layout;
+};
+
+std::optional<BmpLayout> readLayout(int fd)
+{
+    struct stat status {};
+    std::uint8_t headers[BmpLayout::HeadersSize];
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || std::uint64_t(status.st_size) > MaxFileBytes
+        || pread(fd, headers, sizeof headers, 0) != ssize_t(sizeof headers))
+        return std::nullopt;
+    return parseBmp24(headers, std::uint64_t(status.st_size));
+}
+
+// Reads `count` rows from row `top` down into `strip` and points `rows` at
+// them, top row first. The bitmap's rows lie next to each other in the file,
+// in one order or the other, so they come in one read.
+bool readStrip(const BmpSource& in, int top, int count, std::uint8_t* strip, JSAMPROW* rows)
+{
+    const BmpLayout& layout = in.layout;
+    const size_t bytes = size_t(layout.rowBytes) * size_t(count);
+    const std::uint64_t start = layout.rowOffset(layout.bottomUp ? top + count - 1 : top);
+    if (pread(in.fd, strip, bytes, off_t(start)) != ssize_t(bytes))
+        return false;
+    for (int i = 0; i < count; ++i)
+        rows[i] = strip + layout.rowBytes * size_t(layout.bottomUp ? count - 1 - i : i);
+    return true;
+}
+
 // Only plain values live in this frame, so the jump skips no destructor.
-bool compress(const BmpPixels& bmp, std::FILE* out, int quality, JSAMPLE* rowBuffer)
+bool compress(const BmpSource& in, std::FILE* out, int quality, std::uint8_t* strip)
 {
     jpeg_compress_struct info;
     ErrorJump error;
@@ -42,10 +81,11 @@ bool compress(const BmpPixels& bmp, std::FILE* out, int quality, JSAMPLE* rowBuf
     }
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, out);
-    info.image_width = JDIMENSION(bmp.width);
-    info.image_height = JDIMENSION(bmp.height);
+    info.image_width = JDIMENSION(in.layout.width);
+    info.image_height = JDIMENSION(in.layout.height);
     info.input_components = 3;
-    info.in_color_space = JCS_RGB;
+    // The bitmap's own order of the channels: no row is copied to swap them.
+    info.in_color_space = JCS_EXT_BGR;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     // Red, green and blue are coded as they are, each at full resolution:
@@ -59,19 +99,19 @@ bool compress(const BmpPixels& bmp, std::FILE* out, int quality, JSAMPLE* rowBuf
     info.dct_method = JDCT_ISLOW;
     info.optimize_coding = TRUE;
     jpeg_start_compress(&info, TRUE);
-    while (info.next_scanline < info.image_height) {
-        const std::uint8_t* in = bmp.row(int(info.next_scanline));
-        for (int x = 0; x < bmp.width; ++x) {
-            rowBuffer[3 * x] = in[3 * x + 2];
-            rowBuffer[3 * x + 1] = in[3 * x + 1];
-            rowBuffer[3 * x + 2] = in[3 * x];
-        }
-        JSAMPROW rows[1] = {rowBuffer};
-        jpeg_write_scanlines(&info, rows, 1);
+    JSAMPROW rows[StripRows];
+    bool complete = true;
+    while (complete && info.next_scanline < info.image_height) {
+        const int top = int(info.next_scanline);
+        const int count = std::min(StripRows, in.layout.height - top);
+        complete = readStrip(in, top, count, strip, rows);
+        for (int done = 0; complete && done < count;)
+            done += int(jpeg_write_scanlines(&info, rows + done, JDIMENSION(count - done)));
     }
-    jpeg_finish_compress(&info);
+    if (complete)
+        jpeg_finish_compress(&info);
     jpeg_destroy_compress(&info);
-    return true;
+    return complete;
 }
 
 // A new file beside `target` with the permissions a newly created file gets.
@@ -92,23 +132,32 @@ bool BmpToJpeg(const char* bmpPath, const char* jpgPath, short quality)
 {
     if (!bmpPath || !jpgPath || !*jpgPath)
         return false;
-    const std::optional<BmpPixels> bmp = readBmp24(bmpPath);
-    if (!bmp)
+    BmpSource in;
+    in.fd = open(bmpPath, O_RDONLY | O_CLOEXEC);
+    if (in.fd < 0)
         return false;
+    const std::optional<BmpLayout> layout = readLayout(in.fd);
+    if (!layout) {
+        close(in.fd);
+        return false;
+    }
+    in.layout = *layout;
     const int clamped = quality < 0 ? 0 : quality > 100 ? 100 : quality;
 
     std::string temporary;
     const int fd = createTemporaryBeside(jpgPath, temporary);
-    if (fd < 0)
-        return false;
-    std::FILE* out = fdopen(fd, "wb");
+    std::FILE* out = fd < 0 ? nullptr : fdopen(fd, "wb");
     if (!out) {
-        close(fd);
-        unlink(temporary.c_str());
+        if (fd >= 0) {
+            close(fd);
+            unlink(temporary.c_str());
+        }
+        close(in.fd);
         return false;
     }
-    std::vector<JSAMPLE> rowBuffer(std::size_t(bmp->width) * 3);
-    bool written = compress(*bmp, out, clamped, rowBuffer.data());
+    std::vector<std::uint8_t> strip(size_t(in.layout.rowBytes) * StripRows);
+    bool written = compress(in, out, clamped, strip.data());
+    close(in.fd);
     written = std::fflush(out) == 0 && written;
     written = fsync(fileno(out)) == 0 && written;
     written = std::fclose(out) == 0 && written;

@@ -120,3 +120,32 @@ bool jpegDataComplete(const QByteArray& bytes)
     }
     return false;
 }
+
+bool pngDataComplete(const QByteArray& bytes)
+{
+    constexpr qsizetype SignatureSize = 8;
+    constexpr qsizetype ChunkOverhead = 12; // length, type and check sum
+    if (bytes.size() < SignatureSize || !bytes.startsWith("\x89PNG\r\n\x1a\n"))
+        return false;
+    qsizetype pos = SignatureSize;
+    while (bytes.size() - pos >= ChunkOverhead) {
+        const qint64 length = qFromBigEndian<quint32>(bytes.constData() + pos);
+        if (length > bytes.size() - pos - ChunkOverhead)
+            return false;
+        if (QByteArrayView(bytes).sliced(pos + 4, 4) == "IEND")
+            return true;
+        pos += ChunkOverhead + length;
+    }
+    return false;
+}
+
+bool icoPictureComplete(const QByteArray& bytes)
+{
+    constexpr qsizetype DirectorySize = 6;
+    constexpr qsizetype EntrySize = 16;
+    if (bytes.size() < DirectorySize + EntrySize)
+        return true; // no picture to read: the decoder refuses the file itself
+    // The decoder hands exactly the entry's bytes to the PNG decoder.
+    const QByteArray picture = bytes.mid(get32(bytes, DirectorySize + 12), get32(bytes, DirectorySize + 8));
+    return !picture.startsWith("\x89PNG\r\n\x1a\n") || pngDataComplete(picture);
+}

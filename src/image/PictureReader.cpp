@@ -66,6 +66,10 @@ std::optional<QImage> decodeAsStored(const QByteArray& bytes)
         return std::nullopt;
     if (qstrcmp(format, "jpeg") == 0 && !jpegDataComplete(bytes))
         return std::nullopt;
+    if (qstrcmp(format, "png") == 0 && !pngDataComplete(bytes))
+        return std::nullopt;
+    if (qstrcmp(format, "ico") == 0 && !icoPictureComplete(bytes))
+        return std::nullopt;
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))

@@ -74,6 +74,9 @@ void TestFloodFill::fills_data()
     QTest::newRow("repaints an area already in the fill colour")
         << QStringList{"rr#..", "r.#..", "rr#.."} << QPoint(1, 1)
         << QStringList{"rr#..", "rr#..", "rr#.."} << QRect(0, 0, 2, 3) << 6;
+    QTest::newRow("goes on through pixels already in the fill colour")
+        << QStringList{"..#..", "..r..", "..#.."} << QPoint(0, 0)
+        << QStringList{"rr#rr", "rrrrr", "rr#rr"} << QRect(0, 0, 5, 3) << 13;
     QTest::newRow("fills over other colours")
         << QStringList{"b.m#.", "Mbb#."} << QPoint(0, 0) << QStringList{"rrr#.", "rrr#."} << QRect(0, 0, 3, 2) << 6;
 }
