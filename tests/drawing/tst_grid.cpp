@@ -43,103 +43,97 @@ using Gesture = QPair<int, QList<QPoint>>;
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void overlayOnScreen_data();
-    void overlayOnScreen();
-    void snapping_data();
-    void snapping();
-    void switchesOffDrawAsBefore();
+    void overlayOnScreen_data()
+    {
+        QTest::addColumn<int>("centimetres");
+        QTest::addColumn<int>("spacing");
+        QTest::newRow("10 pixels without a scale") << 0 << 10;
+        QTest::newRow("1 m at 5 cm per pixel") << 5 << 20;
+    }
+
+    void overlayOnScreen()
+    {
+        QFETCH(int, centimetres);
+        QFETCH(int, spacing);
+        TestProgram program;
+        program.writeFile(QStringLiteral("Rimbano-schaal.ini"), QByteArray::number(centimetres) + "\r\n");
+        MainWindow& window = program.start();
+        window.show();
+        QImage& image = window.floors().floor(1).image;
+        image.setPixel(spacing, 3, Black);
+        const QImage before = image;
+        window.menus().ShowRaster->trigger();
+
+        const QImage shown = window.Pic(1)->grab().toImage();
+        const auto at = [&shown](int x, int y) { return shown.pixel(x, y) | 0xFF000000u; };
+        QCOMPARE(at(spacing, 2), GridOverlay::Line);
+        QCOMPARE(at(spacing + 1, 2), White);
+        QCOMPARE(at(spacing / 2, spacing), GridOverlay::Line);
+        QCOMPARE(at(spacing / 2, spacing / 2), White);
+        QCOMPARE(at(5 * spacing, 2), GridOverlay::FifthLine);
+        // The drawing lies over the grid, and the grid never enters the picture.
+        QCOMPARE(at(spacing, 3), Black);
+        QCOMPARE(image, before);
+        QVERIFY(program.readFile(QStringLiteral("Rimbano-schaal.ini")).contains("raster=1\r\n"));
+    }
+
+    void snapping_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<QList<QPoint>>("points");
+        QTest::addColumn<QList<QPoint>>("snapped");
+        QTest::addColumn<QString>("readOut");
+        QTest::newRow("line ends and rubber band") << 2 << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}, {49, 31}}
+                                                   << QList<QPoint>{{10, 10}, {30, 20}, {50, 30}, {50, 30}}
+                                                   << QStringLiteral("X = 50 ,Y = 30");
+        // The symbol's top-left corner, 36 pixels up and left of the pointer, goes onto the grid.
+        QTest::newRow("symbol place") << 9 << QList<QPoint>{{57, 63}} << QList<QPoint>{{56, 66}}
+                                      << QStringLiteral("X = 56 ,Y = 66");
+        QTest::newRow("freehand never snaps") << 1 << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}}
+                                              << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}}
+                                              << QStringLiteral("X = 47 ,Y = 32");
+    }
+
+    void snapping()
+    {
+        QFETCH(int, tool);
+        QFETCH(QList<QPoint>, points);
+        QFETCH(QList<QPoint>, snapped);
+        GridSettings grid;
+        grid.snap = true;
+        PlanScale noScale;
+        const GridSnap snap(grid, noScale);
+        GridRig aligned;
+        aligned.engine.setSnap(&snap);
+        gesture(aligned.engine, aligned.state, tool, points);
+
+        GridRig byHand;
+        gesture(byHand.engine, byHand.state, tool, snapped);
+        QVERIFY(!inkedPixels(byHand.image()).isEmpty());
+        QCOMPARE(inkedPixels(aligned.image()), inkedPixels(byHand.image()));
+        QTEST(aligned.engine.coordText(), "readOut");
+    }
+
+    void switchesOffDrawAsBefore()
+    {
+        const QList<Gesture> gestures{{2, {{13, 17}, {40, 20}, {87, 43}}}, {3, {{101, 103}, {150, 120}, {167, 149}}},
+                                      {4, {{31, 201}, {90, 202}, {123, 203}}}, {9, {{203, 257}}}, {12, {{61, 45}}},
+                                      {5, {{203, 305}}}};
+        TestProgram program;
+        program.writeFile(QStringLiteral("Rimbano-schaal.ini"), "0\r\nraster=0\r\nuitlijnen=0\r\nraster-pixels=7\r\n");
+        MainWindow& window = program.start();
+        window.show();
+        for (const Gesture& g : gestures)
+            gesture(window.drawing().engine(), program.state, g.first, g.second);
+        // The same drawing by a pointer engine that was never given a grid.
+        GridRig reference;
+        for (const Gesture& g : gestures)
+            gesture(reference.engine, reference.state, g.first, g.second);
+        const QImage drawn = window.floors().floor(1).image;
+        QCOMPARE(drawn, reference.image());
+        QCOMPARE(window.Pic(1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
+    }
 };
-
-void TestGrid::overlayOnScreen_data()
-{
-    QTest::addColumn<int>("centimetres");
-    QTest::addColumn<int>("spacing");
-    QTest::newRow("10 pixels without a scale") << 0 << 10;
-    QTest::newRow("1 m at 5 cm per pixel") << 5 << 20;
-}
-
-void TestGrid::overlayOnScreen()
-{
-    QFETCH(int, centimetres);
-    QFETCH(int, spacing);
-    TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano-schaal.ini"), QByteArray::number(centimetres) + "\r\n");
-    MainWindow& window = program.start();
-    window.show();
-    QImage& image = window.floors().floor(1).image;
-    image.setPixel(spacing, 3, Black);
-    const QImage before = image;
-    window.menus().ShowRaster->trigger();
-
-    const QImage shown = window.Pic(1)->grab().toImage();
-    const auto at = [&shown](int x, int y) { return shown.pixel(x, y) | 0xFF000000u; };
-    QCOMPARE(at(spacing, 2), GridOverlay::Line);
-    QCOMPARE(at(spacing + 1, 2), White);
-    QCOMPARE(at(spacing / 2, spacing), GridOverlay::Line);
-    QCOMPARE(at(spacing / 2, spacing / 2), White);
-    QCOMPARE(at(5 * spacing, 2), GridOverlay::FifthLine);
-    // The drawing lies over the grid, and the grid never enters the picture.
-    QCOMPARE(at(spacing, 3), Black);
-    QCOMPARE(image, before);
-    QVERIFY(program.readFile(QStringLiteral("Rimbano-schaal.ini")).contains("raster=1\r\n"));
-}
-
-void TestGrid::snapping_data()
-{
-    QTest::addColumn<int>("tool");
-    QTest::addColumn<QList<QPoint>>("points");
-    QTest::addColumn<QList<QPoint>>("snapped");
-    QTest::addColumn<QString>("readOut");
-    QTest::newRow("line ends and rubber band") << 2 << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}, {49, 31}}
-                                               << QList<QPoint>{{10, 10}, {30, 20}, {50, 30}, {50, 30}}
-                                               << QStringLiteral("X = 50 ,Y = 30");
-    // The symbol's top-left corner, 36 pixels up and left of the pointer, goes onto the grid.
-    QTest::newRow("symbol place") << 9 << QList<QPoint>{{57, 63}} << QList<QPoint>{{56, 66}}
-                                  << QStringLiteral("X = 56 ,Y = 66");
-    QTest::newRow("freehand never snaps") << 1 << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}}
-                                          << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}}
-                                          << QStringLiteral("X = 47 ,Y = 32");
-}
-
-void TestGrid::snapping()
-{
-    QFETCH(int, tool);
-    QFETCH(QList<QPoint>, points);
-    QFETCH(QList<QPoint>, snapped);
-    GridSettings grid;
-    grid.snap = true;
-    PlanScale noScale;
-    const GridSnap snap(grid, noScale);
-    GridRig aligned;
-    aligned.engine.setSnap(&snap);
-    gesture(aligned.engine, aligned.state, tool, points);
-
-    GridRig byHand;
-    gesture(byHand.engine, byHand.state, tool, snapped);
-    QVERIFY(!inkedPixels(byHand.image()).isEmpty());
-    QCOMPARE(inkedPixels(aligned.image()), inkedPixels(byHand.image()));
-    QTEST(aligned.engine.coordText(), "readOut");
-}
-
-void TestGrid::switchesOffDrawAsBefore()
-{
-    const QList<Gesture> gestures{{2, {{13, 17}, {40, 20}, {87, 43}}}, {3, {{101, 103}, {150, 120}, {167, 149}}},
-                                  {4, {{31, 201}, {90, 202}, {123, 203}}}, {9, {{203, 257}}}, {12, {{61, 45}}},
-                                  {5, {{203, 305}}}};
-    TestProgram program;
-    program.writeFile(QStringLiteral("Rimbano-schaal.ini"), "0\r\nraster=0\r\nuitlijnen=0\r\nraster-pixels=7\r\n");
-    MainWindow& window = program.start();
-    window.show();
-    for (const Gesture& g : gestures)
-        gesture(window.drawing().engine(), program.state, g.first, g.second);
-    // The same drawing by a pointer engine that was never given a grid.
-    GridRig reference;
-    for (const Gesture& g : gestures)
-        gesture(reference.engine, reference.state, g.first, g.second);
-    const QImage drawn = window.floors().floor(1).image;
-    QCOMPARE(drawn, reference.image());
-    QCOMPARE(window.Pic(1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
-}
 
 QTEST_MAIN(TestGrid)
 #include "tst_grid.moc"

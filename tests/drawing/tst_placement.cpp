@@ -196,7 +196,6 @@ private slots:
         QTest::newRow("symbol") << 14 << true << 1;
         QTest::newRow("icon") << 30 << true << 1;
         QTest::newRow("text") << 5 << true << 1;
-        QTest::newRow("symbol, sound off") << 14 << false << 0;
         QTest::newRow("fill") << 8 << true << 0;
     }
 

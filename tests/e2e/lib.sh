@@ -52,18 +52,13 @@ close_window() {
 import ctypes, sys
 x = ctypes.cdll.LoadLibrary("libX11.so.6")
 x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
 x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
 x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-class Message(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
 d = x.XOpenDisplay(None)
-w = int(sys.argv[1])
-m = Message(type=33, display=d, window=w, message_type=x.XInternAtom(d, b"WM_PROTOCOLS", 0), format=32)
-m.data[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-x.XSendEvent(d, w, 0, 0, ctypes.byref(m))
+# A ClientMessage as 64-bit words: type, serial, send_event, display, window, message_type, format, data.
+event = (ctypes.c_long * 24)(33, 0, 0, d, int(sys.argv[1]), x.XInternAtom(d, b"WM_PROTOCOLS", 0), 32,
+                             x.XInternAtom(d, b"WM_DELETE_WINDOW", 0))
+x.XSendEvent(d, int(sys.argv[1]), 0, 0, event)
 x.XFlush(ctypes.c_void_p(d))
 PY
 }
