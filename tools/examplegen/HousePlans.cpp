@@ -37,20 +37,10 @@ void drawTerracedGroundFloor(PlanSheet& sheet)
     sheet.openingInRow(40, 100, BottomWall); // front door
     sheet.openingInRow(50, 200, BottomWall);
 
-    sheet.fillRoom(100, 200, room::Living);
-    sheet.symbol(60, 112, 110);
-    sheet.symbol(62, 205, 160);
-    sheet.symbol(15, 95, 256);
-    sheet.symbol(130, 148, 296);
-    sheet.symbol(130, 148, 326);
-    sheet.symbol(25, 225, 256);
-    sheet.symbol(26, 225, 286);
-    sheet.symbol(28, 225, 316);
-
-    sheet.label(QStringLiteral("Woonkamer"), 150, 125);
-    sheet.label(QStringLiteral("Keuken"), 182, 290);
-    sheet.label(QStringLiteral("Toilet"), 97, 288);
-    sheet.label(QStringLiteral("Hal"), 136, 305);
+    sheet.furnish({{100, 200, room::Living}},
+                  {{60, 112, 110}, {62, 205, 160}, {15, 95, 256}, {130, 148, 296}, {130, 148, 326},
+                   {25, 225, 256}, {26, 225, 286}, {28, 225, 316}},
+                  {{"Woonkamer", 150, 125}, {"Keuken", 182, 290}, {"Toilet", 97, 288}, {"Hal", 136, 305}});
     terracedDimensions(sheet);
 }
 
@@ -74,23 +64,12 @@ void drawTerracedFirstFloor(PlanSheet& sheet)
     sheet.openingInRow(52, 100, BottomWall);
     sheet.openingInRow(50, 205, BottomWall);
 
-    sheet.fillRoom(100, 100, room::Bedroom);
-    sheet.fillRoom(240, 100, room::Bedroom);
-    sheet.fillRoom(240, 340, room::Bedroom);
-    sheet.fillRoom(100, 320, room::Bathroom);
-    sheet.symbol(61, 125, 90);
-    sheet.symbol(61, 205, 90);
-    sheet.symbol(61, 215, 300);
-    sheet.symbol(16, 97, 256);
-    sheet.symbol(17, 97, 326);
-    sheet.symbol(130, 148, 296);
-    sheet.symbol(130, 148, 326);
-
-    sheet.label(QStringLiteral("Slaapkamer 1"), 98, 150);
-    sheet.label(QStringLiteral("Slaapkamer 2"), 180, 150);
-    sheet.label(QStringLiteral("Slaapkamer 3"), 183, 340);
-    sheet.label(QStringLiteral("Bad"), 98, 312);
-    sheet.label(QStringLiteral("Overloop"), 150, 215);
+    sheet.furnish({{100, 100, room::Bedroom}, {240, 100, room::Bedroom}, {240, 340, room::Bedroom},
+                   {100, 320, room::Bathroom}},
+                  {{61, 125, 90}, {61, 205, 90}, {61, 215, 300}, {16, 97, 256}, {17, 97, 326},
+                   {130, 148, 296}, {130, 148, 326}},
+                  {{"Slaapkamer 1", 98, 150}, {"Slaapkamer 2", 180, 150}, {"Slaapkamer 3", 183, 340},
+                   {"Bad", 98, 312}, {"Overloop", 150, 215}});
     terracedDimensions(sheet);
 }
 
@@ -121,28 +100,12 @@ void drawBungalow(PlanSheet& sheet)
     sheet.openingInRow(52, 150, bottom - 2);
     sheet.openingInRow(50, 250, bottom - 2);
 
-    sheet.fillRoom(40, 150, room::Living);
-    sheet.fillRoom(215, 150, room::Kitchen);
-    sheet.fillRoom(40, 300, room::Bedroom);
-    sheet.fillRoom(300, 300, room::Bedroom);
-    sheet.fillRoom(195, 340, room::Bathroom);
-    sheet.symbol(60, 140, 120);
-    sheet.symbol(62, 50, 100);
-    sheet.symbol(25, 288, 58);
-    sheet.symbol(26, 288, 135);
-    sheet.symbol(28, 288, 165);
-    sheet.symbol(17, 140, 360);
-    sheet.symbol(15, 170, 300);
-    sheet.symbol(16, 140, 300);
-    sheet.symbol(61, 60, 300);
-    sheet.symbol(61, 250, 300);
-
-    sheet.label(QStringLiteral("Woonkamer"), 80, 70);
-    sheet.label(QStringLiteral("Keuken"), 215, 70);
-    sheet.label(QStringLiteral("Hal"), 110, 220);
-    sheet.label(QStringLiteral("Slaapkamer"), 40, 340);
-    sheet.label(QStringLiteral("Badkamer"), 140, 335);
-    sheet.label(QStringLiteral("Slaapkamer"), 240, 340);
+    sheet.furnish({{40, 150, room::Living}, {215, 150, room::Kitchen}, {40, 300, room::Bedroom},
+                   {300, 300, room::Bedroom}, {195, 340, room::Bathroom}},
+                  {{60, 140, 120}, {62, 50, 100}, {25, 288, 58}, {26, 288, 135}, {28, 288, 165},
+                   {17, 140, 360}, {15, 170, 300}, {16, 140, 300}, {61, 60, 300}, {61, 250, 300}},
+                  {{"Woonkamer", 80, 70}, {"Keuken", 215, 70}, {"Hal", 110, 220}, {"Slaapkamer", 40, 340},
+                   {"Badkamer", 140, 335}, {"Slaapkamer", 240, 340}});
     sheet.horizontalDimension(left - 1, right + 1, 412, QStringLiteral("9,50 m"));
     sheet.northAndScale();
 }

@@ -55,26 +55,11 @@ void drawFlat(PlanSheet& sheet)
     sheet.openingInRow(50, 100, bottom - 2);
     sheet.openingInRow(41, 225, bottom - 2); // balcony door
 
-    sheet.fillRoom(150, 300, room::Living);
-    sheet.fillRoom(260, 180, room::Bedroom);
-    sheet.fillRoom(200, 140, room::Bathroom);
-    sheet.symbol(17, 140, 70);
-    sheet.symbol(15, 185, 68);
-    sheet.symbol(16, 140, 100);
-    sheet.symbol(61, 245, 90);
-    sheet.symbol(25, 45, 280);
-    sheet.symbol(26, 45, 310);
-    sheet.symbol(28, 45, 340);
-    sheet.symbol(60, 150, 270);
-    sheet.symbol(62, 240, 240);
-
-    sheet.label(QStringLiteral("Hal"), 95, 100);
-    sheet.label(QStringLiteral("Gang"), 110, 172);
-    sheet.label(QStringLiteral("Bad"), 175, 110);
-    sheet.label(QStringLiteral("Slaapkamer"), 225, 130);
-    sheet.label(QStringLiteral("Woonkamer"), 150, 320);
-    sheet.label(QStringLiteral("Keuken"), 80, 290);
-    sheet.label(QStringLiteral("Balkon"), 235, 400);
+    sheet.furnish({{150, 300, room::Living}, {260, 180, room::Bedroom}, {200, 140, room::Bathroom}},
+                  {{17, 140, 70}, {15, 185, 68}, {16, 140, 100}, {61, 245, 90}, {25, 45, 280},
+                   {26, 45, 310}, {28, 45, 340}, {60, 150, 270}, {62, 240, 240}},
+                  {{"Hal", 95, 100}, {"Gang", 110, 172}, {"Bad", 175, 110}, {"Slaapkamer", 225, 130},
+                   {"Woonkamer", 150, 320}, {"Keuken", 80, 290}, {"Balkon", 235, 400}});
     sheet.horizontalDimension(left - 1, right + 1, 42, QStringLiteral("8,50 m"));
     sheet.northAndScale();
 }
@@ -97,16 +82,9 @@ void drawAttic(PlanSheet& sheet)
     sheet.openingInRow(41, 180, 180);
     sheet.openingInRow(42, 140, 290);
 
-    sheet.fillRoom(150, 100, room::Bedroom);
-    sheet.fillRoom(150, 340, room::Storage);
-    sheet.symbol(61, 150, 90);
-    sheet.symbol(130, 148, 200);
-    sheet.symbol(130, 148, 230);
-    sheet.symbol(30, 95, 200);
-
-    sheet.label(QStringLiteral("Logeerkamer"), 135, 140);
-    sheet.label(QStringLiteral("Was"), 100, 235);
-    sheet.label(QStringLiteral("Berging"), 160, 340);
+    sheet.furnish({{150, 100, room::Bedroom}, {150, 340, room::Storage}},
+                  {{61, 150, 90}, {130, 148, 200}, {130, 148, 230}, {30, 95, 200}},
+                  {{"Logeerkamer", 135, 140}, {"Was", 100, 235}, {"Berging", 160, 340}});
     sheet.box(230, 196, 252, 224); // central heating boiler
 
     sheet.label(QStringLiteral("1,5 m"), 95, 75);
@@ -134,10 +112,10 @@ void drawGarageWithWorkshop(PlanSheet& sheet)
     sheet.symbol(25, 250, 70);
     sheet.box(62, 70, 150, 86);
 
-    sheet.label(QStringLiteral("Werkplaats"), 170, 140);
-    sheet.label(QStringLiteral("Werkbank"), 80, 90);
-    sheet.label(QStringLiteral("Garage"), 200, 270);
-    sheet.label(QStringLiteral("Kanteldeur"), 150, 355);
+    sheet.furnish({},
+                  {},
+                  {{"Werkplaats", 170, 140}, {"Werkbank", 80, 90}, {"Garage", 200, 270},
+                   {"Kanteldeur", 150, 355}});
     sheet.horizontalDimension(left - 1, right + 1, 385, QStringLiteral("7,50 m"));
     sheet.verticalDimension(310, top - 1, bottom + 1, QStringLiteral("9,00 m"));
     sheet.northAndScale();

@@ -116,6 +116,17 @@ void PlanSheet::label(const QString& text, int x, int y)
     drawText(m_image, QPoint(x, y), text, m_labelFont, Black);
 }
 
+void PlanSheet::furnish(std::initializer_list<Fill> fills, std::initializer_list<Symbol> symbols,
+                        std::initializer_list<Label> labels)
+{
+    for (const Fill& f : fills)
+        fillRoom(f.x, f.y, f.colour);
+    for (const Symbol& s : symbols)
+        symbol(s.index, s.left, s.top);
+    for (const Label& l : labels)
+        label(QString::fromUtf8(l.text), l.x, l.y);
+}
+
 void PlanSheet::horizontalDimension(int x0, int x1, int y, const QString& text)
 {
     const Pen thin{1, false, false};

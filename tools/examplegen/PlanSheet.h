@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+#include <initializer_list>
+
 // One example drawing, put together the way a user draws it in the program:
 // outer walls with the rectangle tool's double line, inner walls with the line
 // tool, doors and windows placed with the wall under them cleared, symbols
@@ -48,6 +50,14 @@ public:
 
     void fillRoom(int x, int y, QRgb colour);
     void label(const QString& text, int x, int y);
+
+    // A floor's rooms in the order every plan draws them: the fills, then the
+    // symbols over them, then the names over both.
+    struct Fill { int x, y; QRgb colour; };
+    struct Symbol { int index, left, top; };
+    struct Label { const char* text; int x, y; };
+    void furnish(std::initializer_list<Fill> fills, std::initializer_list<Symbol> symbols,
+                 std::initializer_list<Label> labels);
     // A dimension line with end ticks and its length in metres written beside it.
     void horizontalDimension(int x0, int x1, int y, const QString& text);
     void verticalDimension(int x, int y0, int y1, const QString& text);
