@@ -31,6 +31,8 @@ double longestDarkRun(const QImage& page, int top, int bottom)
 // Ground floor and second floor each get a wall of 100 pixels; the first floor stays blank.
 void drawWalls(PrintRig& rig)
 {
+    for (int f = 1; f <= 3; ++f)
+        rig.floors.floor(f).image.fill(qRgb(255, 255, 255));
     for (const int f : {1, 3})
         for (int x = 40; x < 140; ++x)
             for (const int y : {60, 61})

@@ -1,11 +1,10 @@
 #pragma once
 
 // Shared by the drawing tests: a pointer engine on three real floors without
-// any window, and tiny pictures written as rows of characters.
+// any window (the program's fixture, never started), and tiny pictures written
+// as rows of characters.
 
-#include "Recorders.h"
-#include "ScriptedPrompts.h"
-#include "core/AppContext.h"
+#include "TestProgram.h"
 #include "drawing/PointerEngine.h"
 #include "drawing/tools/DrawingTools.h"
 #include "floors/Floors.h"
@@ -74,14 +73,9 @@ inline QList<QPoint> inkedPixels(const QImage& image)
     return points;
 }
 
-struct PointerRig {
-    Algemeen state;
-    ScriptedPrompts prompts;
-    RecordingWavePlayer sound;
-    RecordingInfoLine info;
-    AppContext app{state, prompts, sound, info};
+struct PointerRig : TestProgram {
     Floors floors{350};
-    PointerEngine engine{app, floors};
+    PointerEngine engine{context, floors};
 
     PointerRig() { registerDrawingTools(engine); }
 
