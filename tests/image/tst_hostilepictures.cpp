@@ -78,14 +78,12 @@ private slots:
         QTest::newRow("bmp width 0") << bmpClaiming(0, 455);
         QTest::newRow("complete run-length bmp 5000 x 5000") << bmpRunLength(5000, 5000);
         QTest::newRow("complete run-length bmp 16384 x 1025") << bmpRunLength(16384, 1025);
-        QTest::newRow("png 8000 x 8000") << pngClaiming(8000, 8000);
         QTest::newRow("png 100000 x 100000") << pngClaiming(100000, 100000);
         QTest::newRow("png height 0") << pngClaiming(35, 0);
         // Found by the fuzzer: libpng sets aside whatever a text chunk claims.
         QTest::newRow("png text chunk claiming 128 MB")
             << pngClaiming(35, 35).insert(33, QByteArray("\x08\0\0\0tEXtComment", 15));
         QTest::newRow("jpg 65535 x 65535") << jpegClaiming(65535, 65535);
-        QTest::newRow("jpg 8000 x 8000") << jpegClaiming(8000, 8000);
         QTest::newRow("jpg width 0") << jpegClaiming(0, 35);
         QTest::newRow("icon holding a bmp of 8000 x 8000") << icoHolding(bmpInfo(8000, 16000, 32, 0, 0) + QByteArray(64, '\0'));
         QTest::newRow("icon holding a png of 8000 x 8000") << icoHolding(pngClaiming(8000, 8000));
