@@ -98,7 +98,7 @@ int run(const QStringList& arguments, const QString& programFolder, QTextStream&
     if (parser.isSet(width)) {
         bool ok = false;
         canvasWidth = parser.value(width).toInt(&ok);
-        if (!ok || canvasWidth < BaseCanvasWidth || canvasWidth > 470)
+        if (!ok || canvasWidth < BaseCanvasWidth || canvasWidth > MaxCanvasWidth)
             return fail(err, BadArguments, QStringLiteral("--canvas-width moet een getal van 350 t/m 470 zijn."));
     }
 

@@ -4,7 +4,6 @@
 #include "drawing/GridSnap.h"
 #include "drawing/PlanScale.h"
 #include "drawing/tools/DecimalText.h"
-#include "drawing/tools/DecimalText.h"
 #include "editing/FloorBuffers.h"
 #include "floors/Floors.h"
 #include "floors/OverlayArea.h"
