@@ -9,6 +9,8 @@
 #include "BenchItems.h"
 #include "Summary.h"
 
+#include "core/PictureHeap.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QImageReader>
@@ -17,6 +19,8 @@
 
 int main(int argc, char** argv)
 {
+    // As the program itself starts, so the heap behaves the same.
+    keepFreedPictureMemory();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);

@@ -7,6 +7,7 @@
 #include "app/StartWindow.h"
 #include "app/VersionText.h"
 #include "core/Algemeen.h"
+#include "core/PictureHeap.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -32,6 +33,7 @@ int runWithoutWindow(int argc, char* argv[])
 
 int main(int argc, char* argv[])
 {
+    keepFreedPictureMemory();
     if (ExportCommand::wanted(argc, argv))
         return runWithoutWindow(argc, argv);
 

@@ -76,7 +76,7 @@ void SaveDrawing::FileSaveJpg(int count)
 SaveDrawing::Outcome SaveDrawing::writeJpg(const QImage& composite, const QString& target, QString* failedPath) const
 {
     const QString temporary = QDir(m_context.state.writableFolder()).filePath(TemporaryName);
-    if (!writeBmp24(composite, temporary)) {
+    if (!writeScratchBmp24(composite, temporary)) {
         *failedPath = temporary;
         return Outcome::Failed;
     }

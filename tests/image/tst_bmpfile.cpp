@@ -79,6 +79,34 @@ private slots:
                  QStringList({"folder", "old.bmp"}));
         QVERIFY(QFileInfo(dir.filePath("folder")).isDir());
     }
+
+    // The save's temporary bitmap: the same bytes, and a write that fails is
+    // reported rather than handed to the JPG converter.
+    void scratchFileIsWholeOrReported_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("written") << "mydummy.bmp" << true;
+        QTest::newRow("missing folder") << "nowhere/mydummy.bmp" << false;
+        QTest::newRow("disk full") << "/dev/full" << false;
+    }
+
+    void scratchFileIsWholeOrReported()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = target.startsWith('/') ? target : dir.filePath(target);
+        QImage image(37, 11, QImage::Format_RGB32);
+        image.fill(qRgb(200, 100, 50));
+        QCOMPARE(writeScratchBmp24(image, path), written);
+        if (written) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), encodeBmp24(image));
+        }
+        QCOMPARE(QFileInfo::exists(path), written || target.startsWith('/'));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestBmpFile)
