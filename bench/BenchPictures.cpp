@@ -15,6 +15,13 @@ struct Lcg {
 };
 } // namespace
 
+QImage whitePicture(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
 QImage mazePicture(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);

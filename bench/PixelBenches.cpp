@@ -37,9 +37,7 @@ void fill(benchmark::State& state, const QImage& start)
 
 void fillEmpty(benchmark::State& state)
 {
-    QImage empty(Width, CanvasHeight, QImage::Format_RGB32);
-    empty.fill(Qt::white);
-    fill(state, empty);
+    fill(state, whitePicture(Width, CanvasHeight));
 }
 
 void fillMaze(benchmark::State& state)
@@ -67,9 +65,7 @@ void openCvFill(benchmark::State& state, const QImage& start)
 
 void openCvFillEmpty(benchmark::State& state)
 {
-    QImage empty(Width, CanvasHeight, QImage::Format_RGB32);
-    empty.fill(Qt::white);
-    openCvFill(state, empty);
+    openCvFill(state, whitePicture(Width, CanvasHeight));
 }
 
 void openCvFillMaze(benchmark::State& state)
@@ -84,8 +80,7 @@ void openCvFillMaze(benchmark::State& state)
 // allows.
 void plainPass(benchmark::State& state)
 {
-    QImage image(Width, CanvasHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = whitePicture(Width, CanvasHeight);
     const int width = image.width();
     const int height = image.height();
     int i = 0;

@@ -96,7 +96,7 @@ bool writeScratchBmp24(const QImage& image, const QString& path)
         return true;
     file.close();
     // Only a plain file of ours is removed, never a device or a folder in its place.
-    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink())
+    if (const QFileInfo written(path); written.isFile() && !written.isSymLink())
         QFile::remove(path);
     return false;
 }
