@@ -10,7 +10,7 @@
 #include "core/AppContext.h"
 #include "fileio/LoadDrawing.h"
 #include "fileio/SaveDrawing.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "image/FloorStrips.h"
 #include "image/Twips.h"
@@ -36,7 +36,7 @@ struct Drawing {
     FixedAnswers answers;
     Silence silence;
     AppContext context{state, answers, silence, silence};
-    Floors floors{Width};
+    Plan floors{Width};
 
     explicit Drawing(bool asJpg)
     {

@@ -9,7 +9,7 @@
 #include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "image/Twips.h"
 
 #include <QPaintEvent>

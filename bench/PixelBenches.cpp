@@ -6,8 +6,7 @@
 #include "BenchPictures.h"
 #include "Summary.h"
 
-#include "editing/FloorBuffers.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/FloodFill.h"
 #include "image/LibraryOverview.h"
 #include "image/PictureLibrary.h"
@@ -111,10 +110,10 @@ void overviewPaint(benchmark::State& state)
 
 void undoSnapshot(benchmark::State& state)
 {
-    Floors floors(Width);
+    Plan floors(Width);
     for (auto _ : state) {
-        takeUndoSnapshot(floors, 1);
-        benchmark::DoNotOptimize(floors.PicTotaal.constBits());
+        floors.takeUndoPicture(1);
+        benchmark::DoNotOptimize(floors.undoPicture().constBits());
     }
 }
 } // namespace

@@ -7,8 +7,8 @@
 #include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
-#include "floors/RecoveryStore.h"
+#include "plan/Plan.h"
+#include "plan/RecoveryStore.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,7 +4,7 @@
 #include "app/ScaleExport.h"
 #include "app/StartupSettings.h"
 #include "core/Algemeen.h"
-#include "drawing/ScaleFile.h"
+#include "plan/ScaleFile.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
 #include "image/SettingsFile.h"

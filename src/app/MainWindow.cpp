@@ -10,7 +10,7 @@
 #include "drawing/DrawingControls.h"
 #include "drawing/GridControls.h"
 #include "drawing/ScaleDialog.h"
-#include "drawing/ScaleFile.h"
+#include "plan/ScaleFile.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPalette.h"
@@ -164,8 +164,8 @@ void MainWindow::buildPanels()
     m_iconPanel = new IconPanel(m_central);
     m_magnifierPanel = new MagnifierPanel(m_central);
 
-    m_floorTitles[1] = makeTitle(m_central, "BGlabel2", Floors::floorName(1), QColor(128, 128, 128));
-    m_floorTitles[0] = makeTitle(m_central, "BGlabel1", Floors::floorName(1), QColor(0, 0, 128));
+    m_floorTitles[1] = makeTitle(m_central, "BGlabel2", Plan::floorName(1), QColor(128, 128, 128));
+    m_floorTitles[0] = makeTitle(m_central, "BGlabel1", Plan::floorName(1), QColor(0, 0, 128));
     m_floorPanel = new FloorPanel(m_central);
     connect(m_floorPanel, &FloorPanel::showRequested, this, [this](int f) { m_floorSwitcher->chooseFloor(f); });
     connect(m_floorPanel, &FloorPanel::clearRequested, this, [this] { m_floorSwitcher->clearShownFloor(); });

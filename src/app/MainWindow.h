@@ -2,9 +2,9 @@
 
 #include "app/MainMenus.h"
 #include "core/AppContext.h"
-#include "drawing/GridSettings.h"
-#include "drawing/PlanScale.h"
-#include "floors/Floors.h"
+#include "plan/GridSettings.h"
+#include "plan/PlanScale.h"
+#include "plan/Plan.h"
 
 #include <QMainWindow>
 
@@ -43,7 +43,7 @@ public:
     ~MainWindow() override;
 
     AppContext& context() { return m_context; }
-    Floors& floors() { return m_floors; }
+    Plan& floors() { return m_floors; }
     const MainMenus& menus() const { return m_menus; }
 
     CanvasWidget* Pic(int floor) const { return m_canvases[size_t(floor - 1)]; }
@@ -93,7 +93,7 @@ private:
     Algemeen& m_state;
     InfoLabel* m_info = nullptr;
     AppContext m_context;
-    Floors m_floors;
+    Plan m_floors;
     MainMenus m_menus;
 
     QWidget* m_central = nullptr;

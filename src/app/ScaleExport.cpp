@@ -1,10 +1,10 @@
 #include "app/ScaleExport.h"
 
 #include "app/ExportCommand.h"
-#include "drawing/GridSettings.h"
-#include "drawing/PlanScale.h"
-#include "drawing/ScaleFile.h"
-#include "floors/Floors.h"
+#include "plan/GridSettings.h"
+#include "plan/PlanScale.h"
+#include "plan/ScaleFile.h"
+#include "plan/Plan.h"
 #include "image/FloorStrips.h"
 #include "printing/PdfExport.h"
 #include "printing/ScalePageComposer.h"
@@ -47,7 +47,7 @@ ScaleExport::Outcome ScaleExport::write(const Choice& choice, const QImage& pict
     for (int f = 1; f <= floorCount; ++f) {
         const QImage floor = cutStrip(picture, f, floorWidth);
         if (!ScalePageComposer::drawnBox(floor).isEmpty())
-            pages.push_back({title, Floors::floorName(f), floor, choice.centimetresPerPixel, choice.ratio,
+            pages.push_back({title, Plan::floorName(f), floor, choice.centimetresPerPixel, choice.ratio,
                              QDate::currentDate()});
     }
     if (pages.empty())

@@ -4,7 +4,7 @@
 #include "drawing/ColorPanel.h"
 #include "drawing/ToolPanel.h"
 #include "drawing/tools/DrawingTools.h"
-#include "editing/FloorBuffers.h"
+#include "plan/Plan.h"
 #include "floors/CanvasWidget.h"
 
 #include <QAction>
@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-DrawingControls::DrawingControls(AppContext& context, Floors& floors, PlanScale& scale, Controls controls)
+DrawingControls::DrawingControls(AppContext& context, Plan& floors, PlanScale& scale, Controls controls)
     : m_context(context)
     , m_floors(floors)
     , m_controls(controls)
@@ -101,15 +101,16 @@ void DrawingControls::wireStyleControls()
 
 void DrawingControls::wireEditMenu()
 {
-    Floors& floors = m_floors;
     auto current = [this] { return int(m_context.state.CurrentFloor); };
-    connect(m_controls.undo, &QAction::triggered, this, [this, &floors, current] {
-        undoInto(floors, current());
+    connect(m_controls.undo, &QAction::triggered, this, [this, current] {
+        m_floors.undo(current());
         canvas(current())->update();
     });
-    connect(m_controls.copy, &QAction::triggered, this, [&floors, current] { copyFloor(floors, current()); });
-    connect(m_controls.paste, &QAction::triggered, this, [this, &floors, current] {
-        pasteInto(floors, current());
+    connect(m_controls.copy, &QAction::triggered, this, [this, current] { m_floors.copy(current()); });
+    connect(m_controls.paste, &QAction::triggered, this, [this, current] {
+        if (!confirmDroppingHiddenColumns(m_context.prompts, m_floors.floor(current())))
+            return;
+        m_floors.paste(current());
         canvas(current())->update();
     });
 }

@@ -10,7 +10,7 @@
 struct AppContext;
 class CanvasWidget;
 class ColorPanel;
-class Floors;
+class Plan;
 class PlanScale;
 class QAction;
 class QCheckBox;
@@ -35,7 +35,7 @@ public:
         QAction* paste = nullptr;
     };
 
-    DrawingControls(AppContext& context, Floors& floors, PlanScale& scale, Controls controls);
+    DrawingControls(AppContext& context, Plan& floors, PlanScale& scale, Controls controls);
 
     PointerEngine& engine() { return m_engine; }
 
@@ -49,7 +49,7 @@ private:
     CanvasWidget* canvas(int floor) const { return m_controls.canvases[size_t(floor - 1)]; }
 
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     Controls m_controls;
     PointerEngine m_engine;
     DrawingStyle m_style;

@@ -1,9 +1,9 @@
 #include "drawing/DrawingStyle.h"
 
 #include "core/AppContext.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
-DrawingStyle::DrawingStyle(AppContext& app, Floors& floors)
+DrawingStyle::DrawingStyle(AppContext& app, Plan& floors)
     : m_app(app)
     , m_floors(floors)
 {

@@ -1,6 +1,6 @@
 #include "drawing/GridControls.h"
 
-#include "drawing/GridSettings.h"
+#include "plan/GridSettings.h"
 #include "drawing/PointerEngine.h"
 #include "floors/CanvasWidget.h"
 

@@ -1,6 +1,6 @@
 #include "drawing/GridSnap.h"
 
-#include "drawing/GridSettings.h"
+#include "plan/GridSettings.h"
 
 #include <optional>
 

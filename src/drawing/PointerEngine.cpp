@@ -2,10 +2,9 @@
 
 #include "core/AppContext.h"
 #include "drawing/GridSnap.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "drawing/tools/DecimalText.h"
-#include "editing/FloorBuffers.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "floors/OverlayArea.h"
 #include "image/Primitives.h"
 
@@ -15,7 +14,7 @@ namespace {
 constexpr int TextTool = 5;
 } // namespace
 
-PointerEngine::PointerEngine(AppContext& app, Floors& floors)
+PointerEngine::PointerEngine(AppContext& app, Plan& floors)
     : m_app(app)
     , m_floors(floors)
 {
@@ -58,7 +57,7 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         // Before anything else, for every button and tool, also for none:
         // the one undo level is always the picture as it was at the last press.
-        takeUndoSnapshot(m_floors, floor);
+        m_floors.takeUndoPicture(floor);
         m_app.state.StartX = float(at.x());
         m_app.state.StartY = float(at.y());
         return current ? current->press(canvas, at, buttons) : QRect();

@@ -17,7 +17,7 @@ class GridSnap;
 // repaint the region each call returns.
 class PointerEngine {
 public:
-    PointerEngine(AppContext& app, Floors& floors);
+    PointerEngine(AppContext& app, Plan& floors);
 
     // Puts `tool` under its palette number (1..20, 30 for the imported icon),
     // replacing any tool registered there before.
@@ -44,7 +44,7 @@ private:
     QRegion onFloor(int floor, Step step);
 
     AppContext& m_app;
-    Floors& m_floors;
+    Plan& m_floors;
     std::map<int, std::unique_ptr<Tool>> m_tools;
     QString m_coordText = QStringLiteral("X = 0 , Y = 0");
     QString m_metresText;

@@ -1,6 +1,6 @@
 #include "drawing/ScaleDialog.h"
 
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

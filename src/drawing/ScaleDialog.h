@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drawing/GridSettings.h"
+#include "plan/GridSettings.h"
 
 #include <QDialog>
 

@@ -4,11 +4,11 @@
 #include "drawing/Border.h"
 #include "drawing/magnifier/Magnifier.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QAction>
 
-ShowMenu::ShowMenu(Algemeen& state, Floors& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
+ShowMenu::ShowMenu(Algemeen& state, Plan& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
                    Items items, QObject* parent)
     : QObject(parent)
     , m_state(state)

@@ -6,7 +6,7 @@
 
 struct Algemeen;
 class CanvasWidget;
-class Floors;
+class Plan;
 class Magnifier;
 class MagnifierView;
 class QAction;
@@ -24,7 +24,7 @@ public:
         std::array<QAction*, 2> pointerShapes{};
     };
 
-    ShowMenu(Algemeen& state, Floors& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
+    ShowMenu(Algemeen& state, Plan& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
              Items items, QObject* parent);
 
     // Each reads the menu item's check mark as the user has just set it.
@@ -39,7 +39,7 @@ public:
 
 private:
     Algemeen& m_state;
-    Floors& m_floors;
+    Plan& m_floors;
     std::array<CanvasWidget*, 3> m_canvases;
     Items m_items;
     Magnifier* m_magnifier = nullptr;

@@ -4,7 +4,7 @@
 #include "core/Geometry.h"
 #include "drawing/TextPalette.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QCheckBox>
 #include <QComboBox>

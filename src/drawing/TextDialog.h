@@ -9,7 +9,7 @@
 
 struct AppContext;
 class CanvasWidget;
-class Floors;
+class Plan;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -32,7 +32,7 @@ class TextDialog : public QDialog {
 public:
     struct Target {
         AppContext& context;
-        Floors& floors;
+        Plan& floors;
         std::array<QLabel*, 2> headings;
         std::array<CanvasWidget*, 3> canvases;
     };

@@ -4,7 +4,7 @@
 #include "drawing/ToolPanel.h"
 #include "drawing/ToolTable.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/LibraryOverview.h"
 #include "image/PictureLibrary.h"
 
@@ -34,7 +34,7 @@ void setFramed(QLabel* option, bool framed)
 }
 } // namespace
 
-ToolPalette::ToolPalette(AppContext& context, Floors& floors, const PictureLibrary& library, Controls controls,
+ToolPalette::ToolPalette(AppContext& context, Plan& floors, const PictureLibrary& library, Controls controls,
                          std::function<void()> openTextDialog, QObject* parent)
     : QObject(parent)
     , m_context(context)

@@ -7,7 +7,7 @@
 
 struct AppContext;
 class CanvasWidget;
-class Floors;
+class Plan;
 class PictureLibrary;
 class QCheckBox;
 class QLabel;
@@ -26,7 +26,7 @@ public:
     };
 
     // `openTextDialog` shows the text dialog for tool 5; it must not block the caller.
-    ToolPalette(AppContext& context, Floors& floors, const PictureLibrary& library, Controls controls,
+    ToolPalette(AppContext& context, Plan& floors, const PictureLibrary& library, Controls controls,
                 std::function<void()> openTextDialog, QObject* parent = nullptr);
 
     void SelectTool(int index);
@@ -39,7 +39,7 @@ private:
     void setHeadings(const QString& caption);
 
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     const PictureLibrary& m_library;
     Controls m_controls;
     std::function<void()> m_openTextDialog;

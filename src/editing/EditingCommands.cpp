@@ -11,7 +11,7 @@
 
 #include <memory>
 
-void wireEditingCommands(AppContext& context, Floors& floors, const EditingControls& controls, QObject* owner)
+void wireEditingCommands(AppContext& context, Plan& floors, const EditingControls& controls, QObject* owner)
 {
     const std::array<CanvasWidget*, 3>& canvases = controls.canvases;
 

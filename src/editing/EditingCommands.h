@@ -4,7 +4,7 @@
 
 struct AppContext;
 class CanvasWidget;
-class Floors;
+class Plan;
 class IconPanel;
 class QAction;
 class QObject;
@@ -20,4 +20,4 @@ struct EditingControls {
 
 // Connects the raster-mode entries, the floor mirrors and the imported-icon
 // panel to the objects that carry them out; they live as long as `owner`.
-void wireEditingCommands(AppContext& context, Floors& floors, const EditingControls& controls, QObject* owner);
+void wireEditingCommands(AppContext& context, Plan& floors, const EditingControls& controls, QObject* owner);

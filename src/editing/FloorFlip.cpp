@@ -2,9 +2,9 @@
 
 #include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
-FloorFlip::FloorFlip(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases)
+FloorFlip::FloorFlip(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases)
     : m_context(context)
     , m_floors(floors)
     , m_canvases(canvases)
@@ -13,22 +13,12 @@ FloorFlip::FloorFlip(AppContext& context, Floors& floors, std::array<CanvasWidge
 
 void FloorFlip::EditFlip(int k)
 {
+    if (k != 1 && k != 2)
+        return;
+    Floor& floor = m_floors.floor(m_context.state.CurrentFloor);
+    if (!confirmDroppingHiddenColumns(m_context.prompts, floor))
+        return;
     m_context.playSound(QStringLiteral("zoef.wav"));
-    if (k == 1)
-        FlipHorizontaal();
-    else if (k == 2)
-        FlipVertikaal();
+    floor.mirror(k == 1 ? Qt::Horizontal : Qt::Vertical);
     m_canvases[size_t(m_context.state.CurrentFloor - 1)]->update();
-}
-
-void FloorFlip::FlipHorizontaal()
-{
-    QImage& image = m_floors.floor(m_context.state.CurrentFloor).image;
-    image = image.mirrored(true, false);
-}
-
-void FloorFlip::FlipVertikaal()
-{
-    QImage& image = m_floors.floor(m_context.state.CurrentFloor).image;
-    image = image.mirrored(false, true);
 }

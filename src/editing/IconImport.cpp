@@ -4,7 +4,7 @@
 #include "core/WaitSeconds.h"
 #include "editing/IconPanel.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/IconOps.h"
 #include "image/PictureReader.h"
 
@@ -18,7 +18,7 @@ const QString NoIconYet = QStringLiteral(".Eerst een icon importeren (File > Imp
 constexpr qint16 PlacementShift = 34;
 } // namespace
 
-IconImport::IconImport(AppContext& context, Floors& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
+IconImport::IconImport(AppContext& context, Plan& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
                        QObject* parent)
     : QObject(parent)
     , m_context(context)
@@ -45,13 +45,13 @@ void IconImport::importIcon()
         m_context.prompts.message(QStringLiteral("Geen geldig Rimbano icon!"));
         return;
     }
-    m_floors.IconPic = *picture;
+    m_floors.importedIcon = *picture;
     showIcon();
 }
 
 bool IconImport::refuseWithoutIcon()
 {
-    if (!m_floors.IconPic.isNull())
+    if (!m_floors.importedIcon.isNull())
         return false;
     m_context.ShowInfoText(NoIconYet);
     return true;
@@ -69,7 +69,7 @@ void IconImport::chooseIcon()
     Algemeen& state = m_context.state;
     state.CurrentTool = 30;
     Overlays& overlays = m_floors.floor(state.CurrentFloor).overlays;
-    overlays.cursorImage = m_floors.IconPic;
+    overlays.cursorImage = m_floors.importedIcon;
     overlays.cursorImageVisible = true;
     m_canvases[size_t(state.CurrentFloor - 1)]->update();
     state.MagnifierShift = PlacementShift;
@@ -81,7 +81,7 @@ void IconImport::RotateIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    rotateIconClockwise(m_floors.IconPic);
+    rotateIconClockwise(m_floors.importedIcon);
     showIcon();
 }
 
@@ -90,11 +90,11 @@ void IconImport::MirrorIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    mirrorIcon(m_floors.IconPic);
+    mirrorIcon(m_floors.importedIcon);
     showIcon();
 }
 
 void IconImport::showIcon()
 {
-    m_panel.IconImage()->setPixmap(QPixmap::fromImage(m_floors.IconPic));
+    m_panel.IconImage()->setPixmap(QPixmap::fromImage(m_floors.importedIcon));
 }

@@ -6,16 +6,16 @@
 
 struct AppContext;
 class CanvasWidget;
-class Floors;
+class Plan;
 class IconPanel;
 
 // The one imported 35 x 35 icon: read from a file, turned or mirrored, and
-// chosen as the object to place (tool 30). The icon lives in Floors::IconPic
+// chosen as the object to place (tool 30). The icon lives in Plan::importedIcon
 // and is shown by the panel's IconImage.
 class IconImport : public QObject {
     Q_OBJECT
 public:
-    IconImport(AppContext& context, Floors& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
+    IconImport(AppContext& context, Plan& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
                QObject* parent = nullptr);
 
     // File > Import Icons and the import button.
@@ -32,7 +32,7 @@ private:
     void showIcon();
 
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     IconPanel& m_panel;
     std::array<CanvasWidget*, 3> m_canvases;
 };

@@ -2,10 +2,10 @@
 
 #include "core/AppContext.h"
 #include "examples/ExampleList.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/PictureReader.h"
 
-ExampleTransport::ExampleTransport(AppContext& context, Floors& floors, const ExampleList& examples,
+ExampleTransport::ExampleTransport(AppContext& context, Plan& floors, const ExampleList& examples,
                                    std::function<void(int floor)> floorChanged)
     : m_context(context)
     , m_floors(floors)
@@ -25,6 +25,6 @@ void ExampleTransport::Transportknop(int position)
         return;
     }
     const int floor = m_context.state.CurrentFloor;
-    m_floors.floor(floor).loadPicture(*picture);
+    m_floors.floor(floor).setPicture(*picture);
     m_floorChanged(floor);
 }

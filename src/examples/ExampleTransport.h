@@ -4,13 +4,13 @@
 
 struct AppContext;
 class ExampleList;
-class Floors;
+class Plan;
 
 // Takes the example chosen in the browser over onto the floor that is shown.
 class ExampleTransport {
 public:
     // `floorChanged` repaints the canvas of the floor whose picture was replaced.
-    ExampleTransport(AppContext& context, Floors& floors, const ExampleList& examples,
+    ExampleTransport(AppContext& context, Plan& floors, const ExampleList& examples,
                      std::function<void(int floor)> floorChanged);
 
     // Asks first; on Yes example `position` replaces the current floor's
@@ -19,7 +19,7 @@ public:
 
 private:
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     const ExampleList& m_examples;
     std::function<void(int floor)> m_floorChanged;
 };

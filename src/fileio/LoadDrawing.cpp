@@ -2,7 +2,7 @@
 
 #include "core/AppContext.h"
 #include "fileio/WaitCursor.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
 
@@ -10,7 +10,7 @@
 
 #include <optional>
 
-LoadDrawing::LoadDrawing(AppContext& context, Floors& floors, std::function<void()> floorsChanged)
+LoadDrawing::LoadDrawing(AppContext& context, Plan& floors, std::function<void()> floorsChanged)
     : m_context(context)
     , m_floors(floors)
     , m_floorsChanged(std::move(floorsChanged))
@@ -82,7 +82,7 @@ void LoadDrawing::loadFile(const QString& path)
     for (int k = 1; k <= 3; ++k) {
         Floor& floor = m_floors.floor(k);
         if (k <= count)
-            floor.loadPicture(cutStrip(*picture, k, stripWidth));
+            floor.setPicture(cutStrip(*picture, k, stripWidth));
         else
             floor.clear();
     }

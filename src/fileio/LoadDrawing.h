@@ -5,14 +5,14 @@
 #include <functional>
 
 struct AppContext;
-class Floors;
+class Plan;
 
 // File > Load: a JPG or BMP picture of one to three floors side by side is
 // cut back into the floors by its width.
 class LoadDrawing {
 public:
     // `floorsChanged` repaints the canvases after their pictures were replaced.
-    LoadDrawing(AppContext& context, Floors& floors, std::function<void()> floorsChanged);
+    LoadDrawing(AppContext& context, Plan& floors, std::function<void()> floorsChanged);
 
     void FileLoad();
     // Loads the picture at `path` as if it had been chosen in the dialog.
@@ -24,6 +24,6 @@ public:
 
 private:
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     std::function<void()> m_floorsChanged;
 };

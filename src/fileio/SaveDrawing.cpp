@@ -3,7 +3,7 @@
 #include "bmp2jpeg/Bmp2Jpeg.h"
 #include "core/AppContext.h"
 #include "fileio/WaitCursor.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "image/FloorStrips.h"
 
@@ -24,7 +24,7 @@ bool isReadOnlyFile(const QString& path)
 }
 } // namespace
 
-SaveDrawing::SaveDrawing(AppContext& context, const Floors& floors)
+SaveDrawing::SaveDrawing(AppContext& context, const Plan& floors)
     : m_context(context)
     , m_floors(floors)
 {

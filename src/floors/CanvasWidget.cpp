@@ -1,7 +1,7 @@
 #include "floors/CanvasWidget.h"
 
 #include "core/ExactPointer.h"
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "floors/OverlayArea.h"
 
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "floors/GridOverlay.h"
+#include "plan/GridOverlay.h"
 
 #include <QImage>
 #include <QPointF>

@@ -1,7 +1,7 @@
 #include "floors/FloorPanel.h"
 
 #include "core/Geometry.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -17,7 +17,7 @@ FloorPanel::FloorPanel(QWidget* parent) : QFrame(parent)
     placeTwips(makeBackdrop(this, "Label1", PanelBackdrop), 120, 210, 1965, 1170);
     for (int i = 1; i <= 3; ++i) {
         const int top = 240 + 375 * (i - 1);
-        auto* show = new QPushButton(Floors::floorName(i), this);
+        auto* show = new QPushButton(Plan::floorName(i), this);
         show->setObjectName(QStringLiteral("Vknop%1").arg(i));
         placeTwips(show, 150, top, 1290, 360);
         connect(show, &QPushButton::clicked, this, [this, i] { emit showRequested(i); });

@@ -3,11 +3,11 @@
 #include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QLabel>
 
-FloorSwitcher::FloorSwitcher(AppContext& context, Floors& floors, FloorPanel& panel,
+FloorSwitcher::FloorSwitcher(AppContext& context, Plan& floors, FloorPanel& panel,
                              std::array<CanvasWidget*, 3> canvases, std::array<QLabel*, 2> titles)
     : m_context(context)
     , m_floors(floors)
@@ -30,7 +30,7 @@ void FloorSwitcher::chooseFloor(int f)
             m_canvases[size_t(j - 1)]->hide();
     }
     for (QLabel* title : m_titles) {
-        title->setText(Floors::floorName(f));
+        title->setText(Plan::floorName(f));
         title->adjustSize();
     }
 }

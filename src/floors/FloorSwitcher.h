@@ -5,13 +5,13 @@
 struct AppContext;
 class CanvasWidget;
 class FloorPanel;
-class Floors;
+class Plan;
 class QLabel;
 
 // Shows one floor at a time, clears the shown floor and starts a new drawing.
 class FloorSwitcher {
 public:
-    FloorSwitcher(AppContext& context, Floors& floors, FloorPanel& panel,
+    FloorSwitcher(AppContext& context, Plan& floors, FloorPanel& panel,
                   std::array<CanvasWidget*, 3> canvases, std::array<QLabel*, 2> titles);
 
     // Shows floor f (1..3) and makes it the one drawn on; anything else is ignored.
@@ -25,7 +25,7 @@ private:
     void repaint(int floor);
 
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     FloorPanel& m_panel;
     std::array<CanvasWidget*, 3> m_canvases;
     std::array<QLabel*, 2> m_titles;

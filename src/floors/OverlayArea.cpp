@@ -1,6 +1,6 @@
 #include "floors/OverlayArea.h"
 
-#include "floors/Overlays.h"
+#include "plan/Overlays.h"
 
 #include <QFontMetrics>
 

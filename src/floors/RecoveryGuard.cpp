@@ -2,13 +2,13 @@
 
 #include "core/AppContext.h"
 #include "floors/CanvasWidget.h"
-#include "floors/Floors.h"
-#include "floors/RecoveryWatcher.h"
+#include "plan/Plan.h"
+#include "plan/RecoveryWatcher.h"
 #include "image/Twips.h"
 
 #include <algorithm>
 
-RecoveryGuard::RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases,
+RecoveryGuard::RecoveryGuard(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases,
                              std::function<void()> applyCanvasWidth, QObject* parent)
     : QObject(parent)
     , m_context(context)
@@ -59,7 +59,7 @@ void RecoveryGuard::restoreFloors(const std::array<QImage, 3>& floors)
         m_applyCanvasWidth();
     }
     for (int f = 1; f <= 3; ++f) {
-        m_floors.floor(f).loadPicture(floors[size_t(f - 1)]);
+        m_floors.floor(f).setPicture(floors[size_t(f - 1)]);
         m_canvases[size_t(f - 1)]->update();
     }
 }

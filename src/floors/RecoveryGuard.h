@@ -8,7 +8,7 @@
 
 struct AppContext;
 class CanvasWidget;
-class Floors;
+class Plan;
 class RecoveryWatcher;
 
 // Offers to bring back the drawing of a run that did not end through Exit,
@@ -17,7 +17,7 @@ class RecoveryGuard : public QObject {
     Q_OBJECT
 public:
     // `applyCanvasWidth` lays the window out for the shared canvas width, as Configuratie does.
-    RecoveryGuard(AppContext& context, Floors& floors, std::array<CanvasWidget*, 3> canvases,
+    RecoveryGuard(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases,
                   std::function<void()> applyCanvasWidth, QObject* parent);
     ~RecoveryGuard() override;
 
@@ -31,7 +31,7 @@ private:
     void restoreFloors(const std::array<QImage, 3>& floors);
 
     AppContext& m_context;
-    Floors& m_floors;
+    Plan& m_floors;
     std::array<CanvasWidget*, 3> m_canvases;
     std::function<void()> m_applyCanvasWidth;
     std::unique_ptr<RecoveryWatcher> m_watcher;

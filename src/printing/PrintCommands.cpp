@@ -7,7 +7,7 @@
 
 #include <QPrinter>
 
-PrintCommands::PrintCommands(AppContext& context, const Floors& floors, std::unique_ptr<PrinterSystem> system)
+PrintCommands::PrintCommands(AppContext& context, const Plan& floors, std::unique_ptr<PrinterSystem> system)
     : m_context(context)
     , m_floors(floors)
     , m_system(std::move(system))

@@ -2,7 +2,7 @@
 
 #include "core/Geometry.h"
 #include "core/WaitSeconds.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "printing/PrintJob.h"
 
 #include <QCheckBox>
@@ -46,7 +46,7 @@ QLabel* makeCaption(QWidget* parent, const char* name, const QString& text)
 }
 } // namespace
 
-PrintDialog::PrintDialog(const Floors& floors, PrintJob& job, QWidget* parent)
+PrintDialog::PrintDialog(const Plan& floors, PrintJob& job, QWidget* parent)
     : QDialog(parent)
     , m_floors(floors)
     , m_job(job)

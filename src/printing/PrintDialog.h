@@ -4,7 +4,7 @@
 
 #include <array>
 
-class Floors;
+class Plan;
 class PrintJob;
 class QCheckBox;
 class QComboBox;
@@ -19,7 +19,7 @@ class QScrollBar;
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    PrintDialog(const Floors& floors, PrintJob& job, QWidget* parent = nullptr);
+    PrintDialog(const Plan& floors, PrintJob& job, QWidget* parent = nullptr);
 
     QFrame* Frame1() const { return m_frame; }
     QLabel* Label1() const { return m_thumbBack; }
@@ -50,7 +50,7 @@ private:
     void print();
     void scan();
 
-    const Floors& m_floors;
+    const Plan& m_floors;
     PrintJob& m_job;
     bool m_printing = false;
 

@@ -1,7 +1,7 @@
 #include "printing/ScalePrintCommand.h"
 
 #include "core/AppContext.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "printing/PrintCommands.h"
 #include "printing/ScalePrintDialog.h"
 
@@ -12,7 +12,7 @@ const QString NoScale = QStringLiteral("Er is nog geen schaal ingesteld.\nStel e
                                        "hoeveel centimeter één pixel is;\ndaarna kunt u op schaal printen.");
 } // namespace
 
-ScalePrintCommand::ScalePrintCommand(AppContext& context, const Floors& floors, const PlanScale& scale,
+ScalePrintCommand::ScalePrintCommand(AppContext& context, const Plan& floors, const PlanScale& scale,
                                      PrintCommands& printing, QAction& menuItem, QWidget* owner)
     : QObject(owner)
     , m_context(context)

@@ -1,7 +1,7 @@
 #include "printing/ScalePrintDialog.h"
 
-#include "drawing/PlanScale.h"
-#include "floors/Floors.h"
+#include "plan/PlanScale.h"
+#include "plan/Plan.h"
 #include "printing/PrintJob.h"
 #include "printing/ScalePageComposer.h"
 
@@ -38,7 +38,7 @@ bool sendPages(QPrinter& printer, const std::vector<ScalePage>& pages, QPageLayo
 }
 } // namespace
 
-ScalePrintDialog::ScalePrintDialog(const Floors& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
+ScalePrintDialog::ScalePrintDialog(const Plan& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
                                    QWidget* parent)
     : QDialog(parent)
     , m_floorPictures(floors)
@@ -48,7 +48,7 @@ ScalePrintDialog::ScalePrintDialog(const Floors& floors, int shownFloor, const P
 {
     setWindowTitle(QStringLiteral(" Printen op schaal"));
     m_floors = new QComboBox(this);
-    m_floors->addItems({QStringLiteral("Getoonde verdieping (") + Floors::floorName(shownFloor) + QLatin1Char(')'),
+    m_floors->addItems({QStringLiteral("Getoonde verdieping (") + Plan::floorName(shownFloor) + QLatin1Char(')'),
                         QStringLiteral("Alle verdiepingen, elk op een pagina")});
     m_ratio = new QComboBox(this);
     for (const int ratio : ScalePageComposer::Ratios)
@@ -92,7 +92,7 @@ void ScalePrintDialog::printClicked()
         // A floor nobody drew on gets no empty page.
         if (ScalePageComposer::drawnBox(picture).isEmpty())
             continue;
-        pages.push_back({m_title->text(), Floors::floorName(f), picture, m_scale.centimetresPerPixel(),
+        pages.push_back({m_title->text(), Plan::floorName(f), picture, m_scale.centimetresPerPixel(),
                          m_ratio->currentData().toInt(), QDate::currentDate()});
     }
     if (pages.empty()) {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class Floors;
+class Plan;
 class PlanScale;
 class PrintJob;
 class QComboBox;
@@ -16,7 +16,7 @@ class QPushButton;
 class ScalePrintDialog : public QDialog {
     Q_OBJECT
 public:
-    ScalePrintDialog(const Floors& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
+    ScalePrintDialog(const Plan& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
                      QWidget* parent = nullptr);
 
     QComboBox* floorChoice() const { return m_floors; }
@@ -29,7 +29,7 @@ public:
     void printClicked();
 
 private:
-    const Floors& m_floorPictures;
+    const Plan& m_floorPictures;
     int m_shownFloor;
     const PlanScale& m_scale;
     PrintJob& m_job;

@@ -185,7 +185,7 @@ private slots:
         rig.state.CurrentFloor = 2;
         rig.floors.floor(2).pen = pen;
         rig.image(2) = before;
-        rig.floors.PicTotaal = paper(qRgb(1, 2, 3));
+        rig.floors.setUndoPicture(paper(qRgb(1, 2, 3)));
         for (const QString& step : script.split(' ')) {
             if (step == QLatin1String("=")) {
                 QCOMPARE(rig.image(2), before);
@@ -209,7 +209,7 @@ private slots:
         QFETCH(QImage, after);
         QCOMPARE(differences(rig.image(2), after), QList<QPoint>());
         QCOMPARE(rig.image(1), paper());
-        QCOMPARE(rig.floors.PicTotaal, before); // every press takes the snapshot first
+        QCOMPARE(rig.floors.undoPicture(), before); // every press takes the snapshot first
         QVERIFY(!rig.floors.floor(2).pen.invert);
     }
 

@@ -4,10 +4,10 @@
 #include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
 #include "drawing/GridSnap.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "drawing/tools/PlacementTools.h"
 #include "floors/CanvasWidget.h"
-#include "floors/GridOverlay.h"
+#include "plan/GridOverlay.h"
 #include "image/PictureLibrary.h"
 
 #include <QAction>

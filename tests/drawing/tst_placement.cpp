@@ -34,7 +34,7 @@ struct PlacementRig : PointerRig {
     }
     void chooseIcon(const QImage& icon)
     {
-        floors.IconPic = icon;
+        floors.importedIcon = icon;
         state.CurrentTool = 30;
     }
     void click(QPoint at)
@@ -206,7 +206,7 @@ private slots:
         QFETCH(int, clicks);
         PlacementRig rig;
         rig.state.SoundOn = soundOn;
-        rig.floors.IconPic = solidIcon(Black);
+        rig.floors.importedIcon = solidIcon(Black);
         rig.chooseSymbol(tool, 24, 2);
         rig.click(QPoint(120, 120));
         QCOMPARE(rig.sound.played.size(), clicks);

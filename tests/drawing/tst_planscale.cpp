@@ -3,9 +3,9 @@
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "drawing/ScaleDialog.h"
-#include "drawing/ScaleFile.h"
+#include "plan/ScaleFile.h"
 #include "floors/CanvasWidget.h"
 #include "image/Primitives.h"
 

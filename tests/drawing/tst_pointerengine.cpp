@@ -80,12 +80,12 @@ private slots:
         const QImage before = image;
 
         rig.press(60.0, 20.0, Qt::MouseButtons(buttons));
-        QCOMPARE(rig.floors.PicTotaal, before);
+        QCOMPARE(rig.floors.undoPicture(), before);
         QCOMPARE(rig.state.StartX, 60.0f);
         QCOMPARE(rig.state.StartY, 20.0f);
         // An independent copy: drawing on now leaves the snapshot as it was.
         fillBox(image, QPoint(0, 0), QPoint(10, 10), qRgb(255, 0, 0));
-        QCOMPARE(rig.floors.PicTotaal, before);
+        QCOMPARE(rig.floors.undoPicture(), before);
     }
 
     void rubberBandLeavesNoTrace()

@@ -118,12 +118,15 @@ private slots:
         program.state.ColorGreen = qGreen(drawingColour);
         program.state.ColorBlue = qBlue(drawingColour);
         QImage& image = main.floors().floor(floor).image;
+        const int w0 = image.width();
         QFETCH(Pen, pen);
         main.floors().floor(floor).pen = pen;
         if (corner)
             image.setPixel(0, 0, corner);
-        main.floors().PicTotaal.fill(Qt::green);
-        const QImage snapshot = main.floors().PicTotaal;
+        QImage green(w0, 455, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        main.floors().setUndoPicture(green);
+        const QImage snapshot = main.floors().undoPicture();
         const QImage other = main.floors().floor(floor == 1 ? 2 : 1).image;
         const int w = 350 + extraWidth / 15;
         QCOMPARE(image.width(), w);
@@ -142,7 +145,7 @@ private slots:
             QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
             QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
             QCOMPARE(main.floors().floor(floor == 1 ? 2 : 1).image, other);
-            QCOMPARE(main.floors().PicTotaal, snapshot);
+            QCOMPARE(main.floors().undoPicture(), snapshot);
         }
     }
 };

@@ -5,7 +5,7 @@
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QCheckBox>
 #include <QComboBox>

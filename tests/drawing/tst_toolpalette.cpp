@@ -4,7 +4,7 @@
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/PictureLibrary.h"
 #include "image/RasterOp.h"
 
@@ -129,7 +129,7 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Floors& floors = window.floors();
+        Plan& floors = window.floors();
         clickTool(window, 2);
         QCheckBox* box = window.LijnCheck();
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
@@ -237,12 +237,12 @@ private slots:
         program.prompts.yesNoAnswers << yes;
         MainWindow& window = program.start();
         window.floorSwitcher().chooseFloor(2);
-        Floors& floors = window.floors();
+        Plan& floors = window.floors();
         for (int f = 1; f <= 3; ++f)
             floors.floor(f).image = scribbled(floors.floor(f).image);
         const QImage before = floors.floor(1).image;
-        const QImage undo = scribbled(floors.PicTotaal);
-        floors.PicTotaal = undo;
+        const QImage undo = scribbled(floors.undoPicture());
+        floors.setUndoPicture(undo);
         window.toolPanel()->Knop(9)->click();
 
         window.toolPanel()->Knop(20)->click();
@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(floors.floor(1).image, before);
         QCOMPARE(floors.floor(3).image, before);
         // Not a drawing step: the undo snapshot stays what it was.
-        QCOMPARE(floors.PicTotaal, undo);
+        QCOMPARE(floors.undoPicture(), undo);
         const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
         QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
         QCOMPARE(window.BewerkingsLabel(2)->text(), heading);

@@ -2,7 +2,6 @@
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
-#include "editing/FloorBuffers.h"
 #include "floors/FloorSwitcher.h"
 #include "image/Primitives.h"
 
@@ -49,14 +48,14 @@ private slots:
         const QImage withLine = rig.image();
         QVERIFY(withLine != withRoom);
         // Undo on another floor puts the snapshot there and leaves the floor it came from.
-        undoInto(rig.floors, 2);
+        rig.floors.undo(2);
         QCOMPARE(rig.image(2), withRoom);
         QCOMPARE(rig.image(1), withLine);
         QCOMPARE(rig.image(3), whiteFloor());
-        undoInto(rig.floors, 1);
+        rig.floors.undo(1);
         QCOMPARE(rig.image(), withRoom);
         // Twice is once: there is one step back.
-        undoInto(rig.floors, 1);
+        rig.floors.undo(1);
         QCOMPARE(rig.image(), withRoom);
     }
 
@@ -64,17 +63,17 @@ private slots:
     {
         PointerRig rig;
         fillBox(rig.image(), QPoint(0, 0), QPoint(349, 454), qRgb(0, 0, 255));
-        undoInto(rig.floors, 1); // before any press
+        rig.floors.undo(1); // before any press
         QCOMPARE(rig.image(), whiteFloor());
         drawRoom(rig, QPoint(10, 10));
-        pasteInto(rig.floors, 1); // before any copy
+        rig.floors.paste(1); // before any copy
         QCOMPARE(rig.image(), whiteFloor());
         // Saving leaves floors side by side in the undo buffer: Undo takes the left one.
         QImage composite(700, 455, QImage::Format_RGB32);
         composite.fill(Qt::white);
         fillBox(composite, QPoint(340, 0), QPoint(360, 454), qRgb(255, 0, 0));
-        rig.floors.PicTotaal = composite;
-        undoInto(rig.floors, 1);
+        rig.floors.setUndoPicture(composite);
+        rig.floors.undo(1);
         QCOMPARE(rig.image(), composite.copy(0, 0, 350, 455));
     }
 
@@ -83,20 +82,20 @@ private slots:
         PointerRig rig;
         drawRoom(rig, QPoint(10, 10));
         const QImage ground = rig.image(1);
-        copyFloor(rig.floors, 1);
+        rig.floors.copy(1);
         drawRoom(rig, QPoint(150, 150)); // later drawing stays out of the buffer
         const QImage groundNow = rig.image(1);
         rig.state.CurrentFloor = 2;
-        pasteInto(rig.floors, 2);
+        rig.floors.paste(2);
         QCOMPARE(rig.image(2), ground);
         QCOMPARE(rig.image(1), groundNow);
         drawRoom(rig, QPoint(50, 200)); // drawing on the pasted floor leaves the buffer too
-        pasteInto(rig.floors, 3);
+        rig.floors.paste(3);
         QCOMPARE(rig.image(3), ground);
-        pasteInto(rig.floors, 1);
+        rig.floors.paste(1);
         QCOMPARE(rig.image(1), ground);
         // Paste takes no snapshot: Undo goes back to before the last press.
-        undoInto(rig.floors, 2);
+        rig.floors.undo(2);
         QCOMPARE(rig.image(2), ground);
     }
 
@@ -130,19 +129,19 @@ private slots:
         program.state.CanvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
         window.floorSwitcher().chooseFloor(3);
-        Floors& floors = window.floors();
+        Plan& floors = window.floors();
         const int width = floors.canvasWidth();
         QCOMPARE(width, 350 + extraTwips / 15);
         floors.floor(3).image = lopsided(width);
         floors.floor(1).image = lopsided(width);
-        const QImage undo = floors.PicTotaal;
+        const QImage undo = floors.undoPicture();
         for (int entry : entries)
             window.menus().EditFlip[size_t(entry - 1)]->trigger();
 
         QCOMPARE(floors.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
         // Only the current floor turns, and it is no drawing step.
         QCOMPARE(floors.floor(1).image, lopsided(width));
-        QCOMPARE(floors.PicTotaal, undo);
+        QCOMPARE(floors.undoPicture(), undo);
         QCOMPARE(program.sound.played, soundOn ? QStringList(entries.size(), program.path("sounds/zoef.wav")) : QStringList());
     }
 };

@@ -3,7 +3,7 @@
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
 #include "editing/IconPanel.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "image/IconFile.h"
 #include "image/IconOps.h"
@@ -91,7 +91,7 @@ private slots:
         window.iconPanel()->ImportKnop()->click();
         const QImage expected = accepted ? pattern(35, 35, 90) : first;
         QCOMPARE(shownIcon(window), expected);
-        QCOMPARE(window.floors().IconPic, expected);
+        QCOMPARE(window.floors().importedIcon, expected);
         QTEST(program.prompts.messages, "messages");
         // A cancelled choice leaves even the remembered file name.
         QCOMPARE(program.state.OpenFileName, program.path(name.isEmpty() ? QStringLiteral("eerste.rbn") : name));
@@ -134,7 +134,7 @@ private slots:
                 panel->findChild<QToolButton*>(button)->click();
             QCOMPARE(program.state.CurrentTool, quint8(12));
             QCOMPARE(program.state.MagnifierShift, qint16(0));
-            QVERIFY(window.floors().IconPic.isNull());
+            QVERIFY(window.floors().importedIcon.isNull());
             QVERIFY(!overlays.cursorImageVisible);
             QCOMPARE(window.infoLabel()->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
             // Shown as a warning.
@@ -143,7 +143,7 @@ private slots:
         }
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
         panel->ImportKnop()->click();
-        const QImage undo = window.floors().PicTotaal;
+        const QImage undo = window.floors().undoPicture();
         QTest::mouseClick(panel->IconImage(), Qt::LeftButton);
         QCOMPARE(program.state.CurrentTool, quint8(30));
         QCOMPARE(program.state.MagnifierShift, qint16(34));
@@ -155,10 +155,10 @@ private slots:
         panel->findChild<QToolButton*>(button)->click();
         QCOMPARE(overlays.cursorImage, icon);
         operation(icon);
-        QCOMPARE(window.floors().IconPic, icon);
+        QCOMPARE(window.floors().importedIcon, icon);
         QCOMPARE(shownIcon(window), icon);
         QCOMPARE(window.infoLabel()->text(), QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld."));
-        QCOMPARE(window.floors().PicTotaal, undo);
+        QCOMPARE(window.floors().undoPicture(), undo);
         QVERIFY(program.sound.played.isEmpty());
     }
 };

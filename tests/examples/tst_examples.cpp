@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/FloorSwitcher.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
@@ -98,7 +98,7 @@ private slots:
             program.writeFile(QStringLiteral("examples/%1-example.jpg").arg(QChar('a' + i)), files[i]);
         MainWindow& window = program.start();
         window.floorSwitcher().chooseFloor(shownFloor);
-        Floors& floors = window.floors();
+        Plan& floors = window.floors();
         for (int k = 1; k <= 3; ++k)
             floors.floor(k).image.fill(qRgb(k, k, k));
         window.examplesPanel()->TumbleScroll()->setValue(position);

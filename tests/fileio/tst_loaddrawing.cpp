@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "fileio/LoadDrawing.h"
 #include "floors/FloorSwitcher.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "support/TestProgram.h"
 
@@ -70,10 +70,10 @@ private slots:
         MainWindow& window = program.start();
         program.state.SoundOn = soundOn;
         window.floorSwitcher().chooseFloor(2);
-        Floors& floors = window.floors();
+        Plan& floors = window.floors();
         for (int k = 1; k <= 3; ++k)
             floors.floor(k).image.fill(mark(k));
-        const QImage undoSnapshot = floors.PicTotaal;
+        const QImage undoSnapshot = floors.undoPicture();
         program.writeFile("plan.bmp", bytes);
 
         int repaints = 0;
@@ -98,7 +98,7 @@ private slots:
             expected.fill(floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
             QCOMPARE(floors.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : expected);
         }
-        QCOMPARE(floors.PicTotaal, undoSnapshot);
+        QCOMPARE(floors.undoPicture(), undoSnapshot);
         QCOMPARE(program.state.CurrentFloor, quint8(2));
         QVERIFY(!QGuiApplication::overrideCursor());
     }

@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "fileio/SaveDrawing.h"
 #include "floors/FloorSwitcher.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
@@ -14,7 +14,7 @@
 namespace {
 // Each floor gets its own colour and a mark of its own, so a strip in the
 // wrong place or a floor saved twice shows.
-void drawOnFloors(Floors& floors)
+void drawOnFloors(Plan& floors)
 {
     const QRgb backgrounds[3] = {qRgb(255, 255, 255), qRgb(255, 240, 200), qRgb(200, 230, 255)};
     for (int i = 1; i <= 3; ++i) {
@@ -84,7 +84,7 @@ private slots:
         drawOnFloors(window.floors());
         QImage undoSnapshot(window.floors().canvasWidth(), 455, QImage::Format_RGB32);
         undoSnapshot.fill(qRgb(1, 2, 3));
-        window.floors().PicTotaal = undoSnapshot;
+        window.floors().setUndoPicture(undoSnapshot);
 
         program.prompts.saveAnswers << program.path(name);
         window.menus().FileSaveJpg[size_t(count - 1)]->trigger();
@@ -102,7 +102,7 @@ private slots:
         for (int k = 1; k <= count; ++k)
             QVERIFY(largestChannelError(saved.copy((k - 1) * w, 0, w, 455), window.floors().floor(k).image) <= (asJpg ? 1 : 0));
         QCOMPARE(QDir(writable.path()).entryList(QDir::Files), QStringList());
-        QCOMPARE(window.floors().PicTotaal, undoSnapshot);
+        QCOMPARE(window.floors().undoPicture(), undoSnapshot);
         QCOMPARE(program.state.CurrentFloor, quint8(shownFloor));
         QVERIFY(!QGuiApplication::overrideCursor());
 

@@ -5,8 +5,8 @@
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "floors/RecoveryGuard.h"
-#include "floors/RecoveryStore.h"
-#include "floors/RecoveryWatcher.h"
+#include "plan/RecoveryStore.h"
+#include "plan/RecoveryWatcher.h"
 
 #include <QAction>
 #include <QLabel>
@@ -33,7 +33,7 @@ private slots:
     void watcherWritesAfterChange()
     {
         QTemporaryDir dir;
-        Floors floors(350);
+        Plan floors(350);
         RecoveryWatcher watcher(floors, RecoveryStore(dir.filePath(QStringLiteral("r"))));
         watcher.setDelay(50);
         QSignalSpy written(&watcher, &RecoveryWatcher::written);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "printing/PrintCommands.h"
 #include "printing/PrintJob.h"
 #include "printing/PrinterSystem.h"
@@ -34,7 +34,7 @@ public:
 // One program's worth of printing on a machine without printers: the program
 // folder takes the PDF files, the answers are scripted.
 struct PrintRig : TestProgram {
-    Floors floors{350};
+    Plan floors{350};
     ScriptedPrinterSystem* system = new ScriptedPrinterSystem;
     PrintCommands commands{context, floors, std::unique_ptr<PrinterSystem>(system)};
 

@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(page.pixel(qFloor(dot.x()), qFloor(dot.y())), qRgb(0, 0, 0));
         const QRect dots = boundingBox(page.copy(target.toAlignedRect()), [](QRgb p) { return p == qRgb(0, 0, 0); });
         QVERIFY(dots.width() <= qCeil(target.width() / canvasWidth) + 1 && dots.height() <= qCeil(target.height() / 455) + 1);
-        // Floors above the count stay off the page.
+        // Plan above the count stay off the page.
         for (int other = floorCount + 1; other <= 3; ++other) {
             const QRgb unused = FloorColour[other - 1];
             QVERIFY(boundingBox(page, [unused](QRgb p) { return p == unused; }).isEmpty());

@@ -1,7 +1,7 @@
 #include "PageProbe.h"
 #include "PrintRig.h"
 #include "app/ExportCommand.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "printing/ScalePrintDialog.h"
 
 #include <QComboBox>

@@ -7,7 +7,7 @@
 #include "TestProgram.h"
 #include "drawing/PointerEngine.h"
 #include "drawing/tools/DrawingTools.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QImage>
 #include <QList>
@@ -74,7 +74,7 @@ inline QList<QPoint> inkedPixels(const QImage& image)
 }
 
 struct PointerRig : TestProgram {
-    Floors floors{350};
+    Plan floors{350};
     PointerEngine engine{context, floors};
 
     PointerRig() { registerDrawingTools(engine); }

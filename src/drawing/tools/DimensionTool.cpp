@@ -1,8 +1,8 @@
 #include "drawing/tools/DimensionTool.h"
 
 #include "core/Algemeen.h"
-#include "drawing/PlanScale.h"
-#include "floors/Floor.h"
+#include "plan/PlanScale.h"
+#include "plan/Floor.h"
 #include "image/Primitives.h"
 #include "image/TextStamp.h"
 

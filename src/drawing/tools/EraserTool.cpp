@@ -1,7 +1,7 @@
 #include "drawing/tools/EraserTool.h"
 
 #include "core/Algemeen.h"
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "image/Primitives.h"
 
 QRect EraserTool::paintAt(ToolCanvas& canvas, QPointF at)

@@ -1,8 +1,8 @@
 #include "drawing/tools/FillTool.h"
 
 #include "core/AppContext.h"
-#include "drawing/PlanScale.h"
-#include "floors/Floor.h"
+#include "plan/PlanScale.h"
+#include "plan/Floor.h"
 #include "image/FloodFill.h"
 #include "image/Primitives.h"
 

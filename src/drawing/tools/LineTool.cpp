@@ -1,6 +1,6 @@
 #include "drawing/tools/LineTool.h"
 
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "image/Primitives.h"
 
 QRect LineTool::finish(ToolCanvas& canvas, QPointF end)

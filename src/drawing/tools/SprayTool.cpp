@@ -1,6 +1,6 @@
 #include "drawing/tools/SprayTool.h"
 
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "image/Primitives.h"
 
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "drawing/tools/SymbolTool.h"
 
 #include "core/AppContext.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/PictureLibrary.h"
 #include "image/Primitives.h"
 #include "image/RasterOp.h"
@@ -28,7 +28,7 @@ QRect SymbolTool::click(ToolCanvas& canvas, QPointF at)
     QRect changed;
     if (opensWall(state.CurrentTool))
         changed = fillBox(image, p - QPoint(34, 34), p - QPoint(7, 7), qRgb(255, 255, 255));
-    const QImage symbol = state.CurrentTool == IconTool ? canvas.floors.IconPic
+    const QImage symbol = state.CurrentTool == IconTool ? canvas.floors.importedIcon
                                                         : m_library.picture(state.OptionBase + state.ChosenOption);
     const RasterOp op = rasterOpFromText(state.RasterOpText).value_or(RasterOp::And);
     return changed | blitRaster(image, symbol, p - Anchor, op);

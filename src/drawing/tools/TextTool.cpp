@@ -1,7 +1,7 @@
 #include "drawing/tools/TextTool.h"
 
 #include "core/AppContext.h"
-#include "floors/Floor.h"
+#include "plan/Floor.h"
 #include "image/Primitives.h"
 #include "image/TextStamp.h"
 

@@ -1,6 +1,6 @@
 #include "drawing/tools/Tool.h"
 
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 
 #include "core/AppContext.h"
 

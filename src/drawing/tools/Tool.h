@@ -8,7 +8,7 @@
 struct Algemeen;
 struct AppContext;
 class Floor;
-class Floors;
+class Plan;
 class PlanScale;
 
 // What a tool works on during one pointer event: the shared values, the
@@ -16,7 +16,7 @@ class PlanScale;
 // floor whose canvas received the event.
 struct ToolCanvas {
     AppContext& app;
-    Floors& floors;
+    Plan& floors;
     int floorIndex;
     Floor& floor;
     // The plan's scale; lengths and areas in metres only while it is on.

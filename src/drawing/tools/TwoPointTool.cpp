@@ -1,9 +1,9 @@
 #include "drawing/tools/TwoPointTool.h"
 
 #include "core/AppContext.h"
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 #include "drawing/tools/DecimalText.h"
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 #include "image/Primitives.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "drawing/PlanScale.h"
+#include "plan/PlanScale.h"
 
 bool PlanScale::set(int centimetresPerPixel)
 {

@@ -1,6 +1,6 @@
-#include "floors/RecoveryWatcher.h"
+#include "plan/RecoveryWatcher.h"
 
-#include "floors/Floors.h"
+#include "plan/Plan.h"
 
 #include <QThread>
 #include <QThreadPool>
@@ -15,7 +15,7 @@ QThreadPool& writerPool()
 }
 } // namespace
 
-RecoveryWatcher::RecoveryWatcher(Floors& floors, RecoveryStore store, QObject* parent)
+RecoveryWatcher::RecoveryWatcher(Plan& floors, RecoveryStore store, QObject* parent)
     : QObject(parent)
     , m_floors(floors)
     , m_store(std::move(store))

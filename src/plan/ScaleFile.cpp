@@ -1,7 +1,7 @@
-#include "drawing/ScaleFile.h"
+#include "plan/ScaleFile.h"
 
-#include "drawing/GridSettings.h"
-#include "drawing/PlanScale.h"
+#include "plan/GridSettings.h"
+#include "plan/PlanScale.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "drawing/GridSettings.h"
+#include "plan/GridSettings.h"
 
-#include "drawing/PlanScale.h"
-#include "floors/GridOverlay.h"
+#include "plan/PlanScale.h"
+#include "plan/GridOverlay.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "floors/RecoveryStore.h"
+#include "plan/RecoveryStore.h"
 
 #include "image/PictureReader.h"
 

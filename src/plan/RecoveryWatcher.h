@@ -1,6 +1,6 @@
 #pragma once
 
-#include "floors/RecoveryStore.h"
+#include "plan/RecoveryStore.h"
 
 #include <QObject>
 #include <QTimer>
@@ -9,7 +9,7 @@
 #include <atomic>
 #include <functional>
 
-class Floors;
+class Plan;
 
 // Keeps the recovery copy up to date a few seconds after the floors change.
 // It only compares the images' change counters on a slow timer and hands
@@ -17,7 +17,7 @@ class Floors;
 class RecoveryWatcher : public QObject {
     Q_OBJECT
 public:
-    RecoveryWatcher(Floors& floors, RecoveryStore store, QObject* parent = nullptr);
+    RecoveryWatcher(Plan& floors, RecoveryStore store, QObject* parent = nullptr);
     ~RecoveryWatcher() override;
 
     const RecoveryStore& store() const { return m_store; }
@@ -39,7 +39,7 @@ private:
     void writeNow();
     std::array<qint64, 3> currentKeys() const;
 
-    Floors& m_floors;
+    Plan& m_floors;
     RecoveryStore m_store;
     QTimer m_poll;
     QTimer m_delay;

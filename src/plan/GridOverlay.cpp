@@ -1,4 +1,4 @@
-#include "floors/GridOverlay.h"
+#include "plan/GridOverlay.h"
 
 #include <cmath>
 

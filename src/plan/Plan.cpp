@@ -1,0 +1,87 @@
+#include "plan/Plan.h"
+
+#include "core/Prompts.h"
+#include "image/Twips.h"
+
+#include <QtGlobal>
+
+namespace {
+QImage blankPicture(int width)
+{
+    QImage image(width, CanvasHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+} // namespace
+
+Plan::Plan(int canvasWidth)
+    : m_floors{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
+    , m_undoPicture(blankPicture(canvasWidth))
+    , m_copyBuffer(blankPicture(canvasWidth))
+{
+}
+
+Floor& Plan::floor(int index)
+{
+    Q_ASSERT(index >= 1 && index <= 3);
+    return m_floors[size_t(index - 1)];
+}
+
+const Floor& Plan::floor(int index) const
+{
+    Q_ASSERT(index >= 1 && index <= 3);
+    return m_floors[size_t(index - 1)];
+}
+
+int Plan::canvasWidth() const
+{
+    return m_floors[0].shownWidth();
+}
+
+void Plan::setCanvasWidth(int width)
+{
+    for (Floor& f : m_floors)
+        f.setShownWidth(width);
+}
+
+// Deep copies on purpose: the undo picture's cost belongs to the press, not to
+// the first stroke of the drag that follows it.
+void Plan::takeUndoPicture(int index)
+{
+    m_undoPicture = floor(index).wholePicture();
+}
+
+void Plan::undo(int index)
+{
+    floor(index).setWholePicture(m_undoPicture);
+}
+
+void Plan::copy(int index)
+{
+    m_copyBuffer = floor(index).image.copy();
+}
+
+void Plan::paste(int index)
+{
+    floor(index).setPicture(m_copyBuffer);
+}
+
+QString Plan::floorName(int index)
+{
+    switch (index) {
+    case 1: return QStringLiteral("Begane grond");
+    case 2: return QStringLiteral("1e verdieping");
+    case 3: return QStringLiteral("2e verdieping");
+    }
+    return {};
+}
+
+bool confirmDroppingHiddenColumns(Prompts& prompts, const Floor& floor)
+{
+    if (!floor.hasHiddenDrawing())
+        return true;
+    return prompts.askYesNo(QStringLiteral(" Verborgen deel"),
+                            QStringLiteral("Rechts van het canvas staat nog tekening die bij deze breedte niet te zien is.\r\n"
+                                           "Deze bewerking werkt alleen op het zichtbare deel; het verborgen deel verdwijnt.\r\n"
+                                           "Wilt u doorgaan?"));
+}

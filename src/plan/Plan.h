@@ -1,0 +1,53 @@
+#pragma once
+
+#include "plan/Floor.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+
+class Prompts;
+
+// The drawing: three storeys and the pictures the program keeps beside them.
+// Everything that changes a floor as a whole goes through here, so each
+// floor's pixels, shown and hidden, have one owner.
+class Plan {
+public:
+    explicit Plan(int canvasWidth);
+
+    // 1 ground floor, 2 first floor, 3 second floor.
+    Floor& floor(int index);
+    const Floor& floor(int index) const;
+    static QString floorName(int index);
+
+    int canvasWidth() const;
+    // Every floor keeps the columns a narrower canvas hides.
+    void setCanvasWidth(int width);
+
+    // Keeps floor `index` whole, hidden columns included, for the next Undo;
+    // every press on a canvas does this first.
+    void takeUndoPicture(int index);
+    // Puts the last undo picture into floor `index`, whichever floor it came from.
+    void undo(int index);
+    const QImage& undoPicture() const { return m_undoPicture; }
+    void setUndoPicture(const QImage& picture) { m_undoPicture = picture; }
+
+    // The shown part of floor `index` into the copy buffer.
+    void copy(int index);
+    // The copy buffer into floor `index`; before any Copy that is a blank floor.
+    void paste(int index);
+    const QImage& copyBuffer() const { return m_copyBuffer; }
+
+    // The imported icon; null until the first accepted import.
+    QImage importedIcon;
+
+private:
+    std::array<Floor, 3> m_floors;
+    QImage m_undoPicture;
+    QImage m_copyBuffer;
+};
+
+// Asks before an operation on the shown part of a floor drops the drawing a
+// narrowed canvas hides; true when there is none or the user goes on.
+bool confirmDroppingHiddenColumns(Prompts& prompts, const Floor& floor);
