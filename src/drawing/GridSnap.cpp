@@ -19,10 +19,10 @@ std::optional<QPointF> anchorOffset(int tool)
 }
 } // namespace
 
-QPointF GridSnap::apply(int tool, QPointF at) const
+QPointF GridSnap::apply(int tool, QPointF at, QSize canvas) const
 {
     const std::optional<QPointF> offset = anchorOffset(tool);
     if (!m_grid.snap || !offset)
         return at;
-    return GridSettings::nearest(at + *offset, m_grid.spacing(m_scale)) - *offset;
+    return GridSettings::nearest(at + *offset, m_grid.spacing(m_scale), canvas) - *offset;
 }

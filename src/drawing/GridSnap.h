@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointF>
+#include <QSize>
 
 struct GridSettings;
 class PlanScale;
@@ -14,8 +15,9 @@ class GridSnap {
 public:
     GridSnap(const GridSettings& grid, const PlanScale& scale) : m_grid(grid), m_scale(scale) {}
 
-    // `at` as tool `tool` should see it; unchanged while snapping is off.
-    QPointF apply(int tool, QPointF at) const;
+    // `at` as tool `tool` should see it on a canvas of `canvas`, with the
+    // point the tool places by on that canvas; unchanged while snapping is off.
+    QPointF apply(int tool, QPointF at, QSize canvas) const;
 
 private:
     const GridSettings& m_grid;

@@ -31,9 +31,11 @@ Tool* PointerEngine::tool(int number) const
     return found == m_tools.end() ? nullptr : found->second.get();
 }
 
-QPointF PointerEngine::snapped(QPointF at) const
+QPointF PointerEngine::snapped(int floor, QPointF at) const
 {
-    return m_snap ? m_snap->apply(m_app.state.CurrentTool, at) : at;
+    if (!m_snap || floor < 1 || floor > 3)
+        return at;
+    return m_snap->apply(m_app.state.CurrentTool, at, m_floors.floor(floor).image.size());
 }
 
 // Runs one event's steps on a floor and adds to the picture's changed
@@ -53,7 +55,7 @@ QRegion PointerEngine::onFloor(int floor, Step step)
 
 QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
 {
-    at = snapped(at);
+    at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         // Before anything else, for every button and tool, also for none:
         // the one undo level is always the picture as it was at the last press.
@@ -66,7 +68,7 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
 
 QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
 {
-    at = snapped(at);
+    at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         Algemeen& s = m_app.state;
         const float x = float(at.x());
@@ -97,7 +99,7 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
 
 QRegion PointerEngine::release(int floor, Qt::MouseButtons buttons, QPointF at)
 {
-    at = snapped(at);
+    at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         canvas.floor.pen.invert = false;
         return current ? current->release(canvas, at, buttons) : QRect();

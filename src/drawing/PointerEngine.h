@@ -39,7 +39,7 @@ public:
     void setSnap(const GridSnap* snap) { m_snap = snap; }
 
 private:
-    QPointF snapped(QPointF at) const;
+    QPointF snapped(int floor, QPointF at) const;
     template <typename Step>
     QRegion onFloor(int floor, Step step);
 

@@ -34,16 +34,30 @@ bool valueOf(const QList<QByteArray>& lines, const char* key, int low, int high,
 }
 } // namespace
 
-double GridSettings::spacing(const PlanScale& scale) const
+double GridSettings::pixels(const PlanScale& scale) const
 {
-    const double pixels = scale.isOn() ? double(spacingCentimetres) / scale.centimetresPerPixel() : spacingPixels;
-    return std::max(pixels, double(MinPixels));
+    return scale.isOn() ? double(spacingCentimetres) / scale.centimetresPerPixel() : spacingPixels;
 }
 
-QPointF GridSettings::nearest(QPointF at, double spacing)
+double GridSettings::spacing(const PlanScale& scale) const
 {
-    const auto axis = [spacing](double v) { return double(GridOverlay::linePosition(int(std::lround(v / spacing)), spacing)); };
-    return {axis(at.x()), axis(at.y())};
+    return std::max(pixels(scale), double(MinPixels));
+}
+
+QPointF GridSettings::nearest(QPointF at, double spacing, QSize canvas)
+{
+    // Along an axis of `length` pixels: the nearest line the canvas shows, or
+    // its last pixel when no line falls there and that is nearer.
+    const auto axis = [spacing](double v, int length) {
+        int last = 0;
+        while (GridOverlay::linePosition(last + 1, spacing) < length)
+            ++last;
+        const double index = std::clamp(std::round(v / spacing), 0.0, double(last));
+        const double line = GridOverlay::linePosition(int(index), spacing);
+        const double edge = length - 1;
+        return std::abs(v - edge) <= std::abs(v - line) ? edge : line;
+    };
+    return {axis(at.x(), canvas.width()), axis(at.y(), canvas.height())};
 }
 
 void GridSettings::readLines(const QList<QByteArray>& lines)

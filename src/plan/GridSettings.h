@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QPointF>
+#include <QSize>
 
 class PlanScale;
 
@@ -22,12 +23,16 @@ struct GridSettings {
     // Used without a scale.
     int spacingPixels = DefaultPixels;
 
-    // Canvas pixels between two grid lines; never below MinPixels, where the
-    // grid would cover the floor in grey.
+    // Canvas pixels between two grid lines as set, at `scale`.
+    double pixels(const PlanScale& scale) const;
+    // The same, never below MinPixels, where the grid would cover the floor in
+    // grey; only a hand-edited scale file asks for less.
     double spacing(const PlanScale& scale) const;
 
-    // The grid point nearest to `at`, on the lines the canvas shows.
-    static QPointF nearest(QPointF at, double spacing);
+    // The grid point nearest to `at` that lies on a canvas of `canvas`: on the
+    // lines the canvas shows, or on its last column or row where no line falls,
+    // so a snapped point never leaves the canvas.
+    static QPointF nearest(QPointF at, double spacing, QSize canvas);
 
     // The lines kept after the scale in the scale file; a missing or unreadable
     // entry keeps its default.

@@ -87,6 +87,9 @@ private slots:
                                                    << QList<QPoint>{{10, 10}, {30, 20}, {50, 30}, {50, 30}}
                                                    << QStringLiteral("X = 50 ,Y = 30");
         // The symbol's top-left corner, 36 pixels up and left of the pointer, goes onto the grid.
+        QTest::newRow("rectangle to the last column") << 3 << QList<QPoint>{{302, 402}, {330, 420}, {347, 447}}
+                                                      << QList<QPoint>{{300, 400}, {330, 420}, {349, 450}}
+                                                      << QStringLiteral("X = 349 ,Y = 450");
         QTest::newRow("symbol place") << 9 << QList<QPoint>{{57, 63}} << QList<QPoint>{{56, 66}}
                                       << QStringLiteral("X = 56 ,Y = 66");
         QTest::newRow("freehand never snaps") << 1 << QList<QPoint>{{12, 9}, {33, 21}, {47, 32}}
@@ -112,6 +115,68 @@ private slots:
         QVERIFY(!inkedPixels(byHand.image()).isEmpty());
         QCOMPARE(inkedPixels(aligned.image()), inkedPixels(byHand.image()));
         QTEST(aligned.engine.coordText(), "readOut");
+    }
+
+    // At the canvas's edges, for every tool: the point a tool places by (the
+    // pointer, a text's corner 14 pixels right of it, a symbol's 36 up and
+    // left) goes to the nearest grid line or last column or row, never past
+    // them; the read-out shows the pointer that puts it there.
+    void snappedOnCanvas_data()
+    {
+        QTest::addColumn<int>("tool");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("centimetres"); // per pixel; 0: no scale, the spacing in pixels
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<QPoint>("pointer");
+        QTest::addColumn<QPoint>("snapped");
+        struct Edge {
+            const char* name;
+            int width, centimetres, spacing;
+            QPoint corner, onGrid;
+        };
+        const Edge edges[] = {
+            {"10 px, 350, last line", 350, 0, 10, {344, 200}, {340, 200}},
+            {"10 px, 350, last column", 350, 0, 10, {345, 200}, {349, 200}},
+            {"10 px, 350, on the last column", 350, 0, 10, {349, 200}, {349, 200}},
+            {"2 px, 350, last column", 350, 0, 2, {349, 453}, {349, 454}},
+            {"2 px, 470, last column", 470, 0, 2, {469, 1}, {469, 2}},
+            {"2 px, 470, last line", 470, 0, 2, {468, 0}, {468, 0}},
+            {"33.3 px, 350, last row", 350, 3, 100, {200, 450}, {200, 454}},
+            {"33.3 px, 350, last line", 350, 3, 100, {340, 440}, {333, 433}},
+            {"33.3 px, 350, last column", 350, 3, 100, {342, 454}, {349, 454}},
+            {"33.3 px, 470, last line", 470, 3, 100, {466, 449}, {467, 454}},
+            {"33.3 px, 470, past the corner", 470, 3, 100, {520, 500}, {469, 454}},
+            {"33.3 px, 350, before the origin", 350, 3, 100, {-20, -5}, {0, 0}},
+        };
+        for (const int tool : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 30}) {
+            const bool snaps = tool >= 2 && tool != 6 && tool != 7 && tool != 8;
+            const QPoint offset = tool == 5 ? QPoint(14, 0) : tool >= 9 ? QPoint(-36, -36) : QPoint();
+            for (const Edge& e : edges)
+                QTest::addRow("tool %d, %s", tool, e.name) << tool << e.width << e.centimetres << e.spacing
+                                                         << e.corner - offset << (snaps ? e.onGrid : e.corner) - offset;
+        }
+    }
+
+    void snappedOnCanvas()
+    {
+        QFETCH(int, tool);
+        QFETCH(int, width);
+        QFETCH(int, centimetres);
+        QFETCH(int, spacing);
+        QFETCH(QPoint, pointer);
+        QFETCH(QPoint, snapped);
+        GridSettings grid;
+        grid.snap = true;
+        (centimetres > 0 ? grid.spacingCentimetres : grid.spacingPixels) = spacing;
+        PlanScale scale;
+        scale.set(centimetres);
+        const GridSnap snap(grid, scale);
+        GridRig rig;
+        rig.floors.setCanvasWidth(width);
+        rig.engine.setSnap(&snap);
+        rig.state.CurrentTool = quint8(tool);
+        rig.engine.move(1, Qt::NoButton, pointer);
+        QCOMPARE(rig.engine.coordText(), QStringLiteral("X = %1 ,Y = %2").arg(snapped.x()).arg(snapped.y()));
     }
 
     void switchesOffDrawAsBefore()
