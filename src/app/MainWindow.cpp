@@ -332,7 +332,7 @@ void MainWindow::showEvent(QShowEvent* event)
 
 void MainWindow::chooseScale()
 {
-    ScaleDialog dialog(m_scale.centimetresPerPixel(), m_grid, this);
+    ScaleDialog dialog(m_scale.centimetresPerPixel(), m_grid, m_context.prompts, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_scale.set(dialog.centimetresPerPixel());

@@ -1,5 +1,6 @@
 #include "drawing/ScaleDialog.h"
 
+#include "core/Prompts.h"
 #include "plan/PlanScale.h"
 
 #include <QDialogButtonBox>
@@ -9,8 +10,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, QWidget* parent)
+ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent)
     : QDialog(parent)
+    , m_prompts(prompts)
     , m_grid(grid)
 {
     setWindowTitle(QStringLiteral(" Schaal"));
@@ -36,7 +38,7 @@ ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, QWid
                             this);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Annuleren"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ScaleDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -67,7 +69,8 @@ void ScaleDialog::showGridUnit(bool centimetres)
         m_gridSpin->setSuffix(QStringLiteral(" cm"));
         m_gridSpin->setValue(m_grid.spacingCentimetres);
     } else {
-        m_gridSpin->setRange(GridSettings::MinPixels, GridSettings::MaxPixels);
+        // A finer grid can be typed, so OK can say why it is refused.
+        m_gridSpin->setRange(1, GridSettings::MaxPixels);
         m_gridSpin->setSuffix(QStringLiteral(" pixels"));
         m_gridSpin->setValue(m_grid.spacingPixels);
     }
@@ -78,4 +81,20 @@ GridSettings ScaleDialog::grid() const
     GridSettings chosen = m_grid;
     (m_gridInCentimetres ? chosen.spacingCentimetres : chosen.spacingPixels) = m_gridSpin->value();
     return chosen;
+}
+
+void ScaleDialog::accept()
+{
+    PlanScale scale;
+    scale.set(centimetresPerPixel());
+    if (grid().pixels(scale) >= GridSettings::MinPixels) {
+        QDialog::accept();
+        return;
+    }
+    QString text = QStringLiteral("De rasterlijnen moeten minstens 2 pixels uit elkaar liggen");
+    if (scale.isOn())
+        text += QStringLiteral("; kies bij ") + QString::number(scale.centimetresPerPixel())
+            + QStringLiteral(" cm per pixel minstens ")
+            + QString::number(GridSettings::MinPixels * scale.centimetresPerPixel()) + QStringLiteral(" cm");
+    m_prompts.message(text + QLatin1Char('.'));
 }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class Prompts;
 class QSpinBox;
 
 // Asks how many centimetres one pixel of the plan stands for, or "uit", and how
@@ -11,7 +12,7 @@ class QSpinBox;
 class ScaleDialog : public QDialog {
     Q_OBJECT
 public:
-    ScaleDialog(int centimetresPerPixel, const GridSettings& grid, QWidget* parent = nullptr);
+    ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent = nullptr);
 
     int centimetresPerPixel() const;
     QSpinBox* spinBox() const { return m_spin; }
@@ -19,11 +20,16 @@ public:
     GridSettings grid() const;
     QSpinBox* gridSpinBox() const { return m_gridSpin; }
 
+    // OK: a grid finer than GridSettings::MinPixels canvas pixels is refused
+    // with a message, and the dialog stays open with the values as typed.
+    void accept() override;
+
 private:
     void showGridUnit(bool centimetres);
 
     QSpinBox* m_spin = nullptr;
     QSpinBox* m_gridSpin = nullptr;
+    Prompts& m_prompts;
     GridSettings m_grid;
     bool m_gridInCentimetres = false;
     bool m_gridShown = false;

@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLabel>
 #include <QPainter>
 #include <QSpinBox>
@@ -120,6 +122,38 @@ private slots:
         }
         MainWindow& again = program.start();
         QCOMPARE(again.scale().centimetresPerPixel(), kept);
+    }
+
+    // A grid finer than 2 canvas pixels is refused on OK, and nothing typed is lost.
+    void gridSpacingLimit_data()
+    {
+        QTest::addColumn<int>("centimetres");
+        QTest::addColumn<int>("spacing");
+        QTest::addColumn<QString>("refusal");
+        const QString tooFine = QStringLiteral("De rasterlijnen moeten minstens 2 pixels uit elkaar liggen");
+        QTest::newRow("2 pixels") << 0 << 2 << QString();
+        QTest::newRow("1 pixel") << 0 << 1 << tooFine + '.';
+        QTest::newRow("6 cm at 3 cm: 2 pixels") << 3 << 6 << QString();
+        QTest::newRow("5 cm at 3 cm: 1.67 pixels") << 3 << 5 << tooFine + "; kies bij 3 cm per pixel minstens 6 cm.";
+        QTest::newRow("200 cm at 100 cm") << 100 << 200 << QString();
+        QTest::newRow("199 cm at 100 cm") << 100 << 199 << tooFine + "; kies bij 100 cm per pixel minstens 200 cm.";
+    }
+
+    void gridSpacingLimit()
+    {
+        QFETCH(int, centimetres);
+        QFETCH(int, spacing);
+        QFETCH(QString, refusal);
+        ScriptedPrompts prompts;
+        ScaleDialog dialog(centimetres, GridSettings(), prompts);
+        dialog.gridSpinBox()->setValue(spacing);
+        dialog.show();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(prompts.messages, refusal.isEmpty() ? QStringList() : QStringList{refusal});
+        QCOMPARE(dialog.isVisible(), !refusal.isEmpty());
+        QCOMPARE(dialog.result(), int(refusal.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(dialog.centimetresPerPixel(), centimetres);
+        QCOMPARE(dialog.gridSpinBox()->value(), spacing);
     }
 
     // The grid's switches and spacing live beside the scale; a file from
