@@ -88,6 +88,9 @@ int run(const QStringList& arguments, const QString& programFolder, QTextStream&
         out << parser.helpText();
         return Done;
     }
+    // Only a print to scale uses it; without --scale it would be silently ignored.
+    if (parser.isSet(centimetres) && !parser.isSet(scale))
+        return fail(err, BadArguments, QStringLiteral("--cm-per-pixel hoort bij --scale; geef ook --scale 1:N op."));
     if (!parser.isSet(output) || parser.value(output).isEmpty())
         return fail(err, BadArguments, QStringLiteral("geef met --output aan welk PDF-bestand geschreven moet worden."));
 
