@@ -57,10 +57,11 @@ ScaleExport::Outcome ScaleExport::write(const Choice& choice, const QImage& pict
     const QString refusal = ScalePageComposer::refusal(pages, paper);
     if (!refusal.isEmpty())
         return {ExportCommand::PlanDoesNotFit, refusal.section(QLatin1Char('\n'), 0, 0)};
-    QPageLayout layout = paper;
-    layout.setOrientation(*ScalePageComposer::orientationFor(pages, paper));
+    std::vector<QPageLayout> layouts;
+    for (const ScalePage& page : pages)
+        layouts.push_back(pdfPageLayout(*ScalePageComposer::orientationFor(page, paper)));
     QString error;
-    const bool written = writePdf(output, layout, int(pages.size()),
+    const bool written = writePdf(output, layouts,
                                   [&pages](QPainter& painter, QPrinter& printer, const QRect& printable, int index) {
                                       ScalePageComposer::paint(painter, printer, printable, pages[size_t(index)]);
                                   },

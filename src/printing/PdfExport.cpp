@@ -16,7 +16,7 @@ QPageLayout pdfPageLayout(QPageLayout::Orientation orientation)
     return layout;
 }
 
-bool writePdf(const QString& target, const QPageLayout& layout, int pageCount,
+bool writePdf(const QString& target, const std::vector<QPageLayout>& pages,
               const std::function<void(QPainter&, QPrinter&, const QRect& printable, int index)>& paintPage,
               QString* error)
 {
@@ -33,20 +33,22 @@ bool writePdf(const QString& target, const QPageLayout& layout, int pageCount,
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf.fileName());
     printer.setDocName(QStringLiteral("Rimbano"));
-    printer.setPageLayout(layout);
+    printer.setPageLayout(pages.front());
 
     QPainter painter;
     bool written = painter.begin(&printer);
-    if (written) {
+    for (size_t index = 0; index < pages.size() && written; ++index) {
+        if (index > 0) {
+            // A new layout takes effect with the page that follows.
+            printer.setPageLayout(pages[index]);
+            written = printer.newPage();
+        }
         // The painter's origin is the printable area's top-left corner.
         const QRect printable(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-        for (int index = 0; index < pageCount && written; ++index) {
-            if (index > 0)
-                written = printer.newPage();
-            paintPage(painter, printer, printable, index);
-        }
-        written = painter.end() && written;
+        if (written)
+            paintPage(painter, printer, printable, int(index));
     }
+    written = painter.isActive() && painter.end() && written;
     if (written) {
         pdf.seek(0);
         written = out.write(pdf.readAll()) > 0 && out.commit();
@@ -58,7 +60,7 @@ bool writePdf(const QString& target, const QPageLayout& layout, int pageCount,
 
 bool writePdfPage(const PageContents& page, const QString& target, QString* error)
 {
-    return writePdf(target, pdfPageLayout(QPageLayout::Landscape), 1,
+    return writePdf(target, {pdfPageLayout(QPageLayout::Landscape)},
                     [&page](QPainter& painter, QPrinter& printer, const QRect& printable, int) {
                         PageComposer::paint(painter, printer, printable, page);
                     },

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 class QPrinter;
 
@@ -18,9 +19,9 @@ bool writePdfPage(const PageContents& page, const QString& target, QString* erro
 // the program gets.
 QPageLayout pdfPageLayout(QPageLayout::Orientation orientation);
 
-// Writes `pageCount` pages of `layout` into a PDF file, replaced whole or left
-// as it was. `paintPage` paints page `index` (from 0) with the painter's origin
-// at the printable area's top-left corner, `printable` in device pixels.
-bool writePdf(const QString& target, const QPageLayout& layout, int pageCount,
+// Writes a page of each of `pages`' layouts into a PDF file, replaced whole or
+// left as it was. `paintPage` paints page `index` (from 0) with the painter's
+// origin at the printable area's top-left corner, `printable` in device pixels.
+bool writePdf(const QString& target, const std::vector<QPageLayout>& pages,
               const std::function<void(QPainter&, QPrinter&, const QRect& printable, int index)>& paintPage,
               QString* error = nullptr);

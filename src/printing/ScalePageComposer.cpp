@@ -100,21 +100,24 @@ QSizeF ScalePageComposer::planSize(const ScalePage& page)
     return {box.width() * millimetres, box.height() * millimetres};
 }
 
-std::optional<QPageLayout::Orientation> ScalePageComposer::orientationFor(const std::vector<ScalePage>& pages,
-                                                                         QPageLayout layout)
+std::optional<QPageLayout::Orientation> ScalePageComposer::orientationFor(const ScalePage& page, QPageLayout layout)
 {
     for (const QPageLayout::Orientation orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
         layout.setOrientation(orientation);
-        const QSizeF room = roomFor(layout);
-        if (std::all_of(pages.begin(), pages.end(), [&room](const ScalePage& p) { return fitsIn(p, room); }))
+        if (fitsIn(page, roomFor(layout)))
             return orientation;
     }
     return std::nullopt;
 }
 
+bool ScalePageComposer::allFit(const std::vector<ScalePage>& pages, const QPageLayout& layout)
+{
+    return std::all_of(pages.begin(), pages.end(), [&layout](const ScalePage& p) { return orientationFor(p, layout); });
+}
+
 QString ScalePageComposer::refusal(const std::vector<ScalePage>& pages, const QPageLayout& layout)
 {
-    if (pages.empty() || orientationFor(pages, layout))
+    if (allFit(pages, layout))
         return {};
     const QString refused = QStringLiteral("Bij ") + scaleText(pages.front().ratio).toLower()
         + QStringLiteral(" past de plattegrond niet op het papier");
@@ -122,7 +125,7 @@ QString ScalePageComposer::refusal(const std::vector<ScalePage>& pages, const QP
         std::vector<ScalePage> tried = pages;
         for (ScalePage& page : tried)
             page.ratio = ratio;
-        if (orientationFor(tried, layout))
+        if (allFit(tried, layout))
             return refused + QStringLiteral("; bij 1:") + QString::number(ratio) + QStringLiteral(" past hij wel.");
     }
     return refused + QStringLiteral(", en bij geen van de schalen 1:20, 1:50, 1:100 en 1:200.\n"

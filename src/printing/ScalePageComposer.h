@@ -41,9 +41,12 @@ QRect drawnBox(const QImage& floor);
 // The printed size of the page's plan, in millimetres.
 QSizeF planSize(const ScalePage& page);
 
-// The orientation of `layout`'s paper in which every page's plan fits,
-// portrait first; none when a plan does not fit either way.
-std::optional<QPageLayout::Orientation> orientationFor(const std::vector<ScalePage>& pages, QPageLayout layout);
+// The orientation of `layout`'s paper in which the page's plan fits, portrait
+// first; none when it fits neither way. Each page of a printout gets its own,
+// so a long floor and a wide one print together at one ratio.
+std::optional<QPageLayout::Orientation> orientationFor(const ScalePage& page, QPageLayout layout);
+// True when every page fits one way or the other.
+bool allFit(const std::vector<ScalePage>& pages, const QPageLayout& layout);
 
 // Empty when the pages fit at their ratio; otherwise the user is told so, with
 // the first ratio of the list at which they would fit, or that none does.

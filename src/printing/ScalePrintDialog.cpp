@@ -16,21 +16,27 @@
 #include <QVBoxLayout>
 
 namespace {
-bool sendPages(QPrinter& printer, const std::vector<ScalePage>& pages, QPageLayout::Orientation orientation)
+// Each page turns the paper its own way: a new orientation holds from the
+// page that follows.
+bool sendPages(QPrinter& printer, const std::vector<ScalePage>& pages)
 {
-    QPageLayout layout = printer.pageLayout();
-    layout.setOrientation(orientation);
-    printer.setPageLayout(layout);
+    const QPageLayout paper = printer.pageLayout();
+    const auto turnFor = [&](const ScalePage& page) {
+        printer.setPageOrientation(*ScalePageComposer::orientationFor(page, paper));
+    };
     printer.setDocName(QStringLiteral("Rimbano"));
     printer.setCopyCount(1);
+    turnFor(pages.front());
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    const QRect printable(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
     bool sent = true;
     for (size_t i = 0; i < pages.size() && sent; ++i) {
-        if (i > 0)
+        if (i > 0) {
+            turnFor(pages[i]);
             sent = printer.newPage();
+        }
+        const QRect printable(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
         if (sent)
             ScalePageComposer::paint(painter, printer, printable, pages[i]);
     }
@@ -106,7 +112,6 @@ void ScalePrintDialog::printClicked()
         m_message->setText(refusal);
         return;
     }
-    const QPageLayout::Orientation orientation = *ScalePageComposer::orientationFor(pages, paper);
-    if (m_job.printPages([&] { return sendPages(m_job.printer(), pages, orientation); }))
+    if (m_job.printPages([&] { return sendPages(m_job.printer(), pages); }))
         accept();
 }
