@@ -3,7 +3,8 @@
 # lines, a dimension, a door and a window in the walls, a filled room and a
 # text, then a first floor. The two floors are saved as BMP and as JPG through
 # the real file dialogs, the drawing is wiped with File > Nieuw and loaded
-# back; saving it again gives the same file byte for byte. Then the same hand
+# back; saving it again gives the same file byte for byte. A rectangle snapped
+# to the grid stays on the canvas. Then the same hand
 # at 200 % display scaling.
 set -u
 exe=$1
@@ -174,10 +175,24 @@ choose_format Bmp
 save_two_floors "$S/weer.bmp"
 cmp -s "$S/huis.bmp" "$S/weer.bmp" || fail "the floors changed between saving, loading and saving again"
 
+# Extra > "Uitlijnen op raster", the 10-pixel grid: on the first floor a
+# rectangle dragged to x = 347 closes on the canvas's last column, x = 349.
+menu_keys 160 Down Down Down Down Return
+xdotool key F3
+select_tool 3
+choose_option 1
+canvas_drag 302 402 347 447
+for p in "300 420" "349 420" "320 400" "320 450"; do
+  set -- $p
+  expect_canvas_pixel "$1" "$2" 0,0,0 "the snapped rectangle has no side through $1,$2"
+done
+expect_canvas_pixel 348 420 255,255,255 "the snapped rectangle is not open inside"
+[ "$(grep -c 'uitlijnen=1' "$S/Rimbano-schaal.ini")" = 1 ] || fail "the snapping switch was not kept"
+
 # At 200 % a canvas pixel is 2 x 2 screen pixels; pressed on its lower right
 # one the pointer still draws on it, also for the dimension's snap.
 kill "$PROGRAM_PID"; wait_for_program_end || fail "the program did not end"
-rm -rf "$S/data"
+rm -rf "$S/data" "$S/Rimbano-schaal.ini"
 export QT_SCALE_FACTOR=2 E2E_SCALE=2
 start_session_program "$exe"
 far() { echo $(($("$1" "$2") + 1)); }
