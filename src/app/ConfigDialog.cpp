@@ -144,7 +144,7 @@ void ConfigDialog::widthChanged(int value)
     m_state.CanvasExtraWidth = TwipsPerWidthStep * value;
     m_widthText->setText(widthText(m_state.CanvasExtraWidth));
     m_widthText->adjustSize();
-    // Also sets SMBlabel; the floors keep their pixels.
+    // Also sets canvasWidthLabel; the floors keep their pixels.
     m_main.applyCanvasWidth();
 }
 

@@ -230,7 +230,7 @@ void MainWindow::layoutForCanvasWidth(int w)
 void MainWindow::applyCanvasWidth()
 {
     layoutForCanvasWidth(m_state.CanvasExtraWidth);
-    QLabel* widthLabel = m_floorPanel->SMBlabel();
+    QLabel* widthLabel = m_floorPanel->canvasWidthLabel();
     widthLabel->setText(canvasWidthText(m_state.CanvasExtraWidth) + QStringLiteral(" pixels"));
     widthLabel->adjustSize();
 }
@@ -245,9 +245,9 @@ void MainWindow::applySettings(bool settingsRead)
     m_menus.ShowGeluid->setChecked(m_state.SoundOn);
     m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
     m_colorPanel->setSwatch(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue);
-    m_colorPanel->RGBscroll(1)->setValue(m_state.ColorRed);
-    m_colorPanel->RGBscroll(2)->setValue(m_state.ColorGreen);
-    m_colorPanel->RGBscroll(3)->setValue(m_state.ColorBlue);
+    m_colorPanel->colourBar(1)->setValue(m_state.ColorRed);
+    m_colorPanel->colourBar(2)->setValue(m_state.ColorGreen);
+    m_colorPanel->colourBar(3)->setValue(m_state.ColorBlue);
 }
 
 void MainWindow::toggleSound()
@@ -263,7 +263,7 @@ void MainWindow::wireMenus()
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
     connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
-    new ShowMenu(m_state, m_floors, m_canvases, *m_magnifierPanel->LoepPicture(),
+    new ShowMenu(m_state, m_floors, m_canvases, *m_magnifierPanel->view(),
                  {m_menus.ShowLoep, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowMuiscursorKeuze}, this);
     new HelpMenu(m_context, *m_help, m_menus, this);
     connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
@@ -297,8 +297,8 @@ void MainWindow::wireFiles()
     for (int n = 1; n <= 3; ++n)
         connect(m_menus.FileSaveJpg[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->FileSaveJpg(n); });
     connect(m_menus.FileLoad, &QAction::triggered, this, [this] { m_loadDrawing->FileLoad(); });
-    connect(m_examplesPanel->Transportknop(), &QPushButton::clicked, this,
-            [this] { m_exampleTransport->Transportknop(m_examplesPanel->TumbleScroll()->value()); });
+    connect(m_examplesPanel->takeOverButton(), &QPushButton::clicked, this,
+            [this] { m_exampleTransport->takeOver(m_examplesPanel->exampleBar()->value()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

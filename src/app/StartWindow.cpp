@@ -37,18 +37,18 @@ StartWindow::StartWindow(const QString& versionText, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName(QStringLiteral("Titel"));
+    setObjectName(QStringLiteral("startWindow"));
     setAutoFillBackground(true);
     setWindowTitle(QStringLiteral(" Welkom"));
     setFixedSize(px(4950) - FrameAllowanceX, px(3090) - FrameAllowanceY);
 
-    m_frame = makePanel(this, "Frame1");
+    m_frame = makePanel(this, "startPanel");
     placeTwips(m_frame, 60, -30, 4755, 2700);
 
-    m_backlogo = makeBackdrop(m_frame, "Backlogo", LightGrey);
+    m_backlogo = makeBackdrop(m_frame, "logoBackdrop", LightGrey);
     placeTwips(m_backlogo, 120, 210, 1575, 1560);
     m_picture = new QLabel(m_frame);
-    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setObjectName(QStringLiteral("startPicture"));
     const QPixmap picture(QStringLiteral(":/pictures/welcome.png"));
     if (!picture.isNull()) {
         const QSize room(m_backlogo->width() - 2 * (px(180) - px(120)),
@@ -58,7 +58,7 @@ StartWindow::StartWindow(const QString& versionText, QWidget* parent)
     placeTwips(m_picture, 180, 270);
 
     m_answer = welcomeText(versionText);
-    m_welcome = makeBackdrop(m_frame, "Label1", Qt::white);
+    m_welcome = makeBackdrop(m_frame, "welcomeText", Qt::white);
     m_welcome->setFont(arial9(false));
     setForeground(m_welcome, QColor(64, 64, 64));
     m_welcome->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -66,7 +66,7 @@ StartWindow::StartWindow(const QString& versionText, QWidget* parent)
     m_welcome->setText(QString(m_answer).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).trimmed());
     placeTwips(m_welcome, 1830, 225, 2820, 1530);
 
-    m_notice = makeBackdrop(m_frame, "Label2", LightGrey);
+    m_notice = makeBackdrop(m_frame, "noticeText", LightGrey);
     m_notice->setFont(arial9(true));
     setForeground(m_notice, QColor(128, 128, 128));
     m_notice->setWordWrap(true);
@@ -75,9 +75,9 @@ StartWindow::StartWindow(const QString& versionText, QWidget* parent)
                                      "tekening altijd zelf."));
     placeTwips(m_notice, 135, 1875, 3765, 750);
 
-    placeTwips(makeBackdrop(m_frame, "Label3", PanelBackdrop), 3960, 2190, 630, 360);
+    placeTwips(makeBackdrop(m_frame, "startOkBackdrop", PanelBackdrop), 3960, 2190, 630, 360);
     m_ok = new QPushButton(QStringLiteral("Ok"), m_frame);
-    m_ok->setObjectName(QStringLiteral("OkKnop"));
+    m_ok->setObjectName(QStringLiteral("startOkButton"));
     m_ok->setDefault(true);
     placeTwips(m_ok, 3990, 2220, 570, 300);
     connect(m_ok, &QPushButton::clicked, this, &StartWindow::okChosen);

@@ -13,14 +13,9 @@ class StartWindow : public QWidget {
 public:
     explicit StartWindow(const QString& versionText, QWidget* parent = nullptr);
 
-    QLabel* Backlogo() const { return m_backlogo; }
-    QLabel* Image1() const { return m_picture; }
-    QLabel* Label1() const { return m_welcome; }
-    QLabel* Label2() const { return m_notice; }
-    QPushButton* OkKnop() const { return m_ok; }
 
     // The welcome text as it was assembled, CR LF line ends included.
-    const QString& Answer() const { return m_answer; }
+    const QString& welcomeTextAsBuilt() const { return m_answer; }
 
 signals:
     void okChosen();

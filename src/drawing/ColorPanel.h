@@ -14,8 +14,7 @@ class ColorPanel : public QObject {
 public:
     explicit ColorPanel(QWidget* frame);
 
-    QScrollBar* RGBscroll(int index) const { return m_bars[size_t(index - 1)]; }
-    QLabel* Kleur() const { return m_swatch; }
+    QScrollBar* colourBar(int index) const { return m_bars[size_t(index - 1)]; }
     void setSwatch(int red, int green, int blue);
 
 private:

@@ -81,7 +81,7 @@ void DrawingControls::wireStyleControls()
     for (int bar = 1; bar <= 3; ++bar) {
         // Only a drag of the scroll box sets the colour; clicks on the arrows
         // or the track move the bar and leave the colour as it is.
-        connect(colours->RGBscroll(bar), &QScrollBar::sliderMoved, this, [this, colours, bar](int value) {
+        connect(colours->colourBar(bar), &QScrollBar::sliderMoved, this, [this, colours, bar](int value) {
             const QColor colour = m_style.colourBarDragged(bar, value);
             colours->setSwatch(colour.red(), colour.green(), colour.blue());
         });

@@ -26,7 +26,7 @@ public:
     PaletteBox(const QImage& picture, std::function<void(QPoint)> pressed, QWidget* parent)
         : QWidget(parent), m_picture(picture), m_pressed(std::move(pressed))
     {
-        setObjectName(QStringLiteral("ColorPic"));
+        setObjectName(QStringLiteral("textColourPalette"));
     }
 
 protected:
@@ -64,20 +64,20 @@ std::optional<int> textSizeFrom(const QString& typed)
 
 TextDialog::TextDialog(Target target, QWidget* parent) : QDialog(parent), m_target(target)
 {
-    setObjectName(QStringLiteral("Textform"));
+    setObjectName(QStringLiteral("textDialog"));
     setWindowTitle(QStringLiteral(" Tekst plaatsen"));
     setAttribute(Qt::WA_DeleteOnClose);
     // The designed outer size holds a caption and borders besides the controls.
     setFixedSize(px(6090) - 8, px(2100) - 28);
 
-    placeTwips(makePanel(this, "Frame1"), 75, -30, 5865, 1695);
+    placeTwips(makePanel(this, "textDialogPanel"), 75, -30, 5865, 1695);
 
     m_palette = textPalettePicture(QSize(px(5595), px(390)), palette().color(QPalette::Window).rgb());
     auto* paletteBox = new PaletteBox(m_palette, [this](QPoint at) { pickColour(at); }, this);
     placeTwips(paletteBox, 120, 240, 5595, 390);
 
     m_size = new QComboBox(this);
-    m_size->setObjectName(QStringLiteral("Combo1"));
+    m_size->setObjectName(QStringLiteral("textSizeCombo"));
     m_size->setEditable(true);
     m_size->setInsertPolicy(QComboBox::NoInsert);
     for (int size = 8; size <= 20; ++size)
@@ -86,7 +86,7 @@ TextDialog::TextDialog(Target target, QWidget* parent) : QDialog(parent), m_targ
     m_size->setGeometry(px(120), px(720), px(600), m_size->sizeHint().height());
 
     auto* sizeLabel = new QLabel(QStringLiteral("Size"), this);
-    sizeLabel->setObjectName(QStringLiteral("Label2"));
+    sizeLabel->setObjectName(QStringLiteral("textSizeCaption"));
     placeTwips(sizeLabel, 780, 780);
 
     const char* styleNames[3] = {"Bold", "Italic", "Underline"};
@@ -94,25 +94,25 @@ TextDialog::TextDialog(Target target, QWidget* parent) : QDialog(parent), m_targ
     const int styleWidth[3] = {735, 735, 1065};
     for (int i = 0; i < 3; ++i) {
         auto* check = new QCheckBox(QLatin1String(styleNames[i]), this);
-        check->setObjectName(QStringLiteral("Check%1").arg(i + 1));
+        check->setObjectName(QStringLiteral("textStyleCheck%1").arg(i + 1));
         placeTwips(check, styleLeft[i], 780, styleWidth[i], 225);
         m_style[size_t(i)] = check;
     }
 
     auto* colourCaption = new QLabel(QStringLiteral("Textcolor"), this);
-    colourCaption->setObjectName(QStringLiteral("Label1"));
+    colourCaption->setObjectName(QStringLiteral("textColourCaption"));
     placeTwips(colourCaption, 4140, 780);
-    m_colourLabel = makeBackdrop(this, "ColorLabel", StartColour);
+    m_colourLabel = makeBackdrop(this, "textColourSwatch", StartColour);
     placeTwips(m_colourLabel, 4890, 720, 825, 330);
 
     m_text = new QLineEdit(this);
-    m_text->setObjectName(QStringLiteral("Text1"));
+    m_text->setObjectName(QStringLiteral("placedTextEdit"));
     setBackground(m_text, QColor(224, 224, 224));
     placeTwips(m_text, 120, 1245, 4590, 315);
 
-    placeTwips(makeBackdrop(this, "BackTransfer", Qt::black), 4875, 1245, 855, 330);
+    placeTwips(makeBackdrop(this, "transferTextBackdrop", Qt::black), 4875, 1245, 855, 330);
     m_transfer = new QPushButton(QStringLiteral("Transfer"), this);
-    m_transfer->setObjectName(QStringLiteral("TransferKnop"));
+    m_transfer->setObjectName(QStringLiteral("transferTextButton"));
     m_transfer->setAutoDefault(false);
     placeTwips(m_transfer, 4905, 1275, 795, 270);
     connect(m_transfer, &QPushButton::clicked, this, &TextDialog::TransferText);

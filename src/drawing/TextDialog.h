@@ -40,11 +40,6 @@ public:
     TextDialog(Target target, QWidget* parent);
 
     QImage paletteImage() const { return m_palette; }
-    QLabel* ColorLabel() const { return m_colourLabel; }
-    QComboBox* Combo1() const { return m_size; }
-    QCheckBox* Check(int index) const { return m_style[size_t(index - 1)]; }
-    QLineEdit* Text1() const { return m_text; }
-    QPushButton* TransferKnop() const { return m_transfer; }
 
     // A press at `at` in the palette picks the colour of the pixel there.
     void pickColour(QPoint at);

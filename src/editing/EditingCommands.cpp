@@ -28,8 +28,8 @@ void wireEditingCommands(AppContext& context, Plan& floors, const EditingControl
     IconPanel* panel = controls.iconPanel;
     auto* icon = new IconImport(context, floors, *panel, canvases, owner);
     QObject::connect(controls.importIcon, &QAction::triggered, icon, &IconImport::importIcon);
-    QObject::connect(panel->ImportKnop(), &QToolButton::clicked, icon, &IconImport::importIcon);
+    QObject::connect(panel->importButton(), &QToolButton::clicked, icon, &IconImport::importIcon);
     QObject::connect(panel, &IconPanel::iconClicked, icon, &IconImport::chooseIcon);
-    QObject::connect(panel->RotateKnop(), &QToolButton::clicked, icon, &IconImport::RotateIcon);
-    QObject::connect(panel->MirrorKnop(), &QToolButton::clicked, icon, &IconImport::MirrorIcon);
+    QObject::connect(panel->rotateButton(), &QToolButton::clicked, icon, &IconImport::RotateIcon);
+    QObject::connect(panel->mirrorButton(), &QToolButton::clicked, icon, &IconImport::MirrorIcon);
 }

@@ -61,7 +61,7 @@ void IconImport::chooseIcon()
 {
     if (refuseWithoutIcon())
         return;
-    QLabel* image = m_panel.IconImage();
+    QLabel* image = m_panel.iconImage();
     image->setFrameStyle(QFrame::Box | QFrame::Plain);
     WaitSeconds(0.2f);
     image->setFrameStyle(QFrame::NoFrame);
@@ -96,5 +96,5 @@ void IconImport::MirrorIcon()
 
 void IconImport::showIcon()
 {
-    m_panel.IconImage()->setPixmap(QPixmap::fromImage(m_floors.importedIcon));
+    m_panel.iconImage()->setPixmap(QPixmap::fromImage(m_floors.importedIcon));
 }

@@ -21,27 +21,27 @@ QToolButton* makeButton(QWidget* parent, const char* name, const QString& pictur
 
 IconPanel::IconPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame8"));
+    setObjectName(QStringLiteral("importedIconPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
     placeTwips(this, 75, 4050, 1800, 1080);
 
-    placeTwips(makeBackdrop(this, "Label4", PanelBackdrop), 120, 210, 660, 660);
+    placeTwips(makeBackdrop(this, "importedIconBackdrop", PanelBackdrop), 120, 210, 660, 660);
     m_icon = new QLabel(this);
-    m_icon->setObjectName(QStringLiteral("IconImage"));
+    m_icon->setObjectName(QStringLiteral("importedIconImage"));
     m_icon->setToolTip(QStringLiteral(" Import Icon 35 x 35 "));
     setBackground(m_icon, PanelBackdrop);
     placeTwips(m_icon, 195, 285, 525, 525);
     m_icon->installEventFilter(this);
 
-    placeTwips(makeBackdrop(this, "Label5", PanelBackdrop), 900, 210, 420, 675);
-    m_mirror = makeButton(this, "MirrorKnop", QStringLiteral(":/buttons/mirror.png"), QStringLiteral(" Spiegelbeeld "));
+    placeTwips(makeBackdrop(this, "turnIconBackdrop", PanelBackdrop), 900, 210, 420, 675);
+    m_mirror = makeButton(this, "mirrorIconButton", QStringLiteral(":/buttons/mirror.png"), QStringLiteral(" Spiegelbeeld "));
     placeTwips(m_mirror, 930, 240, 360, 315);
-    m_rotate = makeButton(this, "RotateKnop", QStringLiteral(":/buttons/rotate.png"), QStringLiteral(" Rotatie 90° "));
+    m_rotate = makeButton(this, "rotateIconButton", QStringLiteral(":/buttons/rotate.png"), QStringLiteral(" Rotatie 90° "));
     placeTwips(m_rotate, 930, 555, 360, 315);
 
-    placeTwips(makeBackdrop(this, "Label7", PanelBackdrop), 1320, 210, 375, 375);
-    m_import = makeButton(this, "ImportKnop", QStringLiteral(":/buttons/import.png"), QStringLiteral(" Import Icon "));
+    placeTwips(makeBackdrop(this, "importIconBackdrop", PanelBackdrop), 1320, 210, 375, 375);
+    m_import = makeButton(this, "importIconButton", QStringLiteral(":/buttons/import.png"), QStringLiteral(" Import Icon "));
     placeTwips(m_import, 1350, 240, 315, 315);
 }
 

@@ -12,10 +12,10 @@ class IconPanel : public QFrame {
 public:
     explicit IconPanel(QWidget* parent);
 
-    QLabel* IconImage() const { return m_icon; }
-    QToolButton* MirrorKnop() const { return m_mirror; }
-    QToolButton* RotateKnop() const { return m_rotate; }
-    QToolButton* ImportKnop() const { return m_import; }
+    QLabel* iconImage() const { return m_icon; }
+    QToolButton* mirrorButton() const { return m_mirror; }
+    QToolButton* rotateButton() const { return m_rotate; }
+    QToolButton* importButton() const { return m_import; }
 
 signals:
     void iconClicked();

@@ -14,7 +14,7 @@ ExampleTransport::ExampleTransport(AppContext& context, Plan& floors, const Exam
 {
 }
 
-void ExampleTransport::Transportknop(int position)
+void ExampleTransport::takeOver(int position)
 {
     if (!m_context.prompts.askYesNo(QStringLiteral(" Transporteren"), QStringLiteral("Wilt u dit voorbeeld transporteren?")))
         return;

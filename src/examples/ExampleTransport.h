@@ -15,7 +15,7 @@ public:
 
     // Asks first; on Yes example `position` replaces the current floor's
     // picture, unscaled at its top left. The other floors stay as they are.
-    void Transportknop(int position);
+    void takeOver(int position);
 
 private:
     AppContext& m_context;

@@ -12,23 +12,23 @@ ExamplesPanel::ExamplesPanel(QWidget* frame, const QString& examplesFolder)
     : QObject(frame)
     , m_examples(examplesFolder)
 {
-    placeTwips(makeBackdrop(frame, "Label6", PanelBackdrop), 120, 210, 1560, 2160);
+    placeTwips(makeBackdrop(frame, "examplePreviewBackdrop", PanelBackdrop), 120, 210, 1560, 2160);
     m_preview = new QLabel(frame);
-    m_preview->setObjectName(QStringLiteral("Tumble"));
+    m_preview->setObjectName(QStringLiteral("examplePreview"));
     m_preview->setScaledContents(true);
     placeTwips(m_preview, 180, 270, 1440, 2040);
 
-    placeTwips(makeBackdrop(frame, "Label2", PanelBackdrop), 120, 2430, 1575, 330);
+    placeTwips(makeBackdrop(frame, "exampleBarBackdrop", PanelBackdrop), 120, 2430, 1575, 330);
     m_scroll = new QScrollBar(Qt::Horizontal, frame);
-    m_scroll->setObjectName(QStringLiteral("TumbleScroll"));
+    m_scroll->setObjectName(QStringLiteral("exampleBar"));
     placeTwips(m_scroll, 150, 2460, 1200, 270);
     m_transport = new QPushButton(QStringLiteral(">"), frame);
-    m_transport->setObjectName(QStringLiteral("Transportknop"));
+    m_transport->setObjectName(QStringLiteral("takeOverExampleButton"));
     m_transport->setToolTip(QStringLiteral(" Transporteer voorbeeld "));
     placeTwips(m_transport, 1350, 2460, 315, 270);
 
     m_name = new QLabel(frame);
-    m_name->setObjectName(QStringLiteral("Label3"));
+    m_name->setObjectName(QStringLiteral("exampleNameLabel"));
     m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     m_name->setWordWrap(true);
     placeTwips(m_name, 135, 2820, 1560, 420);

@@ -17,10 +17,8 @@ public:
     ExamplesPanel(QWidget* frame, const QString& examplesFolder);
 
     const ExampleList& examples() const { return m_examples; }
-    QLabel* Tumble() const { return m_preview; }
-    QScrollBar* TumbleScroll() const { return m_scroll; }
-    QPushButton* Transportknop() const { return m_transport; }
-    QLabel* Label3() const { return m_name; }
+    QScrollBar* exampleBar() const { return m_scroll; }
+    QPushButton* takeOverButton() const { return m_transport; }
 
     // Shows example `index` in the preview and its name; an unreadable
     // picture leaves the old preview.

@@ -14,9 +14,7 @@ class FloorPanel : public QFrame {
 public:
     explicit FloorPanel(QWidget* parent);
 
-    QPushButton* Vknop(int index) const { return m_show[size_t(index - 1)]; }
-    QPushButton* VNknop(int index) const { return m_clear[size_t(index - 1)]; }
-    QLabel* SMBlabel() const { return m_widthLabel; }
+    QLabel* canvasWidthLabel() const { return m_widthLabel; }
 
     // Enabled states for the floor that is now shown.
     void showFloorState(int floor);

@@ -41,27 +41,27 @@ IconDesign::IconDesign(AppContext& context, QWidget* parent)
     setWindowTitle(m_editor.caption());
     setFixedSize(px(7035) - FrameAllowance, px(6630) - FrameAllowance - CaptionAllowance);
 
-    placeTwips(makeBackdrop(this, "KnoppenLabel", PanelBackdrop), 150, 90, 5460, 435);
+    placeTwips(makeBackdrop(this, "iconButtonsBackdrop", PanelBackdrop), 150, 90, 5460, 435);
     buildButtons();
 
     m_grid = new IconGrid(m_editor, this);
-    m_grid->setObjectName(QStringLiteral("IconPicture"));
+    m_grid->setObjectName(QStringLiteral("iconGrid"));
     placeTwips(m_grid, 150, 660, 5460, 5460);
 
-    placeTwips(makeBackdrop(this, "IconLabel", PanelBackdrop), 5925, 660, 885, 900);
+    placeTwips(makeBackdrop(this, "originalIconBackdrop", PanelBackdrop), 5925, 660, 885, 900);
     m_preview = new QLabel(this);
-    m_preview->setObjectName(QStringLiteral("IconOrgineel"));
+    m_preview->setObjectName(QStringLiteral("originalIcon"));
     placeTwips(m_preview, 6120, 870, 525, 525);
 
     m_palette = new IconPalette(this);
-    m_palette->setObjectName(QStringLiteral("IconPalet"));
+    m_palette->setObjectName(QStringLiteral("iconPalette"));
     placeTwips(m_palette, 5925, 1695, 900, 3585);
 
-    m_colour = makeBackdrop(this, "TekenKleur", QColor(0, 0, 0));
+    m_colour = makeBackdrop(this, "iconDrawingColour", QColor(0, 0, 0));
     placeTwips(m_colour, 5920, 5400, 915, 330);
 
     m_coords = new QLabel(this);
-    m_coords->setObjectName(QStringLiteral("CoordLabel"));
+    m_coords->setObjectName(QStringLiteral("iconCoordinateLabel"));
     placeTwips(m_coords, 5895, 5880, 930, 255);
 
     connect(&m_editor, &IconEditor::iconChanged, this, &IconDesign::showIcon);
@@ -89,7 +89,7 @@ void IconDesign::buildButtons()
     for (int i = 1; i <= IconEditorCommands::Count; ++i) {
         const ButtonDesign& design = Buttons[i - 1];
         auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("KnopB%1").arg(i));
+        button->setObjectName(QStringLiteral("iconEditorButton%1").arg(i));
         button->setToolTip(QLatin1String(design.tip));
         const QString picture = QStringLiteral(":/buttons/icon_%1.png").arg(i, 2, 10, QLatin1Char('0'));
         if (QFile::exists(picture)) {

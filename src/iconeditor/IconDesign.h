@@ -22,12 +22,6 @@ public:
     IconDesign(AppContext& context, QWidget* parent = nullptr);
 
     IconEditor& editor() { return m_editor; }
-    IconGrid* IconPicture() const { return m_grid; }
-    QLabel* IconOrgineel() const { return m_preview; }
-    IconPalette* IconPalet() const { return m_palette; }
-    QLabel* TekenKleur() const { return m_colour; }
-    QLabel* CoordLabel() const { return m_coords; }
-    QToolButton* KnopB(int index) const { return m_buttons[size_t(index - 1)]; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -73,14 +73,14 @@ QString PrintDialog::helpText()
 
 void PrintDialog::build()
 {
-    m_frame = makePanel(this, "Frame1");
+    m_frame = makePanel(this, "printPanel");
     placeTwips(m_frame, 60, -30, 5460, 3630);
 
-    m_thumbBack = makeFramedBackdrop(m_frame, "Label1", palette().color(QPalette::Window));
+    m_thumbBack = makeFramedBackdrop(m_frame, "thumbnailBackdrop", palette().color(QPalette::Window));
     placeTwips(m_thumbBack, 120, 210, 1800, 2625);
     for (int i = 1; i <= 3; ++i) {
         auto* thumb = new QLabel(m_frame);
-        thumb->setObjectName(QStringLiteral("PrintImg%1").arg(i));
+        thumb->setObjectName(QStringLiteral("floorThumbnail%1").arg(i));
         thumb->setScaledContents(true);
         // A copy: the thumbnails show the floors as they were when the dialog opened.
         thumb->setPixmap(QPixmap::fromImage(m_floors.floor(i).image));
@@ -89,13 +89,13 @@ void PrintDialog::build()
     }
 
     m_title = new QLineEdit(QStringLiteral("Titel pagina"), m_frame);
-    m_title->setObjectName(QStringLiteral("Text1"));
+    m_title->setObjectName(QStringLiteral("printTitleEdit"));
     setBackground(m_title, Field);
     setForeground(m_title, FieldText);
     placeTwips(m_title, 2070, 225, 3240, 300);
 
     m_help = new QLabel(helpText(), m_frame);
-    m_help->setObjectName(QStringLiteral("TekstLabel"));
+    m_help->setObjectName(QStringLiteral("printHelpLabel"));
     m_help->setWordWrap(true);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Small enough that the whole text ends above the date check box.
@@ -107,14 +107,14 @@ void PrintDialog::build()
     placeTwips(m_help, 2100, 630, 3150, 2160);
 
     m_date = new QCheckBox(QStringLiteral("Datum en tijd afdrukken"), m_frame);
-    m_date->setObjectName(QStringLiteral("DatumTijd"));
+    m_date->setObjectName(QStringLiteral("printDateCheck"));
     setForeground(m_date, FieldText);
     placeTwips(m_date, 2100, 2460, 2100, 315);
 
-    m_scrollBack = makeFramedBackdrop(m_frame, "Label2", PanelBackdrop);
+    m_scrollBack = makeFramedBackdrop(m_frame, "floorCountBackdrop", PanelBackdrop);
     placeTwips(m_scrollBack, 120, 2910, 1800, 315);
     m_floorCount = new QScrollBar(Qt::Horizontal, m_frame);
-    m_floorCount->setObjectName(QStringLiteral("HScroll1"));
+    m_floorCount->setObjectName(QStringLiteral("floorCountBar"));
     m_floorCount->setRange(1, 3);
     m_floorCount->setSingleStep(1);
     m_floorCount->setPageStep(1);
@@ -122,11 +122,11 @@ void PrintDialog::build()
     placeTwips(m_floorCount, 150, 2940, 1740, 255);
     connect(m_floorCount, &QScrollBar::valueChanged, this, &PrintDialog::applyFloorCount);
 
-    m_floorNames = makeCaption(m_frame, "Label3", QString());
+    m_floorNames = makeCaption(m_frame, "printedFloorsLabel", QString());
     m_floorNames->move(px(120), px(3300));
 
     m_copies = new QComboBox(m_frame);
-    m_copies->setObjectName(QStringLiteral("AantalCombo"));
+    m_copies->setObjectName(QStringLiteral("copiesCombo"));
     m_copies->setEditable(true);
     // Typing a number and pressing Enter must not grow the list.
     m_copies->setInsertPolicy(QComboBox::NoInsert);
@@ -136,16 +136,16 @@ void PrintDialog::build()
     setBackground(m_copies, Field);
     m_copies->setGeometry(px(2100), px(2910), px(600), m_copies->sizeHint().height());
 
-    m_copiesCaption = makeCaption(m_frame, "Label5", QStringLiteral("Copy's"));
+    m_copiesCaption = makeCaption(m_frame, "copiesCaption", QStringLiteral("Copy's"));
     placeTwips(m_copiesCaption, 2790, 2970);
 
-    m_buttonBack = makeFramedBackdrop(m_frame, "Label4", PanelBackdrop);
+    m_buttonBack = makeFramedBackdrop(m_frame, "printButtonsBackdrop", PanelBackdrop);
     placeTwips(m_buttonBack, 3510, 3120, 1800, 360);
     m_ok = new QPushButton(QStringLiteral("Afdrukken"), m_frame);
-    m_ok->setObjectName(QStringLiteral("OkKnop"));
+    m_ok->setObjectName(QStringLiteral("printOkButton"));
     placeTwips(m_ok, 3540, 3150, 990, 300);
     m_cancel = new QPushButton(QStringLiteral("Cancel"), m_frame);
-    m_cancel->setObjectName(QStringLiteral("CancelKnop"));
+    m_cancel->setObjectName(QStringLiteral("printCancelButton"));
     placeTwips(m_cancel, 4530, 3150, 750, 300);
     // Enter in the title or copies box must not start a print job.
     for (QPushButton* button : {m_ok, m_cancel}) {
@@ -156,7 +156,7 @@ void PrintDialog::build()
     connect(m_cancel, &QPushButton::clicked, this, &PrintDialog::reject);
 
     m_bar = new QWidget(m_frame);
-    m_bar->setObjectName(QStringLiteral("Bar"));
+    m_bar->setObjectName(QStringLiteral("printProgressBar"));
     setBackground(m_bar, QColor(128, 128, 128));
     m_bar->hide();
 }

@@ -21,21 +21,6 @@ class PrintDialog : public QDialog {
 public:
     PrintDialog(const Plan& floors, PrintJob& job, QWidget* parent = nullptr);
 
-    QFrame* Frame1() const { return m_frame; }
-    QLabel* Label1() const { return m_thumbBack; }
-    QLabel* PrintImg(int floor) const { return m_thumbs[size_t(floor - 1)]; }
-    QLineEdit* Text1() const { return m_title; }
-    QLabel* TekstLabel() const { return m_help; }
-    QCheckBox* DatumTijd() const { return m_date; }
-    QLabel* Label2() const { return m_scrollBack; }
-    QScrollBar* HScroll1() const { return m_floorCount; }
-    QLabel* Label3() const { return m_floorNames; }
-    QComboBox* AantalCombo() const { return m_copies; }
-    QLabel* Label5() const { return m_copiesCaption; }
-    QLabel* Label4() const { return m_buttonBack; }
-    QPushButton* OkKnop() const { return m_ok; }
-    QPushButton* CancelKnop() const { return m_cancel; }
-    QWidget* Bar() const { return m_bar; }
 
     static QString helpText();
 

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/ConfigDialog.h"
 #include "app/MainWindow.h"
 #include "drawing/magnifier/MagnifierPanel.h"
@@ -64,7 +65,7 @@ private slots:
         QCOMPARE(main.width(), windowWidth + pixels - oldPixels);
         QCOMPARE(main.floorPanel()->x(), panelLeft + pixels - oldPixels);
         QCOMPARE(dialog.Label5()->text(), QStringLiteral(" %1 pixels breed").arg(pixels));
-        QCOMPARE(main.floorPanel()->SMBlabel()->text(), QStringLiteral(" %1 pixels").arg(pixels));
+        QCOMPARE(named<QLabel>(main, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(pixels));
         for (int f = 1; f <= 3; ++f) {
             QCOMPARE(main.Pic(f)->width(), pixels);
             QCOMPARE(main.floors().floor(f).image.width(), pixels);
@@ -124,7 +125,7 @@ private slots:
         MainWindow& main = program.start();
         MagnifierPanel* panel = main.magnifierPanel();
         const auto hairs = [panel] {
-            return int(panel->LoepVlijn()->isVisibleTo(panel)) + int(panel->LoepHlijn()->isVisibleTo(panel));
+            return int(named<QFrame>(panel, QStringLiteral("magnifierVerticalHair"))->isVisibleTo(panel)) + int(named<QFrame>(panel, QStringLiteral("magnifierHorizontalHair"))->isVisibleTo(panel));
         };
         {
             ConfigDialog dialog(main);

@@ -44,7 +44,7 @@ private slots:
         QStringList names;
         for (int i = 1; i <= 20; ++i)
             names << QStringLiteral("Knop%1").arg(i);
-        names << "VNknop1" << "VNknop2" << "VNknop3" << "ImportKnop" << "RotateKnop" << "MirrorKnop";
+        names << "clearFloorButton1" << "clearFloorButton2" << "clearFloorButton3" << "importIconButton" << "rotateIconButton" << "mirrorIconButton";
         for (const QString& name : names) {
             const auto* found = window.findChild<QAbstractButton*>(name);
             QVERIFY2(found && !found->icon().pixmap(found->iconSize()).isNull(), qPrintable(name));

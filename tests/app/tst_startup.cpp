@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -30,7 +31,7 @@ private slots:
         QCOMPARE(program.readFile(QStringLiteral("Rimbano.ini")),
                  QByteArray("\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n"));
         // The rest of the start-up is skipped on such a run: the width label keeps its design text.
-        QCOMPARE(window.floorPanel()->SMBlabel()->text(), QStringLiteral("Small"));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral("Small"));
         QCOMPARE(window.menus().ShowGeluid->text(), QStringLiteral("Geluid aan"));
         QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tools"));
         QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
@@ -73,7 +74,7 @@ private slots:
                  QList<int>({expected.red, expected.green, expected.blue, expected.canvasExtraWidth}));
         QCOMPARE(state.SaveAsJpg, expected.saveAsJpg);
         QCOMPARE(state.SoundOn, expected.soundOn);
-        QTEST(window.floorPanel()->SMBlabel()->text(), "widthCaption");
+        QTEST(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), "widthCaption");
         const int extra = expected.canvasExtraWidth;
         // The design's outer width includes a window frame of 8 px.
         QCOMPARE(window.centralWidget()->width(), (10875 + extra) / 15 - 8);
@@ -86,10 +87,10 @@ private slots:
         QCOMPARE(window.Frame(2)->geometry(), QRect(5, -5, 120, 274));
         QCOMPARE(window.menus().ShowGeluid->isChecked(), expected.soundOn);
         QCOMPARE(window.menus().ShowGeluid->text(), expected.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
-        QCOMPARE(window.colorPanel()->Kleur()->palette().color(QPalette::Window), QColor(expected.red, expected.green, expected.blue));
-        QCOMPARE(window.colorPanel()->RGBscroll(1)->value(), expected.red);
-        QCOMPARE(window.colorPanel()->RGBscroll(2)->value(), expected.green);
-        QCOMPARE(window.colorPanel()->RGBscroll(3)->value(), expected.blue);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(expected.red, expected.green, expected.blue));
+        QCOMPARE(named<QScrollBar>(window, QStringLiteral("colourBar"), 1)->value(), expected.red);
+        QCOMPARE(named<QScrollBar>(window, QStringLiteral("colourBar"), 2)->value(), expected.green);
+        QCOMPARE(named<QScrollBar>(window, QStringLiteral("colourBar"), 3)->value(), expected.blue);
     }
 
     void settingsInWritableFolder()

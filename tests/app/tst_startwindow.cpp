@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/StartWindow.h"
 #include "app/VersionText.h"
 
@@ -43,25 +44,25 @@ private slots:
     {
         QFETCH(QString, built);
         StartWindow window(VersionText(built));
-        const QString& answer = window.Answer();
+        const QString& answer = window.welcomeTextAsBuilt();
         QVERIFY(answer.endsWith(QStringLiteral("\r\n")));
         QCOMPARE(answer.count(QLatin1Char('\n')), answer.count(QStringLiteral("\r\n")));
         const QStringList lines = answer.chopped(2).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.first(), QStringLiteral("Rimbano"));
         QFETCH(QString, versionLine);
         QCOMPARE(lines.mid(lines.size() - 3), QStringList({QString(), "For 32-bit Windows-Development", versionLine}));
-        QLabel* welcome = window.Label1();
+        QLabel* welcome = named<QLabel>(window, QStringLiteral("welcomeText"));
         QCOMPARE(welcome->text().split(QLatin1Char('\n')), lines);
         const QFontMetrics metrics(welcome->font());
         for (const QString& line : lines)
             QVERIFY2(welcome->indent() + metrics.horizontalAdvance(line) <= welcome->width(), qPrintable(line));
         QVERIFY(metrics.lineSpacing() * lines.size() <= welcome->height());
-        QLabel* notice = window.Label2();
+        QLabel* notice = named<QLabel>(window, QStringLiteral("noticeText"));
         QVERIFY(!notice->text().isEmpty());
         QVERIFY(notice->heightForWidth(notice->width()) <= notice->height());
 
         QSignalSpy spy(&window, &StartWindow::okChosen);
-        window.OkKnop()->click();
+        named<QPushButton>(window, QStringLiteral("startOkButton"))->click();
         QCOMPARE(spy.count(), 1);
     }
 };

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -111,7 +112,7 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QScrollBar* green = window.colorPanel()->RGBscroll(2);
+        QScrollBar* green = named<QScrollBar>(window, QStringLiteral("colourBar"), 2);
         const QPoint at = partCentre(green, part);
         QTest::mousePress(green, Qt::LeftButton, {}, at);
         if (drag)
@@ -121,7 +122,7 @@ private slots:
         QVERIFY(value > 0); // the bar moves either way
         const int counted = drag ? value : 0;
         QCOMPARE(program.state.ColorGreen, counted);
-        QCOMPARE(window.colorPanel()->Kleur()->palette().color(QPalette::Window), QColor(0, counted, 0));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(0, counted, 0));
         if (drag)
             QCOMPARE(window.infoLabel()->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));
     }

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/magnifier/Magnifier.h"
@@ -114,7 +115,7 @@ private slots:
     void viewHasPanelInnerSize()
     {
         TestProgram program;
-        MagnifierView* view = program.start().magnifierPanel()->LoepPicture();
+        MagnifierView* view = named<MagnifierView>(program.start(), QStringLiteral("magnifierView"));
         QCOMPARE(view->buffer().size(), QSize(101, 101));
         QCOMPARE(view->buffer().format(), QImage::Format_RGB32);
         // The same buffer is refilled on every refresh, never replaced.
@@ -130,7 +131,7 @@ private slots:
         TestProgram program;
         MainWindow& main = program.start();
         QAction* loep = main.menus().ShowLoep;
-        QImage& buffer = main.magnifierPanel()->LoepPicture()->buffer();
+        QImage& buffer = named<MagnifierView>(main, QStringLiteral("magnifierView"))->buffer();
         QCOMPARE(loep->text(), QStringLiteral("Loep uit"));
         buffer.fill(Qt::red);
         main.findChild<ShowMenu*>()->magnifier().tick();

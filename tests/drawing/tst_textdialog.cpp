@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -24,7 +25,7 @@ TextDialog* openTextTool(MainWindow& window)
 
 QColor swatchColour(const TextDialog* dialog)
 {
-    return dialog->ColorLabel()->palette().color(QPalette::Window);
+    return named<QLabel>(dialog, QStringLiteral("textColourSwatch"))->palette().color(QPalette::Window);
 }
 
 // Left edge of palette swatch k.
@@ -45,19 +46,19 @@ private slots:
         const QFont before = window.floors().floor(1).font;
         TextDialog* dialog = openTextTool(window);
         QVERIFY(dialog && dialog->isVisible());
-        QCOMPARE(dialog->Combo1()->currentText(), QStringLiteral("10"));
+        QCOMPARE(named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->currentText(), QStringLiteral("10"));
         QCOMPARE(swatchColour(dialog), QColor(0, 64, 64));
-        dialog->Text1()->setText(QStringLiteral("Hallo"));
-        dialog->Combo1()->setCurrentIndex(6);
-        dialog->Check(1)->setChecked(true);
-        dialog->Check(3)->setChecked(true);
+        named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(QStringLiteral("Hallo"));
+        named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentIndex(6);
+        named<QCheckBox>(dialog, QStringLiteral("textStyleCheck"), 1)->setChecked(true);
+        named<QCheckBox>(dialog, QStringLiteral("textStyleCheck"), 3)->setChecked(true);
         // Real presses on the palette: a swatch's outline is black, its inside its colour.
-        auto* palette = dialog->findChild<QWidget*>(QStringLiteral("ColorPic"));
+        auto* palette = dialog->findChild<QWidget*>(QStringLiteral("textColourPalette"));
         QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(swatchLeft(15), 10));
         QCOMPARE(swatchColour(dialog), QColor(0, 0, 0));
         QTest::mouseClick(palette, Qt::LeftButton, {}, QPoint(swatchLeft(12) + 11, 11));
         QCOMPARE(swatchColour(dialog), QColor(255, 0, 0));
-        QTest::mouseClick(dialog->TransferKnop(), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("transferTextButton")), Qt::LeftButton);
         TestProgram::settle();
 
         QVERIFY(!window.findChild<TextDialog*>());
@@ -79,10 +80,10 @@ private slots:
         QVERIFY(!window.floors().floor(1).overlays.textVisible);
         // Opened again, the dialog starts from its defaults.
         TextDialog* again = openTextTool(window);
-        QCOMPARE(again->Combo1()->currentText(), QStringLiteral("10"));
-        QVERIFY(!again->Check(1)->isChecked() && !again->Check(3)->isChecked());
+        QCOMPARE(named<QComboBox>(again, QStringLiteral("textSizeCombo"))->currentText(), QStringLiteral("10"));
+        QVERIFY(!named<QCheckBox>(again, QStringLiteral("textStyleCheck"), 1)->isChecked() && !named<QCheckBox>(again, QStringLiteral("textStyleCheck"), 3)->isChecked());
         QCOMPARE(swatchColour(again), QColor(0, 64, 64));
-        QVERIFY(again->Text1()->text().isEmpty());
+        QVERIFY(named<QLineEdit>(again, QStringLiteral("placedTextEdit"))->text().isEmpty());
     }
 
     void closing_data()
@@ -105,8 +106,8 @@ private slots:
         MainWindow& window = program.start();
         const Floor before = window.floors().floor(1);
         TextDialog* dialog = openTextTool(window);
-        dialog->Text1()->setText(text);
-        dialog->Combo1()->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
+        named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(text);
+        named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
         if (byTransfer)
             dialog->TransferText();
         else
@@ -146,8 +147,8 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         TextDialog* dialog = openTextTool(window);
-        dialog->Text1()->setText(QStringLiteral("Hal"));
-        dialog->Combo1()->setCurrentText(typed);
+        named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(QStringLiteral("Hal"));
+        named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(typed);
         dialog->TransferText();
         TestProgram::settle();
         const Floor& floor = window.floors().floor(1);
@@ -164,7 +165,7 @@ private slots:
             QCOMPARE(floor.font.pointSizeF(), 8.25);
             QCOMPARE(program.state.CurrentTool, quint8(5));
             // Put right, the same dialog transfers.
-            dialog->Combo1()->setCurrentText(QStringLiteral("12"));
+            named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(QStringLiteral("12"));
             dialog->TransferText();
             TestProgram::settle();
             QCOMPARE(floor.font.pointSize(), 12);

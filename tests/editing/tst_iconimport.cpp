@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -36,7 +37,7 @@ QByteArray png(const QImage& image)
 
 QImage shownIcon(MainWindow& window)
 {
-    return window.iconPanel()->IconImage()->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    return named<QLabel>(window, QStringLiteral("importedIconImage"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 using Operation = void (*)(QImage&);
@@ -88,7 +89,7 @@ private slots:
         const QString info = window.infoLabel()->text();
 
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
-        window.iconPanel()->ImportKnop()->click();
+        named<QToolButton>(window, QStringLiteral("importIconButton"))->click();
         const QImage expected = accepted ? pattern(35, 35, 90) : first;
         QCOMPARE(shownIcon(window), expected);
         QCOMPARE(window.floors().importedIcon, expected);
@@ -109,10 +110,10 @@ private slots:
         QTest::addColumn<QString>("button"); // empty: only the icon is clicked
         QTest::addColumn<Operation>("operation");
         QTest::newRow("choose before import") << false << "" << Operation(nullptr);
-        QTest::newRow("turn before import") << false << "RotateKnop" << Operation(nullptr);
-        QTest::newRow("mirror before import") << false << "MirrorKnop" << Operation(nullptr);
-        QTest::newRow("choose, then turn") << true << "RotateKnop" << Operation(rotateIconClockwise);
-        QTest::newRow("choose, then mirror") << true << "MirrorKnop" << Operation(mirrorIcon);
+        QTest::newRow("turn before import") << false << "rotateIconButton" << Operation(nullptr);
+        QTest::newRow("mirror before import") << false << "mirrorIconButton" << Operation(nullptr);
+        QTest::newRow("choose, then turn") << true << "rotateIconButton" << Operation(rotateIconClockwise);
+        QTest::newRow("choose, then mirror") << true << "mirrorIconButton" << Operation(mirrorIcon);
     }
 
     void chooseThenTurn()
@@ -129,7 +130,7 @@ private slots:
         const Overlays& overlays = window.floors().floor(1).overlays;
         if (!imported) {
             if (button.isEmpty())
-                QTest::mouseClick(panel->IconImage(), Qt::LeftButton);
+                QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
             else
                 panel->findChild<QToolButton*>(button)->click();
             QCOMPARE(program.state.CurrentTool, quint8(12));
@@ -142,9 +143,9 @@ private slots:
             return;
         }
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
-        panel->ImportKnop()->click();
+        named<QToolButton>(panel, QStringLiteral("importIconButton"))->click();
         const QImage undo = window.floors().undoPicture();
-        QTest::mouseClick(panel->IconImage(), Qt::LeftButton);
+        QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
         QCOMPARE(program.state.CurrentTool, quint8(30));
         QCOMPARE(program.state.MagnifierShift, qint16(34));
         QVERIFY(overlays.cursorImageVisible);

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/MainWindow.h"
 #include "examples/ExamplesPanel.h"
 #include "floors/FloorSwitcher.h"
@@ -29,9 +30,9 @@ bool near(QRgb a, QRgb b)
     return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 && qAbs(qBlue(a) - qBlue(b)) <= 2;
 }
 
-QRgb previewColour(const ExamplesPanel& panel)
+QRgb previewColour(const MainWindow& window)
 {
-    return panel.Tumble()->pixmap().toImage().pixel(10, 10);
+    return named<QLabel>(window, QStringLiteral("examplePreview"))->pixmap().toImage().pixel(10, 10);
 }
 } // namespace
 
@@ -51,21 +52,21 @@ private slots:
         ExamplesPanel& panel = *window.examplesPanel();
 
         QCOMPARE(panel.examples().count(), 4);
-        QCOMPARE(panel.TumbleScroll()->maximum(), 3);
-        QCOMPARE(panel.Label3()->text(), QStringLiteral("broken"));
-        QVERIFY(panel.Tumble()->pixmap().isNull());
+        QCOMPARE(named<QScrollBar>(window, QStringLiteral("exampleBar"))->maximum(), 3);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QStringLiteral("broken"));
+        QVERIFY(named<QLabel>(window, QStringLiteral("examplePreview"))->pixmap().isNull());
 
         const QList<std::pair<QString, QRgb>> expected{
             {"Flat1", qRgb(255, 0, 0)}, {"garage", qRgb(0, 160, 0)}, {"zolder", qRgb(0, 0, 255)}};
         for (int i = 0; i < expected.size(); ++i) {
-            panel.TumbleScroll()->setValue(i + 1);
-            QCOMPARE(panel.Label3()->text(), expected[i].first);
-            QVERIFY(near(previewColour(panel), expected[i].second));
+            named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(i + 1);
+            QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), expected[i].first);
+            QVERIFY(near(previewColour(window), expected[i].second));
         }
         // An unreadable example keeps the last preview; its name still shows.
-        panel.TumbleScroll()->setValue(0);
-        QCOMPARE(panel.Label3()->text(), QStringLiteral("broken"));
-        QVERIFY(near(previewColour(panel), qRgb(0, 0, 255)));
+        named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(0);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QStringLiteral("broken"));
+        QVERIFY(near(previewColour(window), qRgb(0, 0, 255)));
     }
 
     void transportsToTheShownFloorOnly_data()
@@ -101,11 +102,11 @@ private slots:
         Plan& floors = window.floors();
         for (int k = 1; k <= 3; ++k)
             floors.floor(k).image.fill(qRgb(k, k, k));
-        window.examplesPanel()->TumbleScroll()->setValue(position);
+        named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(position);
         if (none)
-            QCOMPARE(window.examplesPanel()->Label3()->text(), QStringLiteral("Geen voorbeelden..."));
+            QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QStringLiteral("Geen voorbeelden..."));
         program.prompts.yesNoAnswers << answer;
-        window.examplesPanel()->Transportknop()->click();
+        named<QPushButton>(window, QStringLiteral("takeOverExampleButton"))->click();
 
         QCOMPARE(program.prompts.questions, QStringList(" Transporteren|Wilt u dit voorbeeld transporteren?"));
         QCOMPARE(program.prompts.messages, message.isEmpty() ? QStringList() : QStringList(message));
@@ -136,10 +137,10 @@ private slots:
         TestProgram program;
         QVERIFY(QFile::copy(path, program.path("examples/" + QFileInfo(path).fileName())));
         MainWindow& window = program.start();
-        QCOMPARE(window.examplesPanel()->Label3()->text(), QFileInfo(path).completeBaseName());
+        QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QFileInfo(path).completeBaseName());
         window.floors().floor(1).image.fill(qRgb(9, 9, 9));
         program.prompts.yesNoAnswers << true;
-        window.examplesPanel()->Transportknop()->click();
+        named<QPushButton>(window, QStringLiteral("takeOverExampleButton"))->click();
         QCOMPARE(program.prompts.messages, QStringList());
         const QImage shipped = QImage(path).convertToFormat(QImage::Format_RGB32);
         const QImage& floor = window.floors().floor(1).image;

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "TestProgram.h"
 
 #include "app/MainWindow.h"
@@ -56,13 +57,13 @@ private slots:
         window.show();
         markFloors(window);
         // Start from another floor so the switch really happens.
-        window.floorPanel()->Vknop(floor == 1 ? 2 : 1)->click();
-        window.floorPanel()->Vknop(floor)->click();
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), floor == 1 ? 2 : 1)->click();
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), floor)->click();
 
         QCOMPARE(int(program.state.CurrentFloor), floor);
         for (int j = 1; j <= 3; ++j) {
-            QCOMPARE(window.floorPanel()->Vknop(j)->isEnabled(), j != floor);
-            QCOMPARE(window.floorPanel()->VNknop(j)->isEnabled(), j == floor);
+            QCOMPARE(named<QPushButton>(window, QStringLiteral("showFloorButton"), j)->isEnabled(), j != floor);
+            QCOMPARE(named<QPushButton>(window, QStringLiteral("clearFloorButton"), j)->isEnabled(), j == floor);
             QCOMPARE(window.Pic(j)->isVisible(), j == floor);
             QVERIFY(isMarked(window, j));
         }
@@ -96,7 +97,7 @@ private slots:
         if (floor == 0)
             window.menus().FileNieuw->trigger();
         else
-            window.floorPanel()->VNknop(floor)->click();
+            named<QPushButton>(window, QStringLiteral("clearFloorButton"), floor)->click();
 
         QCOMPARE(program.prompts.questions, QStringList{question});
         for (int j = 1; j <= 3; ++j) {
@@ -178,7 +179,7 @@ private slots:
         window.show();
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QScrollBar* red = window.colorPanel()->RGBscroll(1);
+        QScrollBar* red = named<QScrollBar>(window, QStringLiteral("colourBar"), 1);
         red->setFocus();
         // F2 also works for the floor already shown.
         for (const auto& [key, floor] : {std::pair(Qt::Key_F3, 2), std::pair(Qt::Key_F4, 3), std::pair(Qt::Key_F2, 1),

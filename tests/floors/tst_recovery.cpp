@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -96,7 +97,7 @@ private slots:
         // As the width bar sets it: the value kept at Exit, the window and its label.
         QCOMPARE(program.state.CanvasExtraWidth, (canvasWidth - 350) * 15);
         QCOMPARE(window.Pic(1)->width(), canvasWidth);
-        QCOMPARE(window.floorPanel()->SMBlabel()->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
         QCOMPARE(store.exists(), restored);
         // The program goes on guarding the drawing made from here.
         QVERIFY(window.recoveryGuard().watcher());

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "iconeditor/IconDesign.h"
 #include "iconeditor/IconGrid.h"
 #include "iconeditor/IconPalette.h"
@@ -93,21 +94,21 @@ private slots:
         QFETCH(QString, cells);
         QFETCH(QString, coords);
         Fixture f;
-        play(f.design.IconPicture(), script);
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), script);
         QCOMPARE(f.editor.icon(), inked(cells));
-        QCOMPARE(f.design.CoordLabel()->text(), coords);
+        QCOMPARE(named<QLabel>(f.design, QStringLiteral("iconCoordinateLabel"))->text(), coords);
     }
 
     void paintedCellsShowOnGridAndPreview()
     {
         Fixture f;
         // A new editor draws in black, as its colour swatch shows.
-        QCOMPARE(background(f.design.TekenKleur()), QColor(Qt::black));
+        QCOMPARE(background(named<QLabel>(f.design, QStringLiteral("iconDrawingColour"))), QColor(Qt::black));
         f.editor.setDrawingColour(qRgb(200, 0, 0));
-        play(f.design.IconPicture(), "P L 25 45");
-        QCOMPARE(f.design.IconOrgineel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32), f.editor.icon());
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), "P L 25 45");
+        QCOMPARE(named<QLabel>(f.design, QStringLiteral("originalIcon"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32), f.editor.icon());
         // What the window shows is the grid picture inside the border.
-        const QImage shown = f.design.IconPicture()->grab().toImage();
+        const QImage shown = named<IconGrid>(f.design, QStringLiteral("iconGrid"))->grab().toImage();
         QCOMPARE(shown.pixel(32, 52), qRgb(200, 0, 0));
         QCOMPARE(shown.pixel(7, 52), qRgb(190, 190, 190));
         // Escape neither closes the editor nor loses the icon.
@@ -133,37 +134,37 @@ private slots:
         QFETCH(QColor, colour);
         Fixture f;
         f.editor.setDrawingColour(qRgb(0, 128, 255));
-        play(f.design.IconPicture(), "P L 25 45");
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), "P L 25 45");
         f.editor.setDrawingColour(qRgb(1, 1, 1));
         const QImage painted = f.editor.icon();
 
         const auto enabledButtons = [&] {
             int n = 0;
             for (int i = 1; i <= 14; ++i)
-                n += f.design.KnopB(i)->isEnabled();
+                n += named<QToolButton>(f.design, QStringLiteral("iconEditorButton"), i)->isEnabled();
             return n;
         };
-        f.design.KnopB(14)->click();
+        named<QToolButton>(f.design, QStringLiteral("iconEditorButton"), 14)->click();
         QCOMPARE(f.editor.IconTool(), 14);
         QCOMPARE(enabledButtons(), 0);
-        QCOMPARE(f.design.IconPicture()->cursor().shape(), Qt::CrossCursor);
+        QCOMPARE(named<IconGrid>(f.design, QStringLiteral("iconGrid"))->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(f.info.shown, QStringList{"Selecteer een kleur...."});
 
         // Moving only shows where the pointer is.
-        play(f.design.IconPicture(), QStringLiteral("M L 60 60;M - %1 %2").arg(at.x()).arg(at.y()));
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), QStringLiteral("M L 60 60;M - %1 %2").arg(at.x()).arg(at.y()));
         QCOMPARE(f.editor.icon(), painted);
 
-        play(f.design.IconPicture(), QStringLiteral("P L %1 %2;R L %1 %2").arg(at.x()).arg(at.y()));
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), QStringLiteral("P L %1 %2;R L %1 %2").arg(at.x()).arg(at.y()));
         QCOMPARE(QColor(f.editor.drawingColour()), colour);
-        QCOMPARE(background(f.design.TekenKleur()), colour);
+        QCOMPARE(background(named<QLabel>(f.design, QStringLiteral("iconDrawingColour"))), colour);
         QCOMPARE(f.editor.icon(), painted);
         QCOMPARE(f.editor.IconTool(), 0);
         QCOMPARE(enabledButtons(), 14);
-        QCOMPARE(f.design.IconPicture()->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(named<IconGrid>(f.design, QStringLiteral("iconGrid"))->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(f.info.shown, (QStringList{"Selecteer een kleur....", "-"}));
 
         // The next press paints again, in the picked colour.
-        play(f.design.IconPicture(), "P L 100 5");
+        play(named<IconGrid>(f.design, QStringLiteral("iconGrid")), "P L 100 5");
         QCOMPARE(QColor(f.editor.icon().pixel(9, 0)), colour);
     }
 
@@ -185,13 +186,13 @@ private slots:
         QFETCH(QColor, colour);
         Fixture f;
         f.editor.setDrawingColour(qRgb(1, 2, 3));
-        IconPalette* palette = f.design.IconPalet();
+        IconPalette* palette = named<IconPalette>(f.design, QStringLiteral("iconPalette"));
         send(palette, QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton);
         QCOMPARE(palette->toolTip(), QStringLiteral(" R:%1 / G:%2 / B:%3 ").arg(colour.red()).arg(colour.green()).arg(colour.blue()));
         QCOMPARE(QColor(f.editor.drawingColour()), QColor(1, 2, 3));
         send(palette, QEvent::MouseButtonPress, at, button, button);
         QCOMPARE(QColor(f.editor.drawingColour()), colour);
-        QCOMPARE(background(f.design.TekenKleur()), colour);
+        QCOMPARE(background(named<QLabel>(f.design, QStringLiteral("iconDrawingColour"))), colour);
     }
 };
 

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "iconeditor/IconDesign.h"
 #include "image/BmpFile.h"
 #include "image/IconOps.h"
@@ -18,7 +19,7 @@ struct Fixture {
     IconEditor& editor = design.editor();
     ScriptedPrompts& prompts = program.prompts;
 
-    void click(int button) { design.KnopB(button)->click(); }
+    void click(int button) { named<QToolButton>(design, QStringLiteral("iconEditorButton"), button)->click(); }
 };
 
 // A small drawing with something in every corner, so turns and shifts show.
@@ -101,7 +102,7 @@ private slots:
         QCOMPARE(f.editor.icon(), expected);
         QCOMPARE(f.editor.IconTool(), button);
         verifyGridShowsIcon(f.editor);
-        QCOMPARE(f.design.IconOrgineel()->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
+        QCOMPARE(named<QLabel>(f.design, QStringLiteral("originalIcon"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
         QCOMPARE(f.prompts.questions, question.isEmpty() ? QStringList() : QStringList{question});
         // Only a new icon loses the file name.
         QCOMPARE(f.design.windowTitle(), QStringLiteral(" 35 x 35 Design") + (button == 1 && yes ? "" : " / old.rbn"));

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "PageProbe.h"
 #include "PrintRig.h"
 #include "app/MainWindow.h"
@@ -51,20 +52,20 @@ private slots:
         PrintRig rig;
         PrintDialog dialog(rig.floors, rig.commands.job());
         // One control where the form puts it: the scale from twips holds for all.
-        QCOMPARE(dialog.OkKnop()->geometry(), QRect(px(3540), px(3150), px(990), px(300)));
-        dialog.Text1()->setText(QStringLiteral("Ons huis"));
-        dialog.DatumTijd()->setChecked(true);
-        dialog.AantalCombo()->setEditText(QStringLiteral("4"));
-        dialog.HScroll1()->setValue(3);
-        dialog.HScroll1()->setValue(count);
+        QCOMPARE(named<QPushButton>(dialog, QStringLiteral("printOkButton"))->geometry(), QRect(px(3540), px(3150), px(990), px(300)));
+        named<QLineEdit>(dialog, QStringLiteral("printTitleEdit"))->setText(QStringLiteral("Ons huis"));
+        named<QCheckBox>(dialog, QStringLiteral("printDateCheck"))->setChecked(true);
+        named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->setEditText(QStringLiteral("4"));
+        named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(3);
+        named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(count);
         for (int f = 1; f <= 3; ++f)
-            QCOMPARE(!dialog.PrintImg(f)->isHidden(), f <= count);
-        QCOMPARE(dialog.Label3()->text(), names);
-        for (QWidget* w : std::initializer_list<QWidget*>{dialog.Text1(), dialog.TekstLabel(), dialog.DatumTijd()})
+            QCOMPARE(!named<QLabel>(dialog, QStringLiteral("floorThumbnail"), f)->isHidden(), f <= count);
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("printedFloorsLabel"))->text(), names);
+        for (QWidget* w : std::initializer_list<QWidget*>{named<QLineEdit>(dialog, QStringLiteral("printTitleEdit")), named<QLabel>(dialog, QStringLiteral("printHelpLabel")), named<QCheckBox>(dialog, QStringLiteral("printDateCheck"))})
             QCOMPARE(!w->isHidden(), count == 1);
-        QCOMPARE(dialog.Text1()->text(), QStringLiteral("Ons huis"));
-        QVERIFY(dialog.DatumTijd()->isChecked());
-        QCOMPARE(dialog.AantalCombo()->currentText(), QStringLiteral("4"));
+        QCOMPARE(named<QLineEdit>(dialog, QStringLiteral("printTitleEdit"))->text(), QStringLiteral("Ons huis"));
+        QVERIFY(named<QCheckBox>(dialog, QStringLiteral("printDateCheck"))->isChecked());
+        QCOMPARE(named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->currentText(), QStringLiteral("4"));
     }
 
     void thumbnailsTakenAtOpening()
@@ -73,10 +74,10 @@ private slots:
         rig.floors.floor(3).clear();
         PrintDialog dialog(rig.floors, rig.commands.job());
         rig.floors.floor(2).image.fill(Qt::black);
-        dialog.HScroll1()->setValue(3);
+        named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(3);
         for (int f = 1; f <= 3; ++f) {
             // The whole floor stretched over the thumbnail, as it was at opening.
-            const QImage shown = dialog.PrintImg(f)->grab().toImage();
+            const QImage shown = named<QLabel>(dialog, QStringLiteral("floorThumbnail"), f)->grab().toImage();
             QCOMPARE(shown.size(), QSize(px(1680), px(2505)));
             const QRgb expected = f == 3 ? qRgb(255, 255, 255) : FloorColour[f - 1];
             for (const QPoint corner : {QPoint(0, 0), QPoint(shown.width() - 1, shown.height() - 1)})
@@ -107,9 +108,9 @@ private slots:
         PrintDialog dialog(rig.floors, rig.commands.job());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QLineEdit* copies = dialog.AantalCombo()->lineEdit();
+        QLineEdit* copies = named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->lineEdit();
         if (action == "Cancel") {
-            QTest::mouseClick(dialog.CancelKnop(), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("printCancelButton")), Qt::LeftButton);
         } else if (action == "Escape") {
             QTest::keyClick(&dialog, Qt::Key_Escape);
         } else if (action == "close box") {
@@ -118,11 +119,11 @@ private slots:
             copies->clear();
             QTest::keyClicks(copies, QStringLiteral("7"));
             QTest::keyClick(copies, Qt::Key_Return);
-            QTest::keyClick(dialog.Text1(), Qt::Key_Return);
-            QCOMPARE(dialog.AantalCombo()->currentText(), QStringLiteral("7"));
+            QTest::keyClick(named<QLineEdit>(dialog, QStringLiteral("printTitleEdit")), Qt::Key_Return);
+            QCOMPARE(named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->currentText(), QStringLiteral("7"));
         } else {
             copies->setText(action);
-            QTest::mouseClick(dialog.OkKnop(), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("printOkButton")), Qt::LeftButton);
         }
         QCOMPARE(dialog.isVisible(), open);
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
@@ -131,9 +132,9 @@ private slots:
         QVERIFY(rig.prompts.questions.isEmpty());
         QVERIFY(rig.files().isEmpty());
         QVERIFY(!QGuiApplication::overrideCursor());
-        QVERIFY(dialog.OkKnop()->isEnabled() && dialog.CancelKnop()->isEnabled());
-        QCOMPARE(dialog.Label3()->text(), QStringLiteral("Begane grond"));
-        QCOMPARE(dialog.AantalCombo()->count(), 50);
+        QVERIFY(named<QPushButton>(dialog, QStringLiteral("printOkButton"))->isEnabled() && named<QPushButton>(dialog, QStringLiteral("printCancelButton"))->isEnabled());
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("printedFloorsLabel"))->text(), QStringLiteral("Begane grond"));
+        QCOMPARE(named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->count(), 50);
     }
 
     void printFromTheDialog()
@@ -144,23 +145,23 @@ private slots:
         PrintDialog dialog(rig.floors, rig.commands.job());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        dialog.HScroll1()->setValue(3);
+        named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(3);
         BarWatcher watcher;
-        dialog.Bar()->installEventFilter(&watcher);
+        named<QWidget>(dialog, QStringLiteral("printProgressBar"))->installEventFilter(&watcher);
 
         QStringList during;
         QTimer::singleShot(300, &dialog, [&] {
-            during << QString::number(dialog.OkKnop()->isEnabled() || dialog.CancelKnop()->isEnabled())
-                   << QString::number(dialog.Bar()->isVisible()) << dialog.Label3()->text()
+            during << QString::number(named<QPushButton>(dialog, QStringLiteral("printOkButton"))->isEnabled() || named<QPushButton>(dialog, QStringLiteral("printCancelButton"))->isEnabled())
+                   << QString::number(named<QWidget>(dialog, QStringLiteral("printProgressBar"))->isVisible()) << named<QLabel>(dialog, QStringLiteral("printedFloorsLabel"))->text()
                    << QString::number(QGuiApplication::overrideCursor()->shape());
             // Whatever the user tries meanwhile, the dialog stays until the page is out.
-            QTest::mouseClick(dialog.CancelKnop(), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("printCancelButton")), Qt::LeftButton);
             QTest::keyClick(&dialog, Qt::Key_Escape);
             dialog.close();
             during << QString::number(dialog.isVisible());
-            QTest::mouseClick(dialog.OkKnop(), Qt::LeftButton);
+            QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("printOkButton")), Qt::LeftButton);
         });
-        QTest::mouseClick(dialog.OkKnop(), Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(dialog, QStringLiteral("printOkButton")), Qt::LeftButton);
 
         // Buttons off, scan line shown, names replaced, hourglass, still open.
         QCOMPARE(during, (QStringList{"0", "1", "Scanning...", QString::number(Qt::WaitCursor), "1"}));
@@ -168,8 +169,8 @@ private slots:
         QCOMPARE(watcher.places.size(), 85);
         QCOMPARE(watcher.places.first(), QRect(px(180), px(270), px(1695 * 3) + 1, 1));
         QCOMPARE(watcher.places.last().topLeft(), QPoint(px(180), px(270 + 30 * 84)));
-        QCOMPARE(dialog.Label3()->text(), QStringLiteral("Ready..."));
-        QVERIFY(dialog.Bar()->isHidden());
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("printedFloorsLabel"))->text(), QStringLiteral("Ready..."));
+        QVERIFY(named<QWidget>(dialog, QStringLiteral("printProgressBar"))->isHidden());
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         // One job only, although "Afdrukken" was clicked again during the animation.

@@ -7,24 +7,24 @@
 
 MagnifierPanel::MagnifierPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame7"));
+    setObjectName(QStringLiteral("magnifierPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
     placeTwips(this, 75, 5130, 1800, 1890);
 
-    placeTwips(makeBackdrop(this, "LoepLabel", PanelBackdrop), 75, 180, 1635, 1620);
+    placeTwips(makeBackdrop(this, "magnifierBackdrop", PanelBackdrop), 75, 180, 1635, 1620);
     m_view = new MagnifierView(this);
-    m_view->setObjectName(QStringLiteral("LoepPicture"));
+    m_view->setObjectName(QStringLiteral("magnifierView"));
     m_view->setToolTip(QStringLiteral(" Vergroting "));
     setBackground(m_view, QColor(64, 64, 64));
     placeTwips(m_view, 150, 240, 1515, 1515);
 
     // The hairs run past the picture's edge; the picture clips them.
     m_vertical = new QFrame(m_view);
-    m_vertical->setObjectName(QStringLiteral("LoepVlijn"));
+    m_vertical->setObjectName(QStringLiteral("magnifierVerticalHair"));
     m_vertical->setGeometry(px(785), 0, 1, px(1755));
     m_horizontal = new QFrame(m_view);
-    m_horizontal->setObjectName(QStringLiteral("LoepHlijn"));
+    m_horizontal->setObjectName(QStringLiteral("magnifierHorizontalHair"));
     m_horizontal->setGeometry(0, px(785), px(1755), 1);
     for (QFrame* hair : {m_vertical, m_horizontal})
         setBackground(hair, QColor(128, 128, 128));

@@ -10,9 +10,7 @@ class MagnifierPanel : public QFrame {
 public:
     explicit MagnifierPanel(QWidget* parent);
 
-    MagnifierView* LoepPicture() const { return m_view; }
-    QFrame* LoepVlijn() const { return m_vertical; }
-    QFrame* LoepHlijn() const { return m_horizontal; }
+    MagnifierView* view() const { return m_view; }
     void setHairsVisible(bool visible);
 
 private:
