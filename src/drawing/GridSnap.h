@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/ToolKind.h"
+
 #include <QPointF>
 
 struct GridSettings;
@@ -15,7 +17,7 @@ public:
     GridSnap(const GridSettings& grid, const PlanScale& scale) : m_grid(grid), m_scale(scale) {}
 
     // `at` as tool `tool` should see it; unchanged while snapping is off.
-    QPointF apply(int tool, QPointF at) const;
+    QPointF apply(ToolKind tool, QPointF at) const;
 
 private:
     const GridSettings& m_grid;
