@@ -14,7 +14,7 @@
 #include <QtTest>
 
 namespace {
-const char Settings[] = "\"Mijn eigen regel\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n1500\r\n";
+const char SettingsFileText[] = "\"Mijn eigen regel\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n1500\r\n";
 
 // Marks every floor with a dot of its own so a test can tell what was kept.
 void markFloors(MainWindow& window)
@@ -59,7 +59,7 @@ private slots:
         window.floorPanel()->Vknop(floor == 1 ? 2 : 1)->click();
         window.floorPanel()->Vknop(floor)->click();
 
-        QCOMPARE(int(program.state.CurrentFloor), floor);
+        QCOMPARE(window.floors().currentFloor(), floor);
         for (int j = 1; j <= 3; ++j) {
             QCOMPARE(window.floorPanel()->Vknop(j)->isEnabled(), j != floor);
             QCOMPARE(window.floorPanel()->VNknop(j)->isEnabled(), j == floor);
@@ -105,7 +105,7 @@ private slots:
             QVERIFY(!cleared || window.floors().floor(j).image == white(350));
         }
         // The user stays on the floor that was shown.
-        QCOMPARE(int(program.state.CurrentFloor), floor == 0 ? 3 : floor);
+        QCOMPARE(window.floors().currentFloor(), floor == 0 ? 3 : floor);
     }
 
     // A narrowed canvas hides columns; an operation on the whole floor either
@@ -133,7 +133,7 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         const auto setWidth = [&](int extraTwips) {
-            program.state.CanvasExtraWidth = extraTwips;
+            program.settings.canvasExtraWidth = extraTwips;
             window.applyCanvasWidth();
         };
         setWidth(1800);
@@ -184,7 +184,7 @@ private slots:
         for (const auto& [key, floor] : {std::pair(Qt::Key_F3, 2), std::pair(Qt::Key_F4, 3), std::pair(Qt::Key_F2, 1),
                                          std::pair(Qt::Key_F2, 1)}) {
             QTest::keyClick(red, key);
-            QCOMPARE(int(program.state.CurrentFloor), floor);
+            QCOMPARE(window.floors().currentFloor(), floor);
             QVERIFY(window.Pic(floor)->isVisible());
         }
     }
@@ -196,10 +196,10 @@ private slots:
         MainWindow& window = program.start();
         QAction* sound = window.menus().ShowGeluid;
         sound->trigger();
-        QVERIFY(!program.state.SoundOn);
+        QVERIFY(!program.settings.soundOn);
         QCOMPARE(sound->text(), QStringLiteral("Geluid uit"));
         sound->trigger();
-        QVERIFY(program.state.SoundOn);
+        QVERIFY(program.settings.soundOn);
         QCOMPARE(sound->text(), QStringLiteral("Geluid aan"));
         // The switch itself is silent.
         QVERIFY(program.sound.played.isEmpty());
@@ -216,7 +216,7 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::newRow("menu, yes") << true << true << false
                                    << QByteArray("\"Mijn eigen regel\"\r\n0,200,0\r\n#TRUE#\r\n#FALSE#\r\n1500\r\n");
-        QTest::newRow("close box, no") << false << false << false << QByteArray(Settings);
+        QTest::newRow("close box, no") << false << false << false << QByteArray(SettingsFileText);
         QTest::newRow("close box, yes, settings unwritable") << false << true << true << QByteArray();
     }
 
@@ -227,7 +227,7 @@ private slots:
         QFETCH(bool, blocked);
         QFETCH(QByteArray, settings);
         TestProgram program;
-        program.writeFile(QStringLiteral("Rimbano.ini"), Settings);
+        program.writeFile(QStringLiteral("Rimbano.ini"), SettingsFileText);
         MainWindow& window = program.start();
         window.show();
         markFloors(window);
@@ -236,7 +236,7 @@ private slots:
             QVERIFY(QFile::remove(program.path(QStringLiteral("Rimbano.ini")))
                     && QDir(program.folder()).mkdir(QStringLiteral("Rimbano.ini")));
         window.menus().ShowGeluid->trigger();
-        program.state.ColorGreen = 200;
+        program.settings.drawingGreen = 200;
         program.prompts.yesNoAnswers << answer;
         if (viaMenu)
             window.menus().FileExit->trigger();
