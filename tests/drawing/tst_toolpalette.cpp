@@ -125,6 +125,30 @@ private slots:
             QCOMPARE(floor.overlays.cursorImage, window.library().picture(first + option - 1));
     }
 
+    // What each button's tool makes of an option click, its line style and the
+    // magnifier, one letter per button: w widths, d widths and the dotted style,
+    // a arrow styles, s symbols, S symbols the magnifier looks ahead for, - none.
+    void everyButton()
+    {
+        TestProgram program;
+        program.prompts.yesNoAnswers << false; // the library overview
+        MainWindow& window = program.start();
+        Plan& floors = window.floors();
+        const Magnifier& magnifier = window.findChild<ShowMenu*>()->magnifier();
+        QString seen;
+        for (int i = 1; i <= 20; ++i) {
+            clickTool(window, i);
+            floors.toolChoice.arrowStyle = 1;
+            emit window.toolPanel()->optionClicked(2);
+            const Floor& floor = floors.floor(1);
+            seen += floor.pen.width == 2 ? (window.LijnCheck()->isHidden() ? 'w' : 'd')
+                  : floors.toolChoice.arrowStyle == 2 ? 'a'
+                  : floor.overlays.cursorImageVisible ? (magnifier.shift() == 34 ? 'S' : 's')
+                  : magnifier.shift() == 0 ? '-' : '?';
+        }
+        QCOMPARE(seen, QStringLiteral("wdda----SSSSSSSssss-"));
+    }
+
     void toolClickResetsPanel()
     {
         TestProgram program;
