@@ -1,7 +1,5 @@
 #pragma once
 
-#include "image/Twips.h"
-
 #include <QRgb>
 #include <QString>
 #include <QtGlobal>
@@ -26,5 +24,4 @@ struct Settings {
     quint8 jpgQuality = 100;
 
     QRgb drawingColour() const { return qRgb(drawingRed, drawingGreen, drawingBlue); }
-    int canvasWidth() const { return canvasWidthFor(canvasExtraWidth); }
 };

@@ -5,6 +5,7 @@
 #include "plan/Plan.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
+#include "image/Twips.h"
 
 #include <QDir>
 

@@ -16,7 +16,7 @@
 
 namespace {
 const QString IdlePicture = QStringLiteral(":/library/099.png");
-// A big symbol lands this far up and left of the pointer.
+// While a big symbol is being placed, the enlarged area moves this far down and right.
 constexpr int PlacementShift = 34;
 } // namespace
 

@@ -25,7 +25,7 @@ public:
     void tick();
 
     const QTimer& timer() const { return m_timer; }
-    // How far up and left of the pointer the view is centred, for the chosen tool.
+    // How far down and right of the pointer the enlarged area moves for the chosen tool.
     int shift() const;
 
     static constexpr int IntervalMs = 25;
