@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
+#include "drawing/ToolTable.h"
 #include "floors/CanvasWidget.h"
 #include "image/Twips.h"
 
@@ -30,9 +31,9 @@ QString ScratchProgram::path(const QString& name) const
 
 ShownWindow::ShownWindow(int canvasWidth)
 {
-    state.ProgramFolder = program.folder();
-    m_window = std::make_unique<MainWindow>(state, answers, silence);
-    state.CanvasExtraWidth = (canvasWidth - BaseCanvasWidth) * TwipsPerPixel;
+    folders.program = program.folder();
+    m_window = std::make_unique<MainWindow>(settings, folders, answers, silence);
+    settings.canvasExtraWidth = (canvasWidth - BaseCanvasWidth) * TwipsPerPixel;
     m_window->applyCanvasWidth();
     showAndWaitForPaint(*m_window);
 }
@@ -46,7 +47,7 @@ CanvasWidget* ShownWindow::canvas(int floor) const
 
 void ShownWindow::selectTool(int index)
 {
-    emit m_window->toolPanel()->toolClicked(index);
+    emit m_window->toolPanel()->toolClicked(toolOfButton(index));
     flushRepaints();
 }
 

@@ -4,9 +4,10 @@
 // fixed answers and silence, mouse events sent the way the window system
 // delivers them, and the process's resident memory.
 
-#include "core/Algemeen.h"
 #include "core/InfoLine.h"
+#include "core/ProgramFolders.h"
 #include "core/Prompts.h"
+#include "core/Settings.h"
 #include "core/WavePlayer.h"
 
 #include <QObject>
@@ -67,7 +68,8 @@ public:
     void selectTool(int index);
 
     ScratchProgram program;
-    Algemeen state;
+    Settings settings;
+    ProgramFolders folders;
     FixedAnswers answers;
     Silence silence;
 

@@ -32,17 +32,18 @@ constexpr int Width = 470;
 
 struct Drawing {
     ScratchProgram program;
-    Algemeen state;
+    Settings settings;
+    ProgramFolders folders;
     FixedAnswers answers;
     Silence silence;
-    AppContext context{state, answers, silence, silence};
+    AppContext context{settings, folders, answers, silence, silence};
     Plan floors{Width};
 
     explicit Drawing(bool asJpg)
     {
-        state.ProgramFolder = program.folder();
-        state.SaveAsJpg = asJpg;
-        state.CanvasExtraWidth = (Width - BaseCanvasWidth) * TwipsPerPixel;
+        folders.program = program.folder();
+        settings.saveAsJpg = asJpg;
+        settings.canvasExtraWidth = (Width - BaseCanvasWidth) * TwipsPerPixel;
         answers.file = program.path(asJpg ? QStringLiteral("house.jpg") : QStringLiteral("house.bmp"));
         for (int k = 1; k <= 3; ++k)
             floors.floor(k).image = housePicture(k, Width, CanvasHeight);

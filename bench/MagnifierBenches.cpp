@@ -6,10 +6,11 @@
 #include "BenchRig.h"
 #include "Summary.h"
 
-#include "core/Algemeen.h"
 #include "drawing/magnifier/Magnifier.h"
+#include "drawing/magnifier/MagnifierOptions.h"
 #include "drawing/magnifier/MagnifierSource.h"
 #include "drawing/magnifier/MagnifierView.h"
+#include "plan/ToolChoice.h"
 
 #include <QCursor>
 
@@ -48,12 +49,13 @@ void enlarge(benchmark::State& state, int zoom)
 
 void tick(benchmark::State& state, int zoom)
 {
-    Algemeen values;
-    values.MagnifierOn = true;
-    values.MagnifierZoom = zoom;
+    MagnifierOptions options;
+    options.on = true;
+    options.zoom = zoom;
+    const ToolChoice tools;
     MagnifierView view(nullptr);
     view.resize(101, 101);
-    Magnifier magnifier(values, view, nullptr);
+    Magnifier magnifier(options, tools, view, nullptr);
     QCursor::setPos(400, 300);
     const long before = allocationCount();
     for (auto _ : state)

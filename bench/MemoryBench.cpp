@@ -56,9 +56,9 @@ public:
         m_shown.selectTool(use.tool);
         if (use.option > 0)
             emit m_shown.window().toolPanel()->optionClicked(use.option);
-        m_shown.state.ColorRed = qRed(use.colour);
-        m_shown.state.ColorGreen = qGreen(use.colour);
-        m_shown.state.ColorBlue = qBlue(use.colour);
+        m_shown.settings.drawingRed = qRed(use.colour);
+        m_shown.settings.drawingGreen = qGreen(use.colour);
+        m_shown.settings.drawingBlue = qBlue(use.colour);
         const long hover = 40 + long(next() % 60);
         const long drag = 150 + long(next() % 300);
         for (long i = 0; i < hover; ++i)

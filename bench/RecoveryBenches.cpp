@@ -20,7 +20,7 @@ void rubberBandMoves(benchmark::State& state, bool writing)
 {
     ShownWindow shown;
     MainWindow& window = shown.window();
-    shown.state.CurrentTool = 2;
+    window.floors().toolChoice.current = ToolKind::Line;
     PointerEngine& engine = window.drawing().engine();
 
     std::atomic<bool> stop{false};

@@ -26,13 +26,14 @@ void startInProcess(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         auto program = std::make_unique<ScratchProgram>();
-        Algemeen values;
-        values.ProgramFolder = program->folder();
+        Settings settings;
+        ProgramFolders folders;
+        folders.program = program->folder();
         FixedAnswers answers;
         Silence silence;
         state.ResumeTiming();
 
-        auto window = std::make_unique<MainWindow>(values, answers, silence);
+        auto window = std::make_unique<MainWindow>(settings, folders, answers, silence);
         showAndWaitForPaint(*window);
 
         state.PauseTiming();

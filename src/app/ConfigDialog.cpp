@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "core/Geometry.h"
 #include "core/Rounding.h"
+#include "drawing/magnifier/MagnifierOptions.h"
 #include "drawing/magnifier/MagnifierPanel.h"
 
 #include <QButtonGroup>
@@ -44,7 +45,8 @@ int widthStepFor(int canvasExtraWidth)
 ConfigDialog::ConfigDialog(MainWindow& main)
     : QDialog(&main)
     , m_main(main)
-    , m_state(main.context().state)
+    , m_settings(main.context().settings)
+    , m_magnifier(main.magnifierOptions())
 {
     setObjectName(QStringLiteral("Config"));
     setAutoFillBackground(true);
@@ -54,13 +56,13 @@ ConfigDialog::ConfigDialog(MainWindow& main)
     buildControls();
 
     // Each step runs the control's own handler, as a change by the user would.
-    m_format[m_state.SaveAsJpg ? 0 : 1]->setChecked(true);
-    m_zoom->setValue(m_state.MagnifierZoom);
+    m_format[m_settings.saveAsJpg ? 0 : 1]->setChecked(true);
+    m_zoom->setValue(m_magnifier.zoom);
     showZoom(m_zoom->value());
-    if (m_state.MagnifierCoordsOn)
+    if (m_magnifier.coordinatesOn)
         m_hairs->setChecked(true);
-    m_width->setValue(widthStepFor(m_state.CanvasExtraWidth));
-    m_widthText->setText(widthText(m_state.CanvasExtraWidth));
+    m_width->setValue(widthStepFor(m_settings.canvasExtraWidth));
+    m_widthText->setText(widthText(m_settings.canvasExtraWidth));
     m_widthText->adjustSize();
 }
 
@@ -80,7 +82,7 @@ void ConfigDialog::buildControls()
     }
     connect(group, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
-            m_state.SaveAsJpg = (id == 0);
+            m_settings.saveAsJpg = (id == 0);
     });
 
     placeTwips(makeBackdrop(frame, "Label1", PanelBackdrop), 150, 990, 1200, 300);
@@ -122,7 +124,7 @@ void ConfigDialog::buildControls()
 
 void ConfigDialog::zoomChanged(int value)
 {
-    m_state.MagnifierZoom = value;
+    m_magnifier.zoom = value;
     showZoom(value);
 }
 
@@ -134,15 +136,15 @@ void ConfigDialog::showZoom(int value)
 
 void ConfigDialog::hairsToggled(bool checked)
 {
-    m_state.MagnifierCoordsOn = checked;
+    m_magnifier.coordinatesOn = checked;
     m_hairs->setText(checked ? QStringLiteral("Loepcoördinaten aan") : QStringLiteral("Loepcoördinaten uit"));
     m_main.magnifierPanel()->setHairsVisible(checked);
 }
 
 void ConfigDialog::widthChanged(int value)
 {
-    m_state.CanvasExtraWidth = TwipsPerWidthStep * value;
-    m_widthText->setText(widthText(m_state.CanvasExtraWidth));
+    m_settings.canvasExtraWidth = TwipsPerWidthStep * value;
+    m_widthText->setText(widthText(m_settings.canvasExtraWidth));
     m_widthText->adjustSize();
     // Also sets canvasWidthLabel; the floors keep their pixels.
     m_main.applyCanvasWidth();

@@ -5,7 +5,8 @@
 #include <array>
 
 class MainWindow;
-struct Algemeen;
+struct MagnifierOptions;
+struct Settings;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -14,7 +15,7 @@ class QScrollBar;
 
 // The configuration dialog: the save format, the magnifier's enlargement and
 // cross hairs, and the canvas width. Every change takes effect at once on the
-// shared values and the main window; there is nothing to cancel.
+// settings, the magnifier and the main window; there is nothing to cancel.
 class ConfigDialog : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +38,8 @@ private:
     void widthChanged(int value);
 
     MainWindow& m_main;
-    Algemeen& m_state;
+    Settings& m_settings;
+    MagnifierOptions& m_magnifier;
     std::array<QRadioButton*, 2> m_format{};
     QScrollBar* m_zoom = nullptr;
     QLabel* m_zoomText = nullptr;

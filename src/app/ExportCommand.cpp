@@ -3,7 +3,7 @@
 #include "app/ProgramOptions.h"
 #include "app/ScaleExport.h"
 #include "app/StartupSettings.h"
-#include "core/Algemeen.h"
+#include "core/ProgramFolders.h"
 #include "plan/ScaleFile.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
@@ -26,8 +26,8 @@ namespace {
 // through the window's own routine, from the folder the window keeps it in.
 int configuredCanvasWidth(const QString& settingsFolder)
 {
-    Algemeen folders;
-    folders.WritableFolder = settingsFolder;
+    ProgramFolders folders;
+    folders.writable = settingsFolder;
     SettingsRecord settings;
     if (readSettingsFile(settingsPath(folders), settings) != SettingsReadResult::Complete)
         return BaseCanvasWidth;

@@ -72,11 +72,11 @@ QString canvasWidthText(int extraWidth)
 }
 } // namespace
 
-MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWidget* parent)
+MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompts& prompts, WavePlayer& sound,
+                       QWidget* parent)
     : QMainWindow(parent)
-    , m_state(state)
     , m_info(new InfoLabel)
-    , m_context{state, prompts, sound, *m_info}
+    , m_context{settings, folders, prompts, sound, *m_info}
     , m_floors(BaseCanvasWidth)
 {
     setWindowTitle(QStringLiteral("Rimbano"));
@@ -109,15 +109,13 @@ MainWindow::MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWi
     wireFiles();
 
     // The start values come first, then the settings file may override them.
-    const Algemeen folders = m_state;
-    m_state = Algemeen();
-    m_state.ProgramFolder = folders.ProgramFolder;
-    m_state.WritableFolder = folders.WritableFolder;
+    settings = Settings();
+    const int eraserSize = m_floors.toolChoice.eraserSize;
     for (int i = 1; i <= 3; ++i)
-        m_floors.floor(i).overlays.gum.setSize(QSize(m_state.EraserSize, m_state.EraserSize));
+        m_floors.floor(i).overlays.gum.setSize(QSize(eraserSize, eraserSize));
     layoutForCanvasWidth(0);
-    applySettings(readStartupSettings(m_state));
-    ScaleFile::read(ScaleFile::path(m_state.writableFolder()), m_scale, m_grid);
+    applySettings(readStartupSettings(settings, folders));
+    ScaleFile::read(ScaleFile::path(folders.writableFolder()), m_scale, m_grid);
     wireGridAndScalePrint();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -229,9 +227,10 @@ void MainWindow::layoutForCanvasWidth(int w)
 
 void MainWindow::applyCanvasWidth()
 {
-    layoutForCanvasWidth(m_state.CanvasExtraWidth);
+    const int extraWidth = m_context.settings.canvasExtraWidth;
+    layoutForCanvasWidth(extraWidth);
     QLabel* widthLabel = m_floorPanel->canvasWidthLabel();
-    widthLabel->setText(canvasWidthText(m_state.CanvasExtraWidth) + QStringLiteral(" pixels"));
+    widthLabel->setText(canvasWidthText(extraWidth) + QStringLiteral(" pixels"));
     widthLabel->adjustSize();
 }
 
@@ -240,21 +239,23 @@ void MainWindow::applySettings(bool settingsRead)
     // A settings recovery still leaves the file's other values in effect (the
     // sound off beside a refused colour), so the controls show them all; only
     // the width label keeps its first caption while the width is the base one.
-    if (settingsRead || m_state.CanvasExtraWidth != 0)
+    const Settings& settings = m_context.settings;
+    if (settingsRead || settings.canvasExtraWidth != 0)
         applyCanvasWidth();
-    m_menus.ShowGeluid->setChecked(m_state.SoundOn);
-    m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
-    m_colorPanel->setSwatch(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue);
-    m_colorPanel->colourBar(1)->setValue(m_state.ColorRed);
-    m_colorPanel->colourBar(2)->setValue(m_state.ColorGreen);
-    m_colorPanel->colourBar(3)->setValue(m_state.ColorBlue);
+    m_menus.ShowGeluid->setChecked(settings.soundOn);
+    m_menus.ShowGeluid->setText(settings.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    m_colorPanel->setSwatch(settings.drawingRed, settings.drawingGreen, settings.drawingBlue);
+    m_colorPanel->colourBar(1)->setValue(settings.drawingRed);
+    m_colorPanel->colourBar(2)->setValue(settings.drawingGreen);
+    m_colorPanel->colourBar(3)->setValue(settings.drawingBlue);
 }
 
 void MainWindow::toggleSound()
 {
     // The action has already flipped its own check mark when this runs.
-    m_state.SoundOn = m_menus.ShowGeluid->isChecked();
-    m_menus.ShowGeluid->setText(m_state.SoundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    const bool on = m_menus.ShowGeluid->isChecked();
+    m_context.settings.soundOn = on;
+    m_menus.ShowGeluid->setText(on ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
 }
 
 void MainWindow::wireMenus()
@@ -263,7 +264,7 @@ void MainWindow::wireMenus()
     connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
     connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
-    new ShowMenu(m_state, m_floors, m_canvases, *m_magnifierPanel->view(),
+    new ShowMenu(m_context.settings, m_magnifierOptions, m_floors, m_canvases, *m_magnifierPanel->view(),
                  {m_menus.ShowLoep, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowMuiscursorKeuze}, this);
     new HelpMenu(m_context, *m_help, m_menus, this);
     connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
@@ -313,7 +314,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         return;
     }
     // A settings file that cannot be written must not keep the user from leaving.
-    writeSettings(m_state);
+    writeSettings(m_context.settings, m_context.folders);
     m_recovery->confirmedExit();
     m_leaving = true;
     event->accept();
@@ -344,7 +345,7 @@ void MainWindow::chooseScale()
 
 bool MainWindow::saveScale()
 {
-    const QString path = ScaleFile::path(m_state.writableFolder());
+    const QString path = ScaleFile::path(m_context.folders.writableFolder());
     if (ScaleFile::write(path, m_scale, m_grid))
         return true;
     m_context.prompts.message(QStringLiteral("De schaal kan niet worden bewaard in ") + path + QStringLiteral("."));

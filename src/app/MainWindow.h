@@ -2,6 +2,7 @@
 
 #include "app/MainMenus.h"
 #include "core/AppContext.h"
+#include "drawing/magnifier/MagnifierOptions.h"
 #include "plan/GridSettings.h"
 #include "plan/PlanScale.h"
 #include "plan/Plan.h"
@@ -39,11 +40,14 @@ class ToolPanel;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(Algemeen& state, Prompts& prompts, WavePlayer& sound, QWidget* parent = nullptr);
+    // Starts `settings` afresh and reads them from the settings file in `folders`.
+    MainWindow(Settings& settings, const ProgramFolders& folders, Prompts& prompts, WavePlayer& sound,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     AppContext& context() { return m_context; }
     Plan& floors() { return m_floors; }
+    MagnifierOptions& magnifierOptions() { return m_magnifierOptions; }
     const MainMenus& menus() const { return m_menus; }
 
     CanvasWidget* Pic(int floor) const { return m_canvases[size_t(floor - 1)]; }
@@ -71,7 +75,7 @@ public:
     void chooseScale();
 
     // Widens the window, the border area, the canvases and moves the right-hand
-    // panels by CanvasExtraWidth; the drawings keep their pixels.
+    // panels by the settings' extra canvas width; the drawings keep their pixels.
     void applyCanvasWidth();
     void toggleSound();
 
@@ -90,10 +94,10 @@ private:
     bool saveScale();
 
 
-    Algemeen& m_state;
     InfoLabel* m_info = nullptr;
     AppContext m_context;
     Plan m_floors;
+    MagnifierOptions m_magnifierOptions;
     MainMenus m_menus;
 
     QWidget* m_central = nullptr;

@@ -1,33 +1,34 @@
 #include "app/StartupSettings.h"
 
-#include "core/Algemeen.h"
+#include "core/ProgramFolders.h"
+#include "core/Settings.h"
 #include "image/SettingsFile.h"
 
 #include <QDir>
 
 namespace {
-SettingsRecord recordFrom(const Algemeen& state)
+SettingsRecord recordFrom(const Settings& settings)
 {
     SettingsRecord r;
-    r.reserved = state.ReservedText;
-    r.red = state.ColorRed;
-    r.green = state.ColorGreen;
-    r.blue = state.ColorBlue;
-    r.saveAsJpg = state.SaveAsJpg;
-    r.soundOn = state.SoundOn;
-    r.canvasExtraWidth = state.CanvasExtraWidth;
+    r.reserved = settings.reservedText;
+    r.red = settings.drawingRed;
+    r.green = settings.drawingGreen;
+    r.blue = settings.drawingBlue;
+    r.saveAsJpg = settings.saveAsJpg;
+    r.soundOn = settings.soundOn;
+    r.canvasExtraWidth = settings.canvasExtraWidth;
     return r;
 }
 
-void copyInto(Algemeen& state, const SettingsRecord& r)
+void copyInto(Settings& settings, const SettingsRecord& r)
 {
-    state.ReservedText = r.reserved;
-    state.ColorRed = r.red;
-    state.ColorGreen = r.green;
-    state.ColorBlue = r.blue;
-    state.SaveAsJpg = r.saveAsJpg;
-    state.SoundOn = r.soundOn;
-    state.CanvasExtraWidth = r.canvasExtraWidth;
+    settings.reservedText = r.reserved;
+    settings.drawingRed = r.red;
+    settings.drawingGreen = r.green;
+    settings.drawingBlue = r.blue;
+    settings.saveAsJpg = r.saveAsJpg;
+    settings.soundOn = r.soundOn;
+    settings.canvasExtraWidth = r.canvasExtraWidth;
 }
 
 bool isColourComponent(int value) { return value >= 0 && value <= 255; }
@@ -37,41 +38,41 @@ bool isCanvasExtraWidth(int value) { return value >= 0 && value <= 1800; }
 
 // A value the window refuses goes back to its start value, so the file
 // written now starts the next run cleanly instead of failing again.
-bool refuseBadValues(Algemeen& state)
+bool refuseBadValues(Settings& settings)
 {
     bool refused = false;
-    for (int* component : {&state.ColorRed, &state.ColorGreen, &state.ColorBlue}) {
+    for (int* component : {&settings.drawingRed, &settings.drawingGreen, &settings.drawingBlue}) {
         if (!isColourComponent(*component)) {
             *component = 0;
             refused = true;
         }
     }
-    if (!isCanvasExtraWidth(state.CanvasExtraWidth)) {
-        state.CanvasExtraWidth = 0;
+    if (!isCanvasExtraWidth(settings.canvasExtraWidth)) {
+        settings.canvasExtraWidth = 0;
         refused = true;
     }
     return refused;
 }
 } // namespace
 
-QString settingsPath(const Algemeen& state)
+QString settingsPath(const ProgramFolders& folders)
 {
-    return QDir(state.writableFolder()).filePath(QStringLiteral("Rimbano.ini"));
+    return QDir(folders.writableFolder()).filePath(QStringLiteral("Rimbano.ini"));
 }
 
-bool writeSettings(const Algemeen& state)
+bool writeSettings(const Settings& settings, const ProgramFolders& folders)
 {
-    return writeSettingsFile(settingsPath(state), recordFrom(state));
+    return writeSettingsFile(settingsPath(folders), recordFrom(settings));
 }
 
-bool readStartupSettings(Algemeen& state)
+bool readStartupSettings(Settings& settings, const ProgramFolders& folders)
 {
-    SettingsRecord record = recordFrom(state);
-    const SettingsReadResult result = readSettingsFile(settingsPath(state), record);
-    copyInto(state, record);
-    const bool refused = refuseBadValues(state);
+    SettingsRecord record = recordFrom(settings);
+    const SettingsReadResult result = readSettingsFile(settingsPath(folders), record);
+    copyInto(settings, record);
+    const bool refused = refuseBadValues(settings);
     if (result == SettingsReadResult::Complete && !refused)
         return true;
-    writeSettings(state);
+    writeSettings(settings, folders);
     return false;
 }

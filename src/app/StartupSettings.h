@@ -2,15 +2,16 @@
 
 #include <QString>
 
-struct Algemeen;
+struct ProgramFolders;
+struct Settings;
 
-// Reads the settings file into the shared values. When the file is missing,
-// cut short, or holds a value the window cannot take, the file is written
-// anew from the values in effect and false is returned: the rest of the
-// start-up that applies the settings is then skipped for this run.
-bool readStartupSettings(Algemeen& state);
+// Reads the settings file into `settings`. When the file is missing, cut
+// short, or holds a value the window cannot take, the file is written anew
+// from the values in effect and false is returned: the rest of the start-up
+// that applies the settings is then skipped for this run.
+bool readStartupSettings(Settings& settings, const ProgramFolders& folders);
 
-// Writes all five lines from the shared values; false when the file cannot be written.
-bool writeSettings(const Algemeen& state);
+// Writes all five lines from `settings`; false when the file cannot be written.
+bool writeSettings(const Settings& settings, const ProgramFolders& folders);
 
-QString settingsPath(const Algemeen& state);
+QString settingsPath(const ProgramFolders& folders);

@@ -6,7 +6,8 @@
 #include "app/QtWavePlayer.h"
 #include "app/StartWindow.h"
 #include "app/VersionText.h"
-#include "core/Algemeen.h"
+#include "core/ProgramFolders.h"
+#include "core/Settings.h"
 #include "core/PictureHeap.h"
 
 #include <QApplication>
@@ -47,9 +48,10 @@ int main(int argc, char* argv[])
     font.setPixelSize(11);
     QApplication::setFont(font);
 
-    Algemeen state;
-    state.ProgramFolder = programFolderFrom(QApplication::arguments(), QApplication::applicationDirPath());
-    state.WritableFolder = writableFolderFor(state.ProgramFolder);
+    Settings settings;
+    ProgramFolders folders;
+    folders.program = programFolderFrom(QApplication::arguments(), QApplication::applicationDirPath());
+    folders.writable = writableFolderFor(folders.program);
 
     QtPrompts prompts;
     QtWavePlayer sound;
@@ -61,7 +63,7 @@ int main(int argc, char* argv[])
     QObject::connect(&titel, &StartWindow::okChosen, &titel, [&] {
         if (window)
             return;
-        window = std::make_unique<MainWindow>(state, prompts, sound);
+        window = std::make_unique<MainWindow>(settings, folders, prompts, sound);
         prompts.setOwner(window.get());
         window->show();
         titel.hide();

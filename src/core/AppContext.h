@@ -1,26 +1,27 @@
 #pragma once
 
-#include "core/Algemeen.h"
 #include "core/InfoLine.h"
+#include "core/ProgramFolders.h"
 #include "core/Prompts.h"
+#include "core/Settings.h"
 #include "core/WavePlayer.h"
 
-#include <QDir>
-
-// What behaviour code needs from the rest of the program: the shared values,
-// the user's answers, the sound and the information line.
+// What behaviour code needs from the rest of the program: the user's
+// settings, the program's folders, the user's answers, the sound and the
+// information line.
 struct AppContext {
-    Algemeen& state;
+    Settings& settings;
+    const ProgramFolders& folders;
     Prompts& prompts;
     WavePlayer& sound;
     InfoLine& info;
 
-    QString programPath(const QString& name) const { return QDir(state.ProgramFolder).filePath(name); }
+    QString programPath(const QString& name) const { return folders.programPath(name); }
 
     // Plays one of the program's own sounds, but only while sound is switched on.
     void playSound(const QString& fileName) const
     {
-        if (state.SoundOn)
+        if (settings.soundOn)
             sound.PlayWave(programPath(QStringLiteral("sounds/") + fileName));
     }
 

@@ -91,7 +91,7 @@ void DrawingControls::wireStyleControls()
     connect(tools->GumScroll(), &QScrollBar::valueChanged, this, [this, tools](int value) {
         tools->GumLabel()->setText(m_style.eraserSizeChanged(value));
         tools->GumLabel()->adjustSize();
-        canvas(m_context.state.CurrentFloor)->update();
+        canvas(m_floors.currentFloor())->update();
     });
 
     QCheckBox* lineStyle = m_controls.lineStyle;
@@ -101,7 +101,7 @@ void DrawingControls::wireStyleControls()
 
 void DrawingControls::wireEditMenu()
 {
-    auto current = [this] { return int(m_context.state.CurrentFloor); };
+    auto current = [this] { return m_floors.currentFloor(); };
     connect(m_controls.undo, &QAction::triggered, this, [this, current] {
         m_floors.undo(current());
         canvas(current())->update();

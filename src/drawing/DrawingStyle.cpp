@@ -11,20 +11,21 @@ DrawingStyle::DrawingStyle(AppContext& app, Plan& floors)
 
 QColor DrawingStyle::colourBarDragged(int bar, int value)
 {
-    Algemeen& s = m_app.state;
+    Settings& s = m_app.settings;
     switch (bar) {
-    case 1: s.ColorRed = value; break;
-    case 2: s.ColorGreen = value; break;
-    case 3: s.ColorBlue = value; break;
+    case 1: s.drawingRed = value; break;
+    case 2: s.drawingGreen = value; break;
+    case 3: s.drawingBlue = value; break;
     default: break;
     }
-    m_app.ShowInfoText(QStringLiteral("Rood: %1, Groen: %2, Blauw: %3").arg(s.ColorRed).arg(s.ColorGreen).arg(s.ColorBlue));
-    return QColor(s.ColorRed, s.ColorGreen, s.ColorBlue);
+    m_app.ShowInfoText(
+        QStringLiteral("Rood: %1, Groen: %2, Blauw: %3").arg(s.drawingRed).arg(s.drawingGreen).arg(s.drawingBlue));
+    return QColor(s.drawingRed, s.drawingGreen, s.drawingBlue);
 }
 
 QString DrawingStyle::eraserSizeChanged(int value)
 {
-    m_app.state.EraserSize = value;
+    m_floors.toolChoice.eraserSize = value;
     for (int i = 1; i <= 3; ++i)
         m_floors.floor(i).overlays.gum.setSize(QSize(value, value));
     return QString::number(value) + QStringLiteral(" pixels");

@@ -17,7 +17,7 @@ public:
     // colour the swatch shows.
     QColor colourBarDragged(int bar, int value);
 
-    // Sets EraserSize and resizes the outline on every floor; returns the
+    // Sets the eraser size and resizes the outline on every floor; returns the
     // caption under the eraser bar.
     QString eraserSizeChanged(int value);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/ToolKind.h"
+
 #include <QPointF>
 #include <QSize>
 
@@ -17,7 +19,7 @@ public:
 
     // `at` as tool `tool` should see it on a canvas of `canvas`, with the
     // point the tool places by on that canvas; unchanged while snapping is off.
-    QPointF apply(int tool, QPointF at, QSize canvas) const;
+    QPointF apply(ToolKind tool, QPointF at, QSize canvas) const;
 
 private:
     const GridSettings& m_grid;

@@ -11,7 +11,12 @@
 #include <cmath>
 
 namespace {
-constexpr int TextTool = 5;
+// The last move point keeps its x in single precision and its y as a whole
+// pixel, as the rubber band has always been drawn from it.
+QPointF lastPointAt(float x, float y)
+{
+    return QPointF(x, qint32(std::lrint(y)));
+}
 } // namespace
 
 PointerEngine::PointerEngine(AppContext& app, Plan& floors)
@@ -20,14 +25,14 @@ PointerEngine::PointerEngine(AppContext& app, Plan& floors)
 {
 }
 
-void PointerEngine::registerTool(int number, std::unique_ptr<Tool> tool)
+void PointerEngine::registerTool(ToolKind kind, std::unique_ptr<Tool> tool)
 {
-    m_tools[number] = std::move(tool);
+    m_tools[kind] = std::move(tool);
 }
 
-Tool* PointerEngine::tool(int number) const
+Tool* PointerEngine::tool(ToolKind kind) const
 {
-    const auto found = m_tools.find(number);
+    const auto found = m_tools.find(kind);
     return found == m_tools.end() ? nullptr : found->second.get();
 }
 
@@ -35,7 +40,7 @@ QPointF PointerEngine::snapped(int floor, QPointF at) const
 {
     if (!m_snap || floor < 1 || floor > 3)
         return at;
-    return m_snap->apply(m_app.state.CurrentTool, at, m_floors.floor(floor).image.size());
+    return m_snap->apply(m_floors.toolChoice.current, at, m_floors.floor(floor).image.size());
 }
 
 // Runs one event's steps on a floor and adds to the picture's changed
@@ -49,7 +54,7 @@ QRegion PointerEngine::onFloor(int floor, Step step)
     const QSize size = target.image.size();
     const OverlayArea before = OverlayArea::of(target.overlays, size);
     ToolCanvas canvas{m_app, m_floors, floor, target, m_scale};
-    QRegion changed = step(canvas, tool(m_app.state.CurrentTool)).intersected(QRect(QPoint(), size));
+    QRegion changed = step(canvas, tool(m_floors.toolChoice.current)).intersected(QRect(QPoint(), size));
     return changed + OverlayArea::of(target.overlays, size).changedSince(before);
 }
 
@@ -60,9 +65,11 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
         // Before anything else, for every button and tool, also for none:
         // the one undo level is always the picture as it was at the last press.
         m_floors.takeUndoPicture(floor);
-        m_app.state.StartX = float(at.x());
-        m_app.state.StartY = float(at.y());
-        return current ? current->press(canvas, at, buttons) : QRect();
+        const float x = float(at.x());
+        const float y = float(at.y());
+        m_press = QPointF(x, y);
+        m_last = lastPointAt(x, y);
+        return current ? current->press(canvas, {m_press, m_last, at}, buttons) : QRect();
     });
 }
 
@@ -70,7 +77,6 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
 {
     at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
-        Algemeen& s = m_app.state;
         const float x = float(at.x());
         const float y = float(at.y());
         m_coordText = QStringLiteral("X = ") + decimalText(x) + QStringLiteral(" ,Y = ") + decimalText(y);
@@ -83,16 +89,15 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
         const QPoint p = pixelAt(x, y);
         canvas.floor.overlays.cross = p;
         canvas.floor.overlays.gum.moveTopLeft(p + QPoint(10, -8));
-        m_floors.floor(s.CurrentFloor).overlays.cursorImageAt = p - QPoint(36, 36);
-        if (s.CurrentTool == TextTool)
+        m_floors.floor(m_floors.currentFloor()).overlays.cursorImageAt = p - QPoint(36, 36);
+        if (m_floors.toolChoice.current == ToolKind::Text)
             canvas.floor.overlays.textAt = p + QPoint(14, 0);
 
         // Tools act only while the left button alone is down.
         if (buttons != Qt::LeftButton)
             return QRect();
-        const QRect changed = current ? current->move(canvas, at, buttons) : QRect();
-        s.LastX = x;
-        s.LastY = qint32(std::lrint(y));
+        const QRect changed = current ? current->move(canvas, {m_press, m_last, at}, buttons) : QRect();
+        m_last = lastPointAt(x, y);
         return changed;
     });
 }
@@ -102,6 +107,6 @@ QRegion PointerEngine::release(int floor, Qt::MouseButtons buttons, QPointF at)
     at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         canvas.floor.pen.invert = false;
-        return current ? current->release(canvas, at, buttons) : QRect();
+        return current ? current->release(canvas, {m_press, m_last, at}, buttons) : QRect();
     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/tools/Tool.h"
+#include "plan/ToolKind.h"
 
 #include <QPointF>
 #include <QRegion>
@@ -12,17 +13,16 @@
 class GridSnap;
 
 // Everything the mouse does on a floor canvas passes through here: the steps
-// all tools share, then the tool registered under CurrentTool. The windows
-// hand in press, move and release in canvas pixels with the button set and
-// repaint the region each call returns.
+// all tools share, then the tool registered for the plan's current tool. The
+// windows hand in press, move and release in canvas pixels with the button
+// set and repaint the region each call returns.
 class PointerEngine {
 public:
     PointerEngine(AppContext& app, Plan& floors);
 
-    // Puts `tool` under its palette number (1..20, 30 for the imported icon),
-    // replacing any tool registered there before.
-    void registerTool(int number, std::unique_ptr<Tool> tool);
-    Tool* tool(int number) const;
+    // Puts `tool` under `kind`, replacing any tool registered there before.
+    void registerTool(ToolKind kind, std::unique_ptr<Tool> tool);
+    Tool* tool(ToolKind kind) const;
 
     // Each returns the area of the canvas of `floor` to repaint; events for a
     // floor outside 1..3 are ignored.
@@ -38,6 +38,10 @@ public:
     // Points of the tools that align to the grid pass through `snap` first.
     void setSnap(const GridSnap* snap) { m_snap = snap; }
 
+    // The last press, and the last left-button move (or the press after it).
+    QPointF pressPoint() const { return m_press; }
+    QPointF lastPoint() const { return m_last; }
+
 private:
     QPointF snapped(int floor, QPointF at) const;
     template <typename Step>
@@ -45,7 +49,10 @@ private:
 
     AppContext& m_app;
     Plan& m_floors;
-    std::map<int, std::unique_ptr<Tool>> m_tools;
+    std::map<ToolKind, std::unique_ptr<Tool>> m_tools;
+    // Kept from event to event, and from one gesture to the next.
+    QPointF m_press;
+    QPointF m_last;
     QString m_coordText = QStringLiteral("X = 0 , Y = 0");
     QString m_metresText;
     const PlanScale* m_scale = nullptr;

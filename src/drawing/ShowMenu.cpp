@@ -1,6 +1,6 @@
 #include "drawing/ShowMenu.h"
 
-#include "core/Algemeen.h"
+#include "core/Settings.h"
 #include "drawing/Border.h"
 #include "drawing/magnifier/Magnifier.h"
 #include "floors/CanvasWidget.h"
@@ -8,14 +8,14 @@
 
 #include <QAction>
 
-ShowMenu::ShowMenu(Algemeen& state, Plan& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
-                   Items items, QObject* parent)
+ShowMenu::ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& floors,
+                   std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture, Items items, QObject* parent)
     : QObject(parent)
-    , m_state(state)
+    , m_settings(settings)
     , m_floors(floors)
     , m_canvases(canvases)
     , m_items(items)
-    , m_magnifier(new Magnifier(state, loepPicture, this))
+    , m_magnifier(new Magnifier(magnifierOptions, floors.toolChoice, loepPicture, this))
 {
     connect(items.loep, &QAction::triggered, this, &ShowMenu::ShowLoep);
     connect(items.cross, &QAction::triggered, this, &ShowMenu::ShowTekenkruis);
@@ -52,14 +52,14 @@ void ShowMenu::ShowMuiscursorKeuze(int index)
         return;
     m_items.pointerShapes[0]->setChecked(index == 1);
     m_items.pointerShapes[1]->setChecked(index == 2);
-    m_state.PointerShape = index == 1 ? 0 : 2;
     for (int f = 1; f <= 3; ++f)
         m_canvases[size_t(f - 1)]->setCursor(index == 1 ? Qt::ArrowCursor : Qt::CrossCursor);
 }
 
 void ShowMenu::ShowBorder()
 {
-    Floor& floor = m_floors.floor(m_state.CurrentFloor);
-    toggleBorder(floor.image, floor.pen, qRgb(m_state.ColorRed, m_state.ColorGreen, m_state.ColorBlue));
-    m_canvases[size_t(m_state.CurrentFloor - 1)]->update();
+    const int f = m_floors.currentFloor();
+    Floor& floor = m_floors.floor(f);
+    toggleBorder(floor.image, floor.pen, m_settings.drawingColour());
+    m_canvases[size_t(f - 1)]->update();
 }

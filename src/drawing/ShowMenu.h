@@ -4,12 +4,13 @@
 
 #include <array>
 
-struct Algemeen;
 class CanvasWidget;
 class Plan;
 class Magnifier;
 class MagnifierView;
 class QAction;
+struct MagnifierOptions;
+struct Settings;
 
 // The aids of the Show menu: the magnifier, the drawing cross over all three
 // floors, the pointer shape over the canvases and the border round the floor.
@@ -24,8 +25,8 @@ public:
         std::array<QAction*, 2> pointerShapes{};
     };
 
-    ShowMenu(Algemeen& state, Plan& floors, std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture,
-             Items items, QObject* parent);
+    ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& floors,
+             std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture, Items items, QObject* parent);
 
     // Each reads the menu item's check mark as the user has just set it.
     void ShowLoep();
@@ -38,7 +39,7 @@ public:
     Magnifier& magnifier() { return *m_magnifier; }
 
 private:
-    Algemeen& m_state;
+    const Settings& m_settings;
     Plan& m_floors;
     std::array<CanvasWidget*, 3> m_canvases;
     Items m_items;

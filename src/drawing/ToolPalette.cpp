@@ -16,16 +16,6 @@
 
 namespace {
 constexpr int OptionImages = 10;
-constexpr int TextTool = 5;
-constexpr int EraserTool = 6;
-constexpr int OverviewTool = 20;
-
-bool isLineTool(int tool) { return tool >= 1 && tool <= 3; }
-bool isSymbolTool(int tool) { return tool >= 9 && tool <= 19; }
-// Tools whose symbols are big enough that the magnifier looks at the spot
-// where they land rather than at the pointer.
-bool shiftsMagnifier(int tool) { return tool >= 9 && tool <= 15; }
-constexpr qint16 PlacementShift = 34;
 
 void setFramed(QLabel* option, bool framed)
 {
@@ -45,40 +35,35 @@ ToolPalette::ToolPalette(AppContext& context, Plan& floors, const PictureLibrary
 {
 }
 
-void ToolPalette::SelectTool(int index)
+void ToolPalette::SelectTool(ToolKind tool)
 {
-    Algemeen& state = m_context.state;
-    state.CurrentTool = quint8(index);
-    state.ChosenOption = 1;
-    state.MagnifierShift = 0;
+    ToolChoice& choice = m_floors.toolChoice;
+    choice.current = tool;
+    choice.chosenOption = 1;
     resetPanel();
 
-    const ToolEntry& entry = toolEntry(index);
-    state.OptionCount = qint16(entry.optionCount);
-    state.OptionBase = entry.optionBase;
+    const ToolEntry& entry = toolEntry(tool);
+    choice.optionBase = entry.optionBase;
     m_context.ShowInfoText(entry.info);
     setHeadings(entry.caption);
 
-    if (index == OverviewTool) {
+    if (tool == ToolKind::LibraryOverview) {
         showLibraryOverview();
-    } else if (index == TextTool) {
+    } else if (tool == ToolKind::Text) {
         m_context.playSound(QStringLiteral("space.wav"));
         m_openTextDialog();
-    } else if (index == EraserTool) {
-        Floor& floor = m_floors.floor(state.CurrentFloor);
-        floor.overlays.gumVisible = true;
-        m_controls.canvases[size_t(state.CurrentFloor - 1)]->update();
+    } else if (tool == ToolKind::Eraser) {
+        const int f = m_floors.currentFloor();
+        m_floors.floor(f).overlays.gumVisible = true;
+        m_controls.canvases[size_t(f - 1)]->update();
         m_controls.panel.GumBack()->show();
         m_controls.panel.GumScroll()->show();
         m_controls.panel.GumLabel()->show();
     } else {
         showOptions(entry.optionCount, entry.optionBase);
-        // Lines and rectangles offer their dotted style beside the widths.
-        if (index == 2 || index == 3)
+        if (toolProperties(tool).offersDottedLine)
             m_controls.lijnCheck.show();
     }
-    if (shiftsMagnifier(index))
-        state.MagnifierShift = PlacementShift;
 }
 
 void ToolPalette::resetPanel()
@@ -130,9 +115,9 @@ void ToolPalette::showLibraryOverview()
         setHeadings(QStringLiteral("Tools"));
         return;
     }
-    const int f = m_context.state.CurrentFloor;
+    const int f = m_floors.currentFloor();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const RasterOp op = rasterOpFromText(m_context.state.RasterOpText).value_or(RasterOp::And);
+    const RasterOp op = rasterOpFromText(m_floors.toolChoice.rasterOpText).value_or(RasterOp::And);
     paintLibraryOverview(m_floors.floor(f).image, m_library, op);
     m_controls.canvases[size_t(f - 1)]->update();
     QGuiApplication::restoreOverrideCursor();
@@ -144,18 +129,19 @@ void ToolPalette::ChooseOption(int index)
         return;
     for (int i = 1; i <= OptionImages; ++i)
         setFramed(m_controls.panel.Tumb(i), i == index);
-    Algemeen& state = m_context.state;
-    state.ChosenOption = quint8(index);
+    ToolChoice& choice = m_floors.toolChoice;
+    choice.chosenOption = index;
 
-    const int tool = state.CurrentTool;
-    Floor& floor = m_floors.floor(state.CurrentFloor);
-    if (isLineTool(tool)) {
+    const ToolProperties& tool = toolProperties(choice.current);
+    const int f = m_floors.currentFloor();
+    Floor& floor = m_floors.floor(f);
+    if (tool.takesLineWidths) {
         floor.pen.width = index;
-    } else if (tool == 4) {
-        state.ArrowStyle = quint8(index);
-    } else if (isSymbolTool(tool)) {
-        floor.overlays.cursorImage = m_library.picture(state.OptionBase + index);
+    } else if (tool.kind == ToolKind::Dimension) {
+        choice.arrowStyle = index;
+    } else if (tool.placesLibrarySymbol) {
+        floor.overlays.cursorImage = m_library.picture(choice.optionBase + index);
         floor.overlays.cursorImageVisible = true;
-        m_controls.canvases[size_t(state.CurrentFloor - 1)]->update();
+        m_controls.canvases[size_t(f - 1)]->update();
     }
 }

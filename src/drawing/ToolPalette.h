@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/ToolKind.h"
+
 #include <QObject>
 
 #include <array>
@@ -25,11 +27,11 @@ public:
         std::array<CanvasWidget*, 3> canvases;
     };
 
-    // `openTextDialog` shows the text dialog for tool 5; it must not block the caller.
+    // `openTextDialog` shows the text tool's dialog; it must not block the caller.
     ToolPalette(AppContext& context, Plan& floors, const PictureLibrary& library, Controls controls,
                 std::function<void()> openTextDialog, QObject* parent = nullptr);
 
-    void SelectTool(int index);
+    void SelectTool(ToolKind tool);
     void ChooseOption(int index);
 
 private:

@@ -17,17 +17,17 @@ ToolPanel::ToolPanel(QWidget* parent) : QFrame(parent)
     placeTwips(this, 7470, 2415, 3255, 4110);
 
     placeTwips(makeBackdrop(this, "BackKnoppen", PanelBackdrop), 90, 195, 3060, 2460);
-    for (int i = 1; i <= 20; ++i) {
+    for (int i = 1; i <= ToolCount; ++i) {
         auto* button = new QToolButton(this);
         button->setObjectName(QStringLiteral("Knop%1").arg(i));
         button->setIcon(QIcon(QStringLiteral(":/buttons/tool_%1.png").arg(i, 2, 10, QLatin1Char('0'))));
         button->setIconSize(QSize(32, 32));
         button->setFocusPolicy(Qt::NoFocus);
         placeTwips(button, 120 + 600 * ((i - 1) % 5), 225 + 600 * ((i - 1) / 5), 600, 600);
-        connect(button, &QToolButton::clicked, this, [this, i] { emit toolClicked(i); });
+        connect(button, &QToolButton::clicked, this, [this, i] { emit toolClicked(toolOfButton(i)); });
         m_tools[size_t(i - 1)] = button;
     }
-    m_tools[19]->setToolTip(QStringLiteral(" Show alle onderdelen "));
+    m_tools.back()->setToolTip(QStringLiteral(" Show alle onderdelen "));
 
     m_gumBack = makeBackdrop(this, "GumBack", PanelBackdrop);
     placeTwips(m_gumBack, 120, 2850, 1200, 270);

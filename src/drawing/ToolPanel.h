@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/ToolTable.h"
+
 #include <QFrame>
 
 #include <array>
@@ -22,14 +24,14 @@ public:
     QLabel* GumLabel() const { return m_gumLabel; }
 
 signals:
-    void toolClicked(int index);
+    void toolClicked(ToolKind tool);
     void optionClicked(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    std::array<QToolButton*, 20> m_tools{};
+    std::array<QToolButton*, ToolCount> m_tools{};
     std::array<QLabel*, 10> m_options{};
     QLabel* m_gumBack = nullptr;
     QScrollBar* m_gumScroll = nullptr;

@@ -5,6 +5,7 @@
 #include "editing/IconImport.h"
 #include "editing/IconPanel.h"
 #include "editing/RasterModeMenu.h"
+#include "plan/Plan.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -15,7 +16,7 @@ void wireEditingCommands(AppContext& context, Plan& floors, const EditingControl
 {
     const std::array<CanvasWidget*, 3>& canvases = controls.canvases;
 
-    auto rasterModes = std::make_shared<RasterModeMenu>(context.state, controls.rasterModes);
+    auto rasterModes = std::make_shared<RasterModeMenu>(floors.toolChoice, controls.rasterModes);
     for (int k = 1; k <= RasterModeMenu::ModeCount; ++k) {
         QObject::connect(controls.rasterModes[size_t(k - 1)], &QAction::triggered, owner,
                          [rasterModes, k] { rasterModes->choose(k); });

@@ -15,10 +15,11 @@ void FloorFlip::EditFlip(int k)
 {
     if (k != 1 && k != 2)
         return;
-    Floor& floor = m_floors.floor(m_context.state.CurrentFloor);
+    const int f = m_floors.currentFloor();
+    Floor& floor = m_floors.floor(f);
     if (!confirmDroppingHiddenColumns(m_context.prompts, floor))
         return;
     m_context.playSound(QStringLiteral("zoef.wav"));
     floor.mirror(k == 1 ? Qt::Horizontal : Qt::Vertical);
-    m_canvases[size_t(m_context.state.CurrentFloor - 1)]->update();
+    m_canvases[size_t(f - 1)]->update();
 }

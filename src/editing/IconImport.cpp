@@ -15,7 +15,6 @@ namespace {
 const QString PlaceHint = QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld.");
 // A dot makes the information line show it as a warning.
 const QString NoIconYet = QStringLiteral(".Eerst een icon importeren (File > Import Icons).");
-constexpr qint16 PlacementShift = 34;
 } // namespace
 
 IconImport::IconImport(AppContext& context, Plan& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
@@ -33,12 +32,9 @@ void IconImport::importIcon()
     const QString path = m_context.prompts.openFileName(QStringLiteral("Rimbano (*.rbn)"));
     if (path.isEmpty())
         return;
-    m_context.state.OpenFileName = path;
     const std::optional<QImage> picture = readPicture(path);
     if (!picture)
         return;
-    m_context.state.PictureWidth = picture->width() * TwipsPerPixel;
-    m_context.state.PictureHeight = picture->height() * TwipsPerPixel;
     if (picture->size() != QSize(IconSide, IconSide)) {
         // A refused picture must not reach the icon: the shown icon stays the
         // one that turning, mirroring and placing work on.
@@ -66,13 +62,12 @@ void IconImport::chooseIcon()
     WaitSeconds(0.2f);
     image->setFrameStyle(QFrame::NoFrame);
 
-    Algemeen& state = m_context.state;
-    state.CurrentTool = 30;
-    Overlays& overlays = m_floors.floor(state.CurrentFloor).overlays;
+    m_floors.toolChoice.current = ToolKind::ImportedIcon;
+    const int f = m_floors.currentFloor();
+    Overlays& overlays = m_floors.floor(f).overlays;
     overlays.cursorImage = m_floors.importedIcon;
     overlays.cursorImageVisible = true;
-    m_canvases[size_t(state.CurrentFloor - 1)]->update();
-    state.MagnifierShift = PlacementShift;
+    m_canvases[size_t(f - 1)]->update();
     m_context.ShowInfoText(QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
 }
 

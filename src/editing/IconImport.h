@@ -10,7 +10,7 @@ class Plan;
 class IconPanel;
 
 // The one imported 35 x 35 icon: read from a file, turned or mirrored, and
-// chosen as the object to place (tool 30). The icon lives in Plan::importedIcon
+// chosen as the object to place. The icon lives in Plan::importedIcon
 // and is shown by the panel's IconImage.
 class IconImport : public QObject {
     Q_OBJECT

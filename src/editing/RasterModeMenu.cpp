@@ -1,11 +1,11 @@
 #include "editing/RasterModeMenu.h"
 
-#include "core/Algemeen.h"
+#include "plan/ToolChoice.h"
 
 #include <QAction>
 
-RasterModeMenu::RasterModeMenu(Algemeen& state, const std::array<QAction*, ModeCount>& entries)
-    : m_state(state)
+RasterModeMenu::RasterModeMenu(ToolChoice& tools, const std::array<QAction*, ModeCount>& entries)
+    : m_tools(tools)
     , m_entries(entries)
 {
 }
@@ -23,7 +23,7 @@ void RasterModeMenu::choose(int k)
 {
     if (k < 1 || k > ModeCount)
         return;
-    m_state.RasterOpText = modeText(k);
+    m_tools.rasterOpText = modeText(k);
     for (int j = 1; j <= ModeCount; ++j)
         m_entries[size_t(j - 1)]->setChecked(j == k);
 }

@@ -24,7 +24,7 @@ void ExampleTransport::takeOver(int position)
         m_context.prompts.message(QStringLiteral("Fout bij het laden van voorbeeld!"));
         return;
     }
-    const int floor = m_context.state.CurrentFloor;
+    const int floor = m_floors.currentFloor();
     m_floors.floor(floor).setPicture(*picture);
     m_floorChanged(floor);
 }

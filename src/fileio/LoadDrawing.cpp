@@ -5,6 +5,7 @@
 #include "plan/Plan.h"
 #include "image/FloorStrips.h"
 #include "image/PictureReader.h"
+#include "image/Twips.h"
 
 #include <QDir>
 
@@ -51,8 +52,6 @@ void LoadDrawing::FileLoad()
 
 void LoadDrawing::loadFile(const QString& path)
 {
-    Algemeen& state = m_context.state;
-    state.OpenFileName = path;
     std::optional<QImage> picture;
     {
         const WaitCursor wait;
@@ -64,12 +63,10 @@ void LoadDrawing::loadFile(const QString& path)
                                   + QLatin1Char('!'));
         return;
     }
-    state.PictureHeight = picture->height() * TwipsPerPixel;
     if (picture->height() != CanvasHeight) {
         m_context.prompts.message(QStringLiteral("Geen geldig formaat!"));
         return;
     }
-    state.PictureWidth = picture->width() * TwipsPerPixel;
     const int stripWidth = m_floors.canvasWidth();
     const int count = floorCountForWidth(picture->width(), stripWidth);
     // The width is checked before any floor is touched, so a picture that

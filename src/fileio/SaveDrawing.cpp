@@ -37,14 +37,14 @@ QString SaveDrawing::failureText(const QString& path)
 
 QStringList SaveDrawing::temporaryFolderFiles() const
 {
-    return QDir(m_context.state.writableFolder()).entryList(QDir::Files);
+    return QDir(m_context.folders.writableFolder()).entryList(QDir::Files);
 }
 
 void SaveDrawing::FileSaveJpg(int count)
 {
     if (count < 1 || count > 3)
         return;
-    const bool asJpg = m_context.state.SaveAsJpg;
+    const bool asJpg = m_context.settings.saveAsJpg;
     const QString target = m_context.prompts.saveFileName(asJpg ? QStringLiteral("Jpg format (*.jpg)")
                                                                 : QStringLiteral("Bitmap format (*.bmp)"));
     if (target.isEmpty())
@@ -75,7 +75,7 @@ void SaveDrawing::FileSaveJpg(int count)
 
 SaveDrawing::Outcome SaveDrawing::writeJpg(const QImage& composite, const QString& target, QString* failedPath) const
 {
-    const QString temporary = QDir(m_context.state.writableFolder()).filePath(TemporaryName);
+    const QString temporary = QDir(m_context.folders.writableFolder()).filePath(TemporaryName);
     if (!writeScratchBmp24(composite, temporary)) {
         *failedPath = temporary;
         return Outcome::Failed;
@@ -85,7 +85,7 @@ SaveDrawing::Outcome SaveDrawing::writeJpg(const QImage& composite, const QStrin
     if (!temporaryFolderFiles().contains(TemporaryName, Qt::CaseSensitive))
         return Outcome::TemporaryMissing;
     const bool converted = BmpToJpeg(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData(),
-                                     short(m_context.state.JpgQuality));
+                                     short(m_context.settings.jpgQuality));
     QFile::remove(temporary);
     return converted ? Outcome::Saved : Outcome::Failed;
 }

@@ -21,7 +21,7 @@ void FloorSwitcher::chooseFloor(int f)
 {
     if (f < 1 || f > 3)
         return;
-    m_context.state.CurrentFloor = quint8(f);
+    m_floors.setCurrentFloor(f);
     m_panel.showFloorState(f);
     // Show the new canvas before hiding the old one, so nothing flickers through.
     m_canvases[size_t(f - 1)]->show();
@@ -37,7 +37,7 @@ void FloorSwitcher::chooseFloor(int f)
 
 void FloorSwitcher::clearShownFloor()
 {
-    const int f = m_context.state.CurrentFloor;
+    const int f = m_floors.currentFloor();
     const QString question = QStringLiteral("Wilt u de ") + m_titles[0]->text() + QStringLiteral(" verwijderen?");
     if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), question))
         return;

@@ -55,7 +55,7 @@ void RecoveryGuard::restoreFloors(const std::array<QImage, 3>& floors)
     // A width no canvas can have is left alone; the canvas keeps its own.
     const int width = std::max({floors[0].width(), floors[1].width(), floors[2].width()});
     if (width >= BaseCanvasWidth && width <= MaxCanvasWidth && width != m_floors.canvasWidth()) {
-        m_context.state.CanvasExtraWidth = (width - BaseCanvasWidth) * TwipsPerPixel;
+        m_context.settings.canvasExtraWidth = (width - BaseCanvasWidth) * TwipsPerPixel;
         m_applyCanvasWidth();
     }
     for (int f = 1; f <= 3; ++f) {

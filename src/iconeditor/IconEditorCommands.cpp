@@ -48,7 +48,6 @@ void IconEditorCommands::load()
     const QString path = m_context.prompts.openFileName(OpenFilter);
     if (path.isEmpty())
         return;
-    m_context.state.OpenFileName = path;
     const std::optional<QImage> picture = readIconPicture(path);
     if (!picture)
         return;

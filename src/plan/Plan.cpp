@@ -33,6 +33,12 @@ const Floor& Plan::floor(int index) const
     return m_floors[size_t(index - 1)];
 }
 
+void Plan::setCurrentFloor(int index)
+{
+    Q_ASSERT(index >= 1 && index <= 3);
+    m_currentFloor = index;
+}
+
 int Plan::canvasWidth() const
 {
     return m_floors[0].shownWidth();

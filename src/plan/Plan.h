@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plan/Floor.h"
+#include "plan/ToolChoice.h"
 
 #include <QImage>
 #include <QString>
@@ -9,9 +10,9 @@
 
 class Prompts;
 
-// The drawing: three storeys and the pictures the program keeps beside them.
-// Everything that changes a floor as a whole goes through here, so each
-// floor's pixels, shown and hidden, have one owner.
+// The drawing: three storeys and the pictures the program keeps beside them,
+// the floor shown and the tool chosen. Everything that changes a floor as a
+// whole goes through here, so each floor's pixels, shown and hidden, have one owner.
 class Plan {
 public:
     explicit Plan(int canvasWidth);
@@ -20,6 +21,10 @@ public:
     Floor& floor(int index);
     const Floor& floor(int index) const;
     static QString floorName(int index);
+
+    // The floor shown and drawn on.
+    int currentFloor() const { return m_currentFloor; }
+    void setCurrentFloor(int index);
 
     int canvasWidth() const;
     // Every floor keeps the columns a narrower canvas hides.
@@ -41,9 +46,11 @@ public:
 
     // The imported icon; null until the first accepted import.
     QImage importedIcon;
+    ToolChoice toolChoice;
 
 private:
     std::array<Floor, 3> m_floors;
+    int m_currentFloor = 1;
     QImage m_undoPicture;
     QImage m_copyBuffer;
 };

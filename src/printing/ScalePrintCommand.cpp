@@ -1,6 +1,7 @@
 #include "printing/ScalePrintCommand.h"
 
 #include "core/AppContext.h"
+#include "plan/Plan.h"
 #include "plan/PlanScale.h"
 #include "printing/PrintCommands.h"
 #include "printing/ScalePrintDialog.h"
@@ -38,6 +39,6 @@ void ScalePrintCommand::open()
         m_context.prompts.message(NoScale);
         return;
     }
-    ScalePrintDialog dialog(m_floors, m_context.state.CurrentFloor, m_scale, m_printing.job(), m_owner);
+    ScalePrintDialog dialog(m_floors, m_floors.currentFloor(), m_scale, m_printing.job(), m_owner);
     dialog.exec();
 }

@@ -68,9 +68,9 @@ private slots:
         QFETCH(QString, name);
         QFETCH(bool, plays);
         TestProgram program;
-        program.state.ProgramFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/../program");
+        program.folders.program = QCoreApplication::applicationDirPath() + QStringLiteral("/../program");
         QtWavePlayer player;
-        const AppContext context{program.state, program.prompts, player, program.info};
+        const AppContext context{program.settings, program.folders, program.prompts, player, program.info};
         context.playSound(name);
         auto* effect = player.findChild<QSoundEffect*>();
         QCOMPARE(effect != nullptr, plays);

@@ -52,7 +52,7 @@ private slots:
         ConfigDialog dialog(main);
         QCOMPARE(dialog.HScroll2()->value(), position);
         QTEST(dialog.Label5()->text(), "label");
-        QCOMPARE(program.state.CanvasExtraWidth, 300 * position);
+        QCOMPARE(program.settings.canvasExtraWidth, 300 * position);
         QCOMPARE(main.Pic(1)->width(), 350 + 20 * position);
 
         const int windowWidth = main.width();
@@ -61,7 +61,7 @@ private slots:
         main.floors().floor(2).image.setPixel(oldPixels - 1, 454, qRgb(0, 0, 0));
         dialog.HScroll2()->setValue(moveTo);
         const int pixels = 350 + 20 * moveTo;
-        QCOMPARE(program.state.CanvasExtraWidth, 300 * moveTo);
+        QCOMPARE(program.settings.canvasExtraWidth, 300 * moveTo);
         QCOMPARE(main.width(), windowWidth + pixels - oldPixels);
         QCOMPARE(main.floorPanel()->x(), panelLeft + pixels - oldPixels);
         QCOMPARE(dialog.Label5()->text(), QStringLiteral(" %1 pixels breed").arg(pixels));
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(dialog.Label2()->text(), QStringLiteral("Vergroting loep 2 x"));
         dialog.HScroll1()->setValue(6);
         QCOMPARE(dialog.Label2()->text(), QStringLiteral("Vergroting loep 6 x"));
-        QCOMPARE(program.state.MagnifierZoom, 6);
+        QCOMPARE(program.window().magnifierOptions().zoom, 6);
         // The enlargement lasts for the run: the next opening shows it.
         ConfigDialog again(program.window());
         QCOMPARE(again.HScroll1()->value(), 6);
@@ -110,7 +110,7 @@ private slots:
             ConfigDialog dialog(program.start());
             QVERIFY(dialog.JpgBmp(jpgBefore ? 0 : 1)->isChecked());
             dialog.JpgBmp(choose)->click();
-            QCOMPARE(program.state.SaveAsJpg, choose == 0);
+            QCOMPARE(program.settings.saveAsJpg, choose == 0);
             dialog.OkKnop()->click();
         }
         ConfigDialog dialog(program.window());
@@ -133,7 +133,7 @@ private slots:
             QCOMPARE(hairs(), 0);
             dialog.Check1()->click();
             QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten aan"));
-            QVERIFY(program.state.MagnifierCoordsOn);
+            QVERIFY(main.magnifierOptions().coordinatesOn);
             QCOMPARE(hairs(), 2);
         }
         ConfigDialog dialog(main);
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten aan"));
         dialog.Check1()->click();
         QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten uit"));
-        QVERIFY(!program.state.MagnifierCoordsOn);
+        QVERIFY(!main.magnifierOptions().coordinatesOn);
         QCOMPARE(hairs(), 0);
     }
 

@@ -52,7 +52,7 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano.ini"), "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + extraWidth + "\r\n");
         program.writeFile(QStringLiteral("help.txt"), "Uitleg\r\n\r\nCo\xc3\xb6rdinaten\r\n");
         MainWindow& main = program.start();
-        program.state.SoundOn = soundOn;
+        program.settings.soundOn = soundOn;
         QPlainTextEdit* text = main.Text1();
         QVERIFY(text->isHidden());
         main.menus().HelpUitleg->trigger();

@@ -69,11 +69,11 @@ private slots:
         QCOMPARE(program.readFile(QStringLiteral("Rimbano.ini")), rewritten);
         SettingsRecord expected;
         QCOMPARE(parseSettings(rewritten, expected), SettingsReadResult::Complete);
-        const Algemeen& state = program.state;
-        QCOMPARE(QList<int>({state.ColorRed, state.ColorGreen, state.ColorBlue, state.CanvasExtraWidth}),
+        const Settings& settings = program.settings;
+        QCOMPARE(QList<int>({settings.drawingRed, settings.drawingGreen, settings.drawingBlue, settings.canvasExtraWidth}),
                  QList<int>({expected.red, expected.green, expected.blue, expected.canvasExtraWidth}));
-        QCOMPARE(state.SaveAsJpg, expected.saveAsJpg);
-        QCOMPARE(state.SoundOn, expected.soundOn);
+        QCOMPARE(settings.saveAsJpg, expected.saveAsJpg);
+        QCOMPARE(settings.soundOn, expected.soundOn);
         QTEST(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), "widthCaption");
         const int extra = expected.canvasExtraWidth;
         // The design's outer width includes a window frame of 8 px.
@@ -96,11 +96,11 @@ private slots:
     void settingsInWritableFolder()
     {
         TestProgram program;
-        program.state.WritableFolder = program.path(QStringLiteral("config"));
-        QVERIFY(QDir().mkpath(program.state.WritableFolder));
+        program.folders.writable = program.path(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(program.folders.writable));
         program.writeFile(QStringLiteral("config/Rimbano.ini"), settingsText("0,0,0", "#TRUE#", "#FALSE#", "300"));
         MainWindow& window = program.start();
-        QVERIFY(!program.state.SoundOn);
+        QVERIFY(!program.settings.soundOn);
         QCOMPARE(window.Pic(1)->width(), 370);
         QVERIFY(!QFile::exists(program.path(QStringLiteral("Rimbano.ini"))));
     }

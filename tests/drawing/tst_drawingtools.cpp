@@ -83,7 +83,7 @@ private slots:
     {
         // The script: p press, m move, r release at x,y with the left button,
         // or R the right, B both; "=" checks the floor still shows `before`.
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<int>("option"); // the option, arrow style or eraser size
         QTest::addColumn<Pen>("pen");
         QTest::addColumn<QImage>("before");
@@ -91,33 +91,33 @@ private slots:
         QTest::addColumn<QRect>("pressRepaint"); // checked when not null
         QTest::addColumn<QImage>("after");
         const QImage white = paper();
-        const auto row = [&](const char* name, int tool, int option, Pen pen, const QImage& before, const char* script,
+        const auto row = [&](const char* name, ToolKind tool, int option, Pen pen, const QImage& before, const char* script,
                              const QImage& after, QRect repaint = {}) {
             QTest::newRow(name) << tool << option << pen << before << QString::fromLatin1(script) << repaint << after;
         };
 
         const char* bendingLine = "p10,20 m15,40 m40,5 m30,20 r30,20";
-        row("line", 2, 0, Pen{}, white, bendingLine, with(white, PixelSet().row(20, 10, 30).points, Black));
+        row("line", ToolKind::Line, 0, Pen{}, white, bendingLine, with(white, PixelSet().row(20, 10, 30).points, Black));
         PixelSet dots;
         for (int x = 10; x <= 30; x += 4)
             dots.row(20, x, std::min(x + 1, 30));
-        row("dotted line", 2, 0, Pen{1, true}, white, bendingLine, with(white, dots.points, Black));
-        row("line 3 wide is always solid", 2, 0, Pen{3, true}, white, bendingLine, with(white, {QRect(9, 19, 23, 3)}, Black));
-        row("line released elsewhere", 2, 0, Pen{}, white, "p10,10 m10,40 r40,10",
+        row("dotted line", ToolKind::Line, 0, Pen{1, true}, white, bendingLine, with(white, dots.points, Black));
+        row("line 3 wide is always solid", ToolKind::Line, 0, Pen{3, true}, white, bendingLine, with(white, {QRect(9, 19, 23, 3)}, Black));
+        row("line released elsewhere", ToolKind::Line, 0, Pen{}, white, "p10,10 m10,40 r40,10",
             with(white, PixelSet().column(10, 10, 40).row(10, 10, 40).points, Black));
-        row("right click draws no line", 2, 0, Pen{}, white, "p30,30R r30,30R", white);
-        row("right drag: no band, a line at release", 2, 0, Pen{}, white, "p30,30R m60,30R = r60,30R",
+        row("right click draws no line", ToolKind::Line, 0, Pen{}, white, "p30,30R r30,30R", white);
+        row("right drag: no band, a line at release", ToolKind::Line, 0, Pen{}, white, "p30,30R m60,30R = r60,30R",
             with(white, PixelSet().row(30, 30, 60).points, Black));
 
-        row("double rectangle", 3, 6, Pen{6}, white, "p10,10 m40,30 r40,30",
+        row("double rectangle", ToolKind::Rectangle, 6, Pen{6}, white, "p10,10 m40,30 r40,30",
             with(white, wideBox({10, 10}, {40, 30}) + wideBox({14, 14}, {36, 26}), Black));
-        row("narrow double rectangle crosses its corners", 3, 6, Pen{6}, white, "p10,10 m15,30 r15,30",
+        row("narrow double rectangle crosses its corners", ToolKind::Rectangle, 6, Pen{6}, white, "p10,10 m15,30 r15,30",
             with(white, wideBox({10, 10}, {15, 30}) + wideBox({14, 14}, {11, 26}), Black));
 
-        row("freehand click draws nothing", 1, 0, Pen{}, white, "p10,10 r10,10", white);
-        row("freehand segments chain", 1, 0, Pen{}, white, "p10,10 m20,10 m20,25 m20,25 r20,25",
+        row("freehand click draws nothing", ToolKind::Freehand, 0, Pen{}, white, "p10,10 r10,10", white);
+        row("freehand segments chain", ToolKind::Freehand, 0, Pen{}, white, "p10,10 m20,10 m20,25 m20,25 r20,25",
             with(white, PixelSet().row(10, 10, 20).column(20, 10, 25).points, Green));
-        row("freehand jumps with both buttons", 1, 0, Pen{}, white, "p10,10 m20,10 m60,40B m20,50 r20,50",
+        row("freehand jumps with both buttons", ToolKind::Freehand, 0, Pen{}, white, "p10,10 m20,10 m60,40B m20,50 r20,50",
             with(white, PixelSet().row(10, 10, 20).column(20, 10, 50).points, Green));
 
         // Dimensions, dragged by way of a point off the line.
@@ -125,7 +125,7 @@ private slots:
         const auto dimensionRow = [&](const char* name, int style, QPoint end, QList<QPoint> expected) {
             const QPoint halfway = (s + end) / 2 + QPoint(7, -3);
             const QString script = QStringLiteral("p100,100 m%1,%2 m%3,%4 r%3,%4").arg(halfway.x()).arg(halfway.y()).arg(end.x()).arg(end.y());
-            row(name, 4, style, Pen{}, white, qPrintable(script), with(white, expected, Black));
+            row(name, ToolKind::Dimension, style, Pen{}, white, qPrintable(script), with(white, expected, Black));
         };
         dimensionRow("level, ticks", 1, {160, 100}, dimension(1, s, {160, 100}));
         dimensionRow("level, heads", 2, {160, 100}, dimension(2, s, {160, 100}));
@@ -141,48 +141,47 @@ private slots:
         dimensionRow("within 5 both ways counts as level", 1, {103, 104}, dimension(1, s, {103, 100}));
         // The white line follows the raw drag: it crosses a wall one row lower than the dimension.
         const QImage wall = with(white, {QRect(140, 0, 1, 301)}, Black);
-        row("dimension whitens along the raw drag", 4, 1, Pen{}, wall, "p100,100 m180,104 r180,104",
+        row("dimension whitens along the raw drag", ToolKind::Dimension, 1, Pen{}, wall, "p100,100 m180,104 r180,104",
             with(with(wall, dimension(1, s, {180, 100}), Black), {QPoint(140, 102)}, White));
         QImage slanted = paper(qRgb(0, 0, 255));
         const QImage blue = slanted;
         drawLine(slanted, QPoint(10, 10), QPoint(40, 30), White, Pen{});
-        row("slanted dimension only whitens", 4, 1, Pen{}, blue, "p10,10 m50,60 m40,30 r40,30", slanted);
+        row("slanted dimension only whitens", ToolKind::Dimension, 1, Pen{}, blue, "p10,10 m50,60 m40,30 r40,30", slanted);
 
         const QImage black = paper(Black);
-        row("eraser 10, left", 6, 10, Pen{}, black, "p50,50 r50,50", with(black, {QRect(60, 42, 10, 10)}, White), QRect(60, 42, 10, 10));
-        row("eraser 5, right", 6, 5, Pen{}, black, "p50,50R r50,50R", with(black, {QRect(60, 42, 5, 5)}, White), QRect(60, 42, 5, 5));
-        row("eraser 30", 6, 30, Pen{}, black, "p0,8 r0,8", with(black, {QRect(10, 0, 30, 30)}, White), QRect(10, 0, 30, 30));
-        row("eraser clipped right", 6, 30, Pen{}, black, "p330,100 r330,100", with(black, {QRect(340, 92, 10, 30)}, White), QRect(340, 92, 10, 30));
-        row("eraser clipped at the top", 6, 10, Pen{}, black, "p50,3 r50,3", with(black, {QRect(60, 0, 10, 5)}, White), QRect(60, 0, 10, 5));
-        row("eraser moves leave gaps", 6, 10, Pen{}, black, "p50,50 m100,50 m100,90R r100,90",
+        row("eraser 10, left", ToolKind::Eraser, 10, Pen{}, black, "p50,50 r50,50", with(black, {QRect(60, 42, 10, 10)}, White), QRect(60, 42, 10, 10));
+        row("eraser 5, right", ToolKind::Eraser, 5, Pen{}, black, "p50,50R r50,50R", with(black, {QRect(60, 42, 5, 5)}, White), QRect(60, 42, 5, 5));
+        row("eraser 30", ToolKind::Eraser, 30, Pen{}, black, "p0,8 r0,8", with(black, {QRect(10, 0, 30, 30)}, White), QRect(10, 0, 30, 30));
+        row("eraser clipped right", ToolKind::Eraser, 30, Pen{}, black, "p330,100 r330,100", with(black, {QRect(340, 92, 10, 30)}, White), QRect(340, 92, 10, 30));
+        row("eraser clipped at the top", ToolKind::Eraser, 10, Pen{}, black, "p50,3 r50,3", with(black, {QRect(60, 0, 10, 5)}, White), QRect(60, 0, 10, 5));
+        row("eraser moves leave gaps", ToolKind::Eraser, 10, Pen{}, black, "p50,50 m100,50 m100,90R r100,90",
             with(black, {QRect(60, 42, 10, 10), QRect(110, 42, 10, 10)}, White));
 
         // Fill stops at the room's black border, or at the canvas edges outside it.
         const QList<QPoint> border = PixelSet().row(20, 20, 40).row(40, 20, 40).column(20, 20, 40).column(40, 20, 40).points;
         const QImage room = with(white, border, Black);
-        row("fill inside, left", 8, 0, Pen{}, room, "p30,30 m200,200 r200,200", with(room, {QRect(21, 21, 19, 19)}, Green));
-        row("fill inside, right", 8, 0, Pen{}, room, "p25,35R m200,200 r200,200R", with(room, {QRect(21, 21, 19, 19)}, Green));
-        row("fill on the wall", 8, 0, Pen{}, room, "p20,30 m200,200 r200,200", room);
-        row("fill outside", 8, 0, Pen{}, room, "p0,454 m200,200 r200,200",
+        row("fill inside, left", ToolKind::Fill, 0, Pen{}, room, "p30,30 m200,200 r200,200", with(room, {QRect(21, 21, 19, 19)}, Green));
+        row("fill inside, right", ToolKind::Fill, 0, Pen{}, room, "p25,35R m200,200 r200,200R", with(room, {QRect(21, 21, 19, 19)}, Green));
+        row("fill on the wall", ToolKind::Fill, 0, Pen{}, room, "p20,30 m200,200 r200,200", room);
+        row("fill outside", ToolKind::Fill, 0, Pen{}, room, "p0,454 m200,200 r200,200",
             with(with(paper(Green), {QRect(21, 21, 19, 19)}, White), border, Black));
     }
 
     void gestures()
     {
-        QFETCH(int, tool);
+        QFETCH(ToolKind, tool);
         QFETCH(int, option);
         QFETCH(QImage, before);
         QFETCH(QString, script);
         QFETCH(QRect, pressRepaint);
         PointerRig rig;
-        rig.state.CurrentTool = quint8(tool);
-        rig.state.ChosenOption = quint8(option);
-        rig.state.ArrowStyle = quint8(option);
-        rig.state.EraserSize = option;
-        rig.state.ColorGreen = 160;
+        ToolChoice& choice = rig.floors.toolChoice;
+        choice.current = tool;
+        choice.chosenOption = choice.arrowStyle = choice.eraserSize = option;
+        rig.settings.drawingGreen = 160;
         QFETCH(Pen, pen);
         // On the first floor up, so the engine must find the floor it is given.
-        rig.state.CurrentFloor = 2;
+        rig.floors.setCurrentFloor(2);
         rig.floors.floor(2).pen = pen;
         rig.image(2) = before;
         rig.floors.setUndoPicture(paper(qRgb(1, 2, 3)));
@@ -230,9 +229,9 @@ private slots:
         QFETCH(QPoint, dot);
         PointerRig rig;
         if (random >= 0)
-            rig.engine.registerTool(7, std::make_unique<SprayTool>([random] { return random; }));
-        rig.state.CurrentTool = 7;
-        rig.state.ColorBlue = 255;
+            rig.engine.registerTool(ToolKind::Spray, std::make_unique<SprayTool>([random] { return random; }));
+        rig.floors.toolChoice.current = ToolKind::Spray;
+        rig.settings.drawingBlue = 255;
         rig.press(100, 50);
         QVERIFY(inkedPixels(rig.image()).isEmpty()); // a click sprays nothing
         for (int i = 0; i < 40; ++i)

@@ -54,7 +54,7 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        program.state.CurrentTool = 2;
+        window.floors().toolChoice.current = ToolKind::Line;
         CanvasWidget* canvas = window.Pic(1);
         QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(20, 30));
         QCoreApplication::processEvents();
@@ -80,8 +80,8 @@ private slots:
 
         // Undo, Copy and Plakken from the menu, after a right-button fill.
         const MainMenus& menus = window.menus();
-        program.state.CurrentTool = 8;
-        program.state.ColorRed = 255;
+        window.floors().toolChoice.current = ToolKind::Fill;
+        program.settings.drawingRed = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
         menus.EditCopy->trigger();
@@ -121,7 +121,7 @@ private slots:
         const int value = green->value();
         QVERIFY(value > 0); // the bar moves either way
         const int counted = drag ? value : 0;
-        QCOMPARE(program.state.ColorGreen, counted);
+        QCOMPARE(program.settings.drawingGreen, counted);
         QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(0, counted, 0));
         if (drag)
             QCOMPARE(window.infoLabel()->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "drawing/DrawingControls.h"
 #include "drawing/GridSnap.h"
+#include "drawing/ToolTable.h"
 #include "plan/PlanScale.h"
 #include "drawing/tools/PlacementTools.h"
 #include "floors/CanvasWidget.h"
@@ -23,13 +24,14 @@ struct GridRig : PointerRig {
     GridRig() { registerPlacementTools(engine, library); }
 };
 
-// Press at the first point, left-button moves through the middle ones,
-// release at the last, then a move without buttons for the read-out.
-void gesture(PointerEngine& engine, Algemeen& state, int tool, const QList<QPoint>& points)
+// With the tool of palette button `button`: press at the first point,
+// left-button moves through the middle ones, release at the last, then a
+// move without buttons for the read-out.
+void gesture(PointerEngine& engine, Plan& floors, int button, const QList<QPoint>& points)
 {
-    state.CurrentTool = quint8(tool);
-    state.OptionBase = 129;
-    state.ChosenOption = 1;
+    floors.toolChoice.current = toolOfButton(button);
+    floors.toolChoice.optionBase = 129;
+    floors.toolChoice.chosenOption = 1;
     engine.press(1, Qt::LeftButton, points.first());
     for (qsizetype i = 1; i + 1 < points.size(); ++i)
         engine.move(1, Qt::LeftButton, points[i]);
@@ -121,10 +123,10 @@ private slots:
         const GridSnap snap(grid, noScale);
         GridRig aligned;
         aligned.engine.setSnap(&snap);
-        gesture(aligned.engine, aligned.state, tool, points);
+        gesture(aligned.engine, aligned.floors, tool, points);
 
         GridRig byHand;
-        gesture(byHand.engine, byHand.state, tool, snapped);
+        gesture(byHand.engine, byHand.floors, tool, snapped);
         QVERIFY(!inkedPixels(byHand.image()).isEmpty());
         QCOMPARE(inkedPixels(aligned.image()), inkedPixels(byHand.image()));
         QTEST(aligned.engine.coordText(), "readOut");
@@ -157,7 +159,7 @@ private slots:
         GridRig rig;
         rig.floors.setCanvasWidth(e.width);
         rig.engine.setSnap(&snap);
-        rig.state.CurrentTool = quint8(tool);
+        rig.floors.toolChoice.current = tool == 30 ? ToolKind::ImportedIcon : toolOfButton(tool);
         rig.engine.move(1, Qt::NoButton, e.corner - offset);
         const QPoint seen = (snaps ? e.onGrid : e.corner) - offset;
         QCOMPARE(rig.engine.coordText(), QStringLiteral("X = %1 ,Y = %2").arg(seen.x()).arg(seen.y()));
@@ -173,11 +175,11 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         for (const Gesture& g : gestures)
-            gesture(window.drawing().engine(), program.state, g.first, g.second);
+            gesture(window.drawing().engine(), window.floors(), g.first, g.second);
         // The same drawing by a pointer engine that was never given a grid.
         GridRig reference;
         for (const Gesture& g : gestures)
-            gesture(reference.engine, reference.state, g.first, g.second);
+            gesture(reference.engine, reference.floors, g.first, g.second);
         const QImage drawn = window.floors().floor(1).image;
         QCOMPARE(drawn, reference.image());
         QCOMPARE(window.Pic(1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);

@@ -138,11 +138,11 @@ private slots:
         QCOMPARE(buffer.pixel(50, 50), qRgb(255, 0, 0));
 
         loep->trigger();
-        QVERIFY(program.state.MagnifierOn && loep->isChecked());
+        QVERIFY(main.magnifierOptions().on && loep->isChecked());
         QCOMPARE(loep->text(), QStringLiteral("Loep aan"));
         buffer.fill(Qt::red);
         loep->trigger();
-        QVERIFY(!program.state.MagnifierOn && !loep->isChecked());
+        QVERIFY(!main.magnifierOptions().on && !loep->isChecked());
         QCOMPARE(loep->text(), QStringLiteral("Loep uit"));
 
         QImage expected(buffer.size(), QImage::Format_RGB32);

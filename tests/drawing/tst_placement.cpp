@@ -26,16 +26,16 @@ struct PlacementRig : PointerRig {
     PictureLibrary library;
     PlacementRig() { registerPlacementTools(engine, library); }
 
-    void chooseSymbol(int tool, int optionBase, int option)
+    void chooseSymbol(ToolKind tool, int optionBase, int option)
     {
-        state.CurrentTool = quint8(tool);
-        state.OptionBase = optionBase;
-        state.ChosenOption = quint8(option);
+        floors.toolChoice.current = tool;
+        floors.toolChoice.optionBase = optionBase;
+        floors.toolChoice.chosenOption = option;
     }
     void chooseIcon(const QImage& icon)
     {
         floors.importedIcon = icon;
-        state.CurrentTool = 30;
+        floors.toolChoice.current = ToolKind::ImportedIcon;
     }
     void click(QPoint at)
     {
@@ -104,7 +104,7 @@ private slots:
             QCOMPARE(entries[size_t(k - 1)]->isChecked(), k == std::max(entry, 1));
 
         PlacementRig rig;
-        rig.state.RasterOpText = program.state.RasterOpText;
+        rig.floors.toolChoice.rasterOpText = window.floors().toolChoice.rasterOpText;
         QImage icon = solidIcon(White);
         const QList<QRgb> kinds{White, Black, Colour};
         for (int i = 0; i < 3; ++i) {
@@ -139,22 +139,22 @@ private slots:
         rig.click(click);
         QCOMPARE(inkedArea(rig.image()), covered);
         QCOMPARE(inkedPixels(rig.image()).size(), covered.width() * covered.height());
-        QCOMPARE(rig.state.CurrentTool, quint8(30));
+        QCOMPARE(rig.floors.toolChoice.current, ToolKind::ImportedIcon);
     }
 
     void doorOpensWall_data()
     {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<int>("optionBase");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("door") << 12 << 39 << true;
-        QTest::newRow("window") << 11 << 49 << true;
-        QTest::newRow("bath") << 13 << 14 << false;
+        QTest::newRow("door") << ToolKind::Doors << 39 << true;
+        QTest::newRow("window") << ToolKind::Windows << 49 << true;
+        QTest::newRow("bath") << ToolKind::Sanitary << 14 << false;
     }
 
     void doorOpensWall()
     {
-        QFETCH(int, tool);
+        QFETCH(ToolKind, tool);
         QFETCH(int, optionBase);
         QFETCH(bool, opens);
         PlacementRig rig;
@@ -190,22 +190,22 @@ private slots:
 
     void clickSound_data()
     {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<bool>("soundOn");
         QTest::addColumn<int>("clicks");
-        QTest::newRow("symbol") << 14 << true << 1;
-        QTest::newRow("icon") << 30 << true << 1;
-        QTest::newRow("text") << 5 << true << 1;
-        QTest::newRow("fill") << 8 << true << 0;
+        QTest::newRow("symbol") << ToolKind::Kitchen << true << 1;
+        QTest::newRow("icon") << ToolKind::ImportedIcon << true << 1;
+        QTest::newRow("text") << ToolKind::Text << true << 1;
+        QTest::newRow("fill") << ToolKind::Fill << true << 0;
     }
 
     void clickSound()
     {
-        QFETCH(int, tool);
+        QFETCH(ToolKind, tool);
         QFETCH(bool, soundOn);
         QFETCH(int, clicks);
         PlacementRig rig;
-        rig.state.SoundOn = soundOn;
+        rig.settings.soundOn = soundOn;
         rig.floors.importedIcon = solidIcon(Black);
         rig.chooseSymbol(tool, 24, 2);
         rig.click(QPoint(120, 120));
@@ -226,9 +226,9 @@ private slots:
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn")) << program.path(QStringLiteral("b.rbn"));
         window.menus().FileImportIcon->trigger();
         emit window.iconPanel()->iconClicked();
-        QCOMPARE(program.state.CurrentTool, quint8(30));
+        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
         window.menus().FileImportIcon->trigger();
-        QCOMPARE(program.state.CurrentTool, quint8(30));
+        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
         QCOMPARE(window.floors().floor(1).overlays.cursorImage, first);
 
         emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
@@ -257,7 +257,7 @@ private slots:
             floor.foreColour = qRgb(255, 0, 0);
             floor.overlays.text = text;
         }
-        rig.state.CurrentTool = 5;
+        rig.floors.toolChoice.current = ToolKind::Text;
         rig.click(click);
 
         QImage expected(350, 455, QImage::Format_RGB32);
@@ -266,7 +266,7 @@ private slots:
         QCOMPARE(rig.image(), expected);
         QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
         QVERIFY(inkedArea(rig.image()).top() >= click.y());
-        QCOMPARE(rig.state.CurrentTool, quint8(5));
+        QCOMPARE(rig.floors.toolChoice.current, ToolKind::Text);
     }
 
     void throughTheWindow()
@@ -288,7 +288,7 @@ private slots:
                      blitRaster(paper, sofa, QPoint(), RasterOp::And);
                      return paper;
                  }());
-        QCOMPARE(program.state.CurrentTool, quint8(15));
+        QCOMPARE(window.floors().toolChoice.current, ToolKind::Furniture);
     }
 };
 

@@ -196,26 +196,26 @@ private slots:
     void infoInMetres_data()
     {
         QTest::addColumn<int>("centimetres");
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<QString>("info");
-        QTest::newRow("fill, 2 cm") << 2 << 8 << QPoint(50, 30) << QStringLiteral("Oppervlakte: 2,00 m²");
-        QTest::newRow("fill, 5 cm") << 5 << 8 << QPoint(50, 30) << QStringLiteral("Oppervlakte: 12,50 m²");
-        QTest::newRow("rectangle, 2 cm") << 2 << 3 << QPoint(170, 110)
+        QTest::newRow("fill, 2 cm") << 2 << ToolKind::Fill << QPoint(50, 30) << QStringLiteral("Oppervlakte: 2,00 m²");
+        QTest::newRow("fill, 5 cm") << 5 << ToolKind::Fill << QPoint(50, 30) << QStringLiteral("Oppervlakte: 12,50 m²");
+        QTest::newRow("rectangle, 2 cm") << 2 << ToolKind::Rectangle << QPoint(170, 110)
                                          << QStringLiteral("Breedte = 120, Hoogte = 80  (2,40 m x 1,60 m)");
     }
 
     void infoInMetres()
     {
         QFETCH(int, centimetres);
-        QFETCH(int, tool);
+        QFETCH(ToolKind, tool);
         QFETCH(QPoint, to);
         TestProgram program;
         MainWindow& window = program.start();
         window.scale().set(centimetres);
         drawRoom(window);
-        program.state.CurrentTool = quint8(tool);
-        program.state.ChosenOption = 1;
+        window.floors().toolChoice.current = tool;
+        window.floors().toolChoice.chosenOption = 1;
         PointerEngine& engine = window.drawing().engine();
         engine.press(1, Qt::LeftButton, QPointF(50, 30));
         engine.move(1, Qt::LeftButton, to);
@@ -236,9 +236,9 @@ private slots:
         for (TestProgram* program : {&never, &switchedOff, &on}) {
             MainWindow& window = program == &never ? never.start() : program->window();
             drawRoom(window);
-            program->state.CurrentTool = 4;
+            window.floors().toolChoice.current = ToolKind::Dimension;
             drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
-            program->state.CurrentTool = 8;
+            window.floors().toolChoice.current = ToolKind::Fill;
             window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
             emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
         }
@@ -271,8 +271,8 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         window.scale().set(centimetres);
-        program.state.CurrentTool = 4;
-        program.state.ArrowStyle = 1;
+        window.floors().toolChoice.current = ToolKind::Dimension;
+        window.floors().toolChoice.arrowStyle = 1;
         drag(window.drawing().engine(), from, to);
         const QImage& image = window.floors().floor(1).image;
 

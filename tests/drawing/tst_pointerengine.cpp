@@ -13,7 +13,7 @@ private slots:
         QTest::addColumn<QPointF>("at");
         QTest::addColumn<int>("buttons");
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QPointF>("last"); // follows the left button alone, from 1,2
+        QTest::addColumn<QPointF>("last"); // follows the left button alone, from a left move to 1,2
         QTest::newRow("left, whole pixels") << QPointF(120, 45) << int(Qt::LeftButton) << "X = 120 ,Y = 45" << QPointF(120, 45);
         // The last point's y is the nearest whole pixel, halves to even.
         QTest::newRow("left, fractions") << QPointF(30.25, 40.5) << int(Qt::LeftButton) << "X = 30.25 ,Y = 40.5" << QPointF(30.25, 40);
@@ -27,12 +27,11 @@ private slots:
         QFETCH(QPointF, at);
         QFETCH(int, buttons);
         PointerRig rig;
-        rig.state.LastX = 1;
-        rig.state.LastY = 2;
         QCOMPARE(rig.engine.coordText(), QStringLiteral("X = 0 , Y = 0"));
+        rig.move(1, 2);
         rig.move(at.x(), at.y(), Qt::MouseButtons(buttons));
         QTEST(rig.engine.coordText(), "text");
-        QTEST(QPointF(rig.state.LastX, rig.state.LastY), "last");
+        QTEST(rig.engine.lastPoint(), "last");
     }
 
     void previewsFollowThePointer()
@@ -47,13 +46,13 @@ private slots:
         QCOMPARE(o.cursorImageAt, QPoint(64, 14));
         QCOMPARE(o.textAt, textBefore); // only while the text tool is chosen
 
-        rig.state.CurrentTool = 5;
+        rig.floors.toolChoice.current = ToolKind::Text;
         rig.move(30, 200, Qt::RightButton);
         QCOMPARE(o.textAt, QPoint(44, 200));
         QCOMPARE(o.gum.topLeft(), QPoint(40, 192));
 
         // A shown outline repaints its old and new place, nothing inside them and nothing else.
-        rig.state.CurrentTool = 0;
+        rig.floors.toolChoice.current = ToolKind::None;
         o.gumVisible = true;
         const QRegion repaint = rig.move(33, 201, Qt::NoButton);
         QCOMPARE(repaint, outlineRegion(QRect(40, 192, 10, 10)) + outlineRegion(QRect(43, 193, 10, 10)));
@@ -62,27 +61,26 @@ private slots:
 
     void everyPressTakesTheSnapshotFirst_data()
     {
-        QTest::addColumn<int>("tool");
+        QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<int>("buttons");
         // Each drawing tool's gesture rows check it for that tool.
-        QTest::newRow("no tool") << 0 << int(Qt::LeftButton);
-        QTest::newRow("unknown tool, middle") << 17 << int(Qt::MiddleButton);
+        QTest::newRow("no tool") << ToolKind::None << int(Qt::LeftButton);
+        QTest::newRow("unregistered tool, middle") << ToolKind::CavityWallTee << int(Qt::MiddleButton);
     }
 
     void everyPressTakesTheSnapshotFirst()
     {
-        QFETCH(int, tool);
+        QFETCH(ToolKind, tool);
         QFETCH(int, buttons);
         PointerRig rig;
-        rig.state.CurrentTool = quint8(tool);
+        rig.floors.toolChoice.current = tool;
         QImage& image = rig.image();
         fillBox(image, QPoint(40, 40), QPoint(80, 80), qRgb(0, 0, 0));
         const QImage before = image;
 
         rig.press(60.0, 20.0, Qt::MouseButtons(buttons));
         QCOMPARE(rig.floors.undoPicture(), before);
-        QCOMPARE(rig.state.StartX, 60.0f);
-        QCOMPARE(rig.state.StartY, 20.0f);
+        QCOMPARE(rig.engine.pressPoint(), QPointF(60, 20));
         // An independent copy: drawing on now leaves the snapshot as it was.
         fillBox(image, QPoint(0, 0), QPoint(10, 10), qRgb(255, 0, 0));
         QCOMPARE(rig.floors.undoPicture(), before);
@@ -91,7 +89,7 @@ private slots:
     void rubberBandLeavesNoTrace()
     {
         PointerRig rig;
-        rig.state.CurrentTool = 2;
+        rig.floors.toolChoice.current = ToolKind::Line;
         QImage& image = rig.image();
         fillBox(image, QPoint(50, 0), QPoint(52, 200), qRgb(0, 0, 0));
         fillBox(image, QPoint(0, 60), QPoint(200, 62), qRgb(255, 0, 0));
@@ -135,8 +133,8 @@ private slots:
         QFETCH(QString, info);
         QFETCH(bool, drawn);
         PointerRig rig;
-        rig.state.CurrentTool = 3;
-        rig.state.ChosenOption = 1;
+        rig.floors.toolChoice.current = ToolKind::Rectangle;
+        rig.floors.toolChoice.chosenOption = 1;
         const Overlays& o = rig.floors.floor(1).overlays;
         const QImage before = rig.image();
 

@@ -52,17 +52,15 @@ private slots:
     void pointerShape_data()
     {
         QTest::addColumn<QList<int>>("chosen"); // menu entries 1 and 2; others come in by code only
-        QTest::addColumn<int>("shape");
         QTest::addColumn<int>("cursor");
-        QTest::newRow("Cross") << QList<int>{1, 2} << 2 << int(Qt::CrossCursor);
-        QTest::newRow("Arrow") << QList<int>{2, 1} << 0 << int(Qt::ArrowCursor);
-        QTest::newRow("other indexes change nothing") << QList<int>{2, 3, 0} << 2 << int(Qt::CrossCursor);
+        QTest::newRow("Cross") << QList<int>{1, 2} << int(Qt::CrossCursor);
+        QTest::newRow("Arrow") << QList<int>{2, 1} << int(Qt::ArrowCursor);
+        QTest::newRow("other indexes change nothing") << QList<int>{2, 3, 0} << int(Qt::CrossCursor);
     }
 
     void pointerShape()
     {
         QFETCH(QList<int>, chosen);
-        QFETCH(int, shape);
         QFETCH(int, cursor);
         TestProgram program;
         MainWindow& main = program.start();
@@ -74,9 +72,8 @@ private slots:
             else
                 main.findChild<ShowMenu*>()->ShowMuiscursorKeuze(index);
         }
-        QCOMPARE(int(program.state.PointerShape), shape);
-        QCOMPARE(entries[0]->isChecked(), shape == 0);
-        QCOMPARE(entries[1]->isChecked(), shape == 2);
+        QCOMPARE(entries[0]->isChecked(), cursor == Qt::ArrowCursor);
+        QCOMPARE(entries[1]->isChecked(), cursor == Qt::CrossCursor);
         for (int f = 1; f <= 3; ++f)
             QCOMPARE(int(main.Pic(f)->cursor().shape()), cursor);
     }
@@ -114,9 +111,9 @@ private slots:
                           "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
         MainWindow& main = program.start();
         main.floorSwitcher().chooseFloor(floor);
-        program.state.ColorRed = qRed(drawingColour);
-        program.state.ColorGreen = qGreen(drawingColour);
-        program.state.ColorBlue = qBlue(drawingColour);
+        program.settings.drawingRed = qRed(drawingColour);
+        program.settings.drawingGreen = qGreen(drawingColour);
+        program.settings.drawingBlue = qBlue(drawingColour);
         QImage& image = main.floors().floor(floor).image;
         const int w0 = image.width();
         QFETCH(Pen, pen);

@@ -73,7 +73,7 @@ private slots:
         QVERIFY(floor.overlays.textVisible);
         QCOMPARE(floor.overlays.textFont, floor.font);
         QCOMPARE(floor.overlays.textColour, QColor(255, 0, 0));
-        QCOMPARE(program.state.CurrentTool, quint8(5));
+        QCOMPARE(window.floors().toolChoice.current, ToolKind::Text);
         QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
         // The other floors keep their own font and preview.
         QCOMPARE(window.floors().floor(1).font, before);
@@ -114,7 +114,7 @@ private slots:
             dialog->close();
         TestProgram::settle();
         QVERIFY(!window.findChild<TextDialog*>());
-        QCOMPARE(program.state.CurrentTool, quint8(keepsTool ? 5 : 0));
+        QCOMPARE(window.floors().toolChoice.current, keepsTool ? ToolKind::Text : ToolKind::None);
         const QString heading = keepsTool ? QStringLiteral("Tekst plaatsen") : QStringLiteral("Tools");
         QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
         QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
@@ -163,7 +163,7 @@ private slots:
             QVERIFY(dialog->isVisible());
             QVERIFY(!floor.overlays.textVisible);
             QCOMPARE(floor.font.pointSizeF(), 8.25);
-            QCOMPARE(program.state.CurrentTool, quint8(5));
+            QCOMPARE(window.floors().toolChoice.current, ToolKind::Text);
             // Put right, the same dialog transfers.
             named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(QStringLiteral("12"));
             dialog->TransferText();

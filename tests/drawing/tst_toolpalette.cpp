@@ -1,7 +1,9 @@
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
+#include "drawing/ShowMenu.h"
 #include "drawing/TextDialog.h"
+#include "drawing/magnifier/Magnifier.h"
 #include "drawing/ToolPanel.h"
 #include "floors/FloorSwitcher.h"
 #include "plan/Plan.h"
@@ -76,7 +78,7 @@ private slots:
         QFETCH(bool, soundOn);
         TestProgram program;
         MainWindow& window = program.start();
-        program.state.SoundOn = soundOn;
+        program.settings.soundOn = soundOn;
         window.floorSwitcher().chooseFloor(2);
         ToolPanel* panel = window.toolPanel();
         clickTool(window, 14);
@@ -95,15 +97,15 @@ private slots:
         const Floor& floor = window.floors().floor(2);
         QCOMPARE(floor.overlays.gumVisible, eraserRow);
         QVERIFY(!window.floors().floor(1).overlays.gumVisible);
-        QTEST(int(program.state.MagnifierShift), "shift");
-        QCOMPARE(program.state.ChosenOption, quint8(1));
+        QTEST(window.findChild<ShowMenu*>()->magnifier().shift(), "shift");
+        QCOMPARE(window.floors().toolChoice.chosenOption, 1);
         QCOMPARE(window.findChild<TextDialog*>() != nullptr, tool == 5); // opened without blocking
         QCOMPARE(program.sound.played, tool == 5 && soundOn ? QStringList(program.path("sounds/space.wav")) : QStringList());
         if (eraserRow) {
             // Above the range the size stays at the largest, on every floor.
             panel->GumScroll()->setValue(31);
             QCOMPARE(panel->GumLabel()->text(), QStringLiteral("30 pixels"));
-            QCOMPARE(program.state.EraserSize, 30);
+            QCOMPARE(window.floors().toolChoice.eraserSize, 30);
             for (int f = 1; f <= 3; ++f)
                 QCOMPARE(window.floors().floor(f).overlays.gum.size(), QSize(30, 30));
         }
@@ -113,14 +115,38 @@ private slots:
         // style for dimensions, the picture the pointer carries for symbols.
         clickOption(window, 1);
         clickOption(window, option);
-        QCOMPARE(program.state.ChosenOption, quint8(option));
+        QCOMPARE(window.floors().toolChoice.chosenOption, option);
         QCOMPARE(options(panel, true), 1);
         QCOMPARE(panel->Tumb(option)->frameShape(), QFrame::Box);
         QCOMPARE(floor.pen.width, tool <= 3 ? option : 1);
-        QCOMPARE(int(program.state.ArrowStyle), tool == 4 ? option : 1);
+        QCOMPARE(window.floors().toolChoice.arrowStyle, tool == 4 ? option : 1);
         QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
         if (tool >= 9)
             QCOMPARE(floor.overlays.cursorImage, window.library().picture(first + option - 1));
+    }
+
+    // What each button's tool makes of an option click, its line style and the
+    // magnifier, one letter per button: w widths, d widths and the dotted style,
+    // a arrow styles, s symbols, S symbols the magnifier looks ahead for, - none.
+    void everyButton()
+    {
+        TestProgram program;
+        program.prompts.yesNoAnswers << false; // the library overview
+        MainWindow& window = program.start();
+        Plan& floors = window.floors();
+        const Magnifier& magnifier = window.findChild<ShowMenu*>()->magnifier();
+        QString seen;
+        for (int i = 1; i <= 20; ++i) {
+            clickTool(window, i);
+            floors.toolChoice.arrowStyle = 1;
+            emit window.toolPanel()->optionClicked(2);
+            const Floor& floor = floors.floor(1);
+            seen += floor.pen.width == 2 ? (window.LijnCheck()->isHidden() ? 'w' : 'd')
+                  : floors.toolChoice.arrowStyle == 2 ? 'a'
+                  : floor.overlays.cursorImageVisible ? (magnifier.shift() == 34 ? 'S' : 's')
+                  : magnifier.shift() == 0 ? '-' : '?';
+        }
+        QCOMPARE(seen, QStringLiteral("wdda----SSSSSSSssss-"));
     }
 
     void toolClickResetsPanel()
@@ -178,7 +204,7 @@ private slots:
         clickTool(window, 9);
         clickOption(window, 3);
         clickTool(window, 1);
-        QCOMPARE(program.state.ArrowStyle, quint8(2));
+        QCOMPARE(window.floors().toolChoice.arrowStyle, 2);
     }
 
     void overviewCells_data()
@@ -203,7 +229,7 @@ private slots:
         TestProgram program;
         program.prompts.yesNoAnswers << true;
         MainWindow& window = program.start();
-        program.state.RasterOpText = rasterOp;
+        window.floors().toolChoice.rasterOpText = rasterOp;
         window.toolPanel()->Knop(20)->click();
 
         const QImage picture = index < 0 ? QImage() : window.library().picture(index);
@@ -255,7 +281,7 @@ private slots:
         const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
         QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
         QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
-        QCOMPARE(program.state.CurrentTool, quint8(20));
+        QCOMPARE(floors.toolChoice.current, ToolKind::LibraryOverview);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 };

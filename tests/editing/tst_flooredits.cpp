@@ -18,8 +18,8 @@ QImage whiteFloor()
 
 void drawRoom(PointerRig& rig, QPoint corner)
 {
-    rig.state.CurrentTool = 3;
-    rig.state.ChosenOption = 1;
+    rig.floors.toolChoice.current = ToolKind::Rectangle;
+    rig.floors.toolChoice.chosenOption = 1;
     rig.drag(corner, {corner + QPoint(60, 40)});
 }
 
@@ -43,7 +43,7 @@ private slots:
         drawRoom(rig, QPoint(10, 10));
         const QImage withRoom = rig.image();
         QCOMPARE(inkedPixels(withRoom).size(), 2 * 61 + 2 * 39);
-        rig.state.CurrentTool = 2;
+        rig.floors.toolChoice.current = ToolKind::Line;
         rig.drag(QPoint(100, 100), {QPoint(200, 300)});
         const QImage withLine = rig.image();
         QVERIFY(withLine != withRoom);
@@ -85,7 +85,7 @@ private slots:
         rig.floors.copy(1);
         drawRoom(rig, QPoint(150, 150)); // later drawing stays out of the buffer
         const QImage groundNow = rig.image(1);
-        rig.state.CurrentFloor = 2;
+        rig.floors.setCurrentFloor(2);
         rig.floors.paste(2);
         QCOMPARE(rig.image(2), ground);
         QCOMPARE(rig.image(1), groundNow);
@@ -125,8 +125,8 @@ private slots:
         QFETCH(bool, upsideDown);
         TestProgram program;
         MainWindow& window = program.start();
-        program.state.SoundOn = soundOn;
-        program.state.CanvasExtraWidth = extraTwips;
+        program.settings.soundOn = soundOn;
+        program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
         window.floorSwitcher().chooseFloor(3);
         Plan& floors = window.floors();

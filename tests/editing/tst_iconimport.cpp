@@ -3,6 +3,8 @@
 
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
+#include "drawing/ShowMenu.h"
+#include "drawing/magnifier/Magnifier.h"
 #include "editing/IconPanel.h"
 #include "plan/Plan.h"
 #include "image/BmpFile.h"
@@ -85,7 +87,7 @@ private slots:
         program.prompts.openAnswers << program.path(QStringLiteral("eerste.rbn"));
         window.menus().FileImportIcon->trigger();
         QCOMPARE(shownIcon(window), first);
-        const quint8 tool = program.state.CurrentTool;
+        const ToolKind tool = window.floors().toolChoice.current;
         const QString info = window.infoLabel()->text();
 
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
@@ -94,11 +96,9 @@ private slots:
         QCOMPARE(shownIcon(window), expected);
         QCOMPARE(window.floors().importedIcon, expected);
         QTEST(program.prompts.messages, "messages");
-        // A cancelled choice leaves even the remembered file name.
-        QCOMPARE(program.state.OpenFileName, program.path(name.isEmpty() ? QStringLiteral("eerste.rbn") : name));
         QCOMPARE(program.prompts.fileFilters, QStringList(2, QStringLiteral("Rimbano (*.rbn)")));
         // Importing is all it does: no tool change, no hint, no sound.
-        QCOMPARE(program.state.CurrentTool, tool);
+        QCOMPARE(window.floors().toolChoice.current, tool);
         QCOMPARE(window.infoLabel()->text(), info);
         QVERIFY(program.sound.played.isEmpty());
     }
@@ -125,7 +125,7 @@ private slots:
         QImage icon = pattern(35, 35, 7);
         program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(icon));
         MainWindow& window = program.start();
-        program.state.CurrentTool = 12;
+        window.floors().toolChoice.current = ToolKind::Walls;
         IconPanel* panel = window.iconPanel();
         const Overlays& overlays = window.floors().floor(1).overlays;
         if (!imported) {
@@ -133,8 +133,8 @@ private slots:
                 QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
             else
                 panel->findChild<QToolButton*>(button)->click();
-            QCOMPARE(program.state.CurrentTool, quint8(12));
-            QCOMPARE(program.state.MagnifierShift, qint16(0));
+            QCOMPARE(window.floors().toolChoice.current, ToolKind::Walls);
+            QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 0);
             QVERIFY(window.floors().importedIcon.isNull());
             QVERIFY(!overlays.cursorImageVisible);
             QCOMPARE(window.infoLabel()->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
@@ -146,8 +146,8 @@ private slots:
         named<QToolButton>(panel, QStringLiteral("importIconButton"))->click();
         const QImage undo = window.floors().undoPicture();
         QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
-        QCOMPARE(program.state.CurrentTool, quint8(30));
-        QCOMPARE(program.state.MagnifierShift, qint16(34));
+        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
+        QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 34);
         QVERIFY(overlays.cursorImageVisible);
         QCOMPARE(overlays.cursorImage, icon);
         QCOMPARE(window.infoLabel()->text(), QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));

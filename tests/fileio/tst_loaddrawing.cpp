@@ -68,7 +68,7 @@ private slots:
         QFETCH(QString, message);
         TestProgram program;
         MainWindow& window = program.start();
-        program.state.SoundOn = soundOn;
+        program.settings.soundOn = soundOn;
         window.floorSwitcher().chooseFloor(2);
         Plan& floors = window.floors();
         for (int k = 1; k <= 3; ++k)
@@ -82,7 +82,6 @@ private slots:
         load.FileLoad();
 
         QCOMPARE(program.prompts.fileFilters, QStringList("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)"));
-        QCOMPARE(program.state.OpenFileName, name.isEmpty() ? QString() : program.path(name));
         QCOMPARE(program.info.shown, info.isEmpty() ? QStringList() : QStringList(info));
         QCOMPARE(program.prompts.messages,
                  message.isEmpty() ? QStringList() : QStringList(message.replace("%1", QDir::toNativeSeparators(program.path(name)))));
@@ -91,15 +90,13 @@ private slots:
         QCOMPARE(program.sound.played, mismatch && soundOn ? QStringList(program.path("sounds/fout.wav")) : QStringList());
         QCOMPARE(repaints, floorsLoaded > 0 ? 1 : 0);
         const QImage file = floorsLoaded > 0 ? QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32) : QImage();
-        if (floorsLoaded > 0)
-            QCOMPARE(program.state.PictureWidth, file.width() * 15);
         for (int k = 1; k <= 3; ++k) {
             QImage expected(350, 455, QImage::Format_RGB32);
             expected.fill(floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
             QCOMPARE(floors.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : expected);
         }
         QCOMPARE(floors.undoPicture(), undoSnapshot);
-        QCOMPARE(program.state.CurrentFloor, quint8(2));
+        QCOMPARE(floors.currentFloor(), 2);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 };

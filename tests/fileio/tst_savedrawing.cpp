@@ -76,9 +76,9 @@ private slots:
         QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
         QTemporaryDir writable;
         MainWindow& window = program.start();
-        program.state.WritableFolder = writable.path();
-        program.state.SaveAsJpg = asJpg;
-        program.state.CanvasExtraWidth = extraTwips;
+        program.folders.writable = writable.path();
+        program.settings.saveAsJpg = asJpg;
+        program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
         window.floorSwitcher().chooseFloor(shownFloor);
         drawOnFloors(window.floors());
@@ -103,7 +103,7 @@ private slots:
             QVERIFY(largestChannelError(saved.copy((k - 1) * w, 0, w, 455), window.floors().floor(k).image) <= (asJpg ? 1 : 0));
         QCOMPARE(QDir(writable.path()).entryList(QDir::Files), QStringList());
         QCOMPARE(window.floors().undoPicture(), undoSnapshot);
-        QCOMPARE(program.state.CurrentFloor, quint8(shownFloor));
+        QCOMPARE(window.floors().currentFloor(), shownFloor);
         QVERIFY(!QGuiApplication::overrideCursor());
 
         // And back: loading the file gives the saved floors, the rest white.
@@ -161,7 +161,7 @@ private slots:
         if (failedFile == "mydummy.bmp")
             QVERIFY(QDir(program.folder()).mkdir("mydummy.bmp"));
         MainWindow& window = program.start();
-        program.state.SaveAsJpg = asJpg;
+        program.settings.saveAsJpg = asJpg;
         program.prompts.saveAnswers << (target.isEmpty() ? QString() : program.path(target));
         window.menus().FileSaveJpg[2]->trigger();
 

@@ -15,7 +15,7 @@
 #include <QtTest>
 
 namespace {
-const char Settings[] = "\"Mijn eigen regel\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n1500\r\n";
+const char SettingsFileText[] = "\"Mijn eigen regel\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n1500\r\n";
 
 // Marks every floor with a dot of its own so a test can tell what was kept.
 void markFloors(MainWindow& window)
@@ -60,7 +60,7 @@ private slots:
         named<QPushButton>(window, QStringLiteral("showFloorButton"), floor == 1 ? 2 : 1)->click();
         named<QPushButton>(window, QStringLiteral("showFloorButton"), floor)->click();
 
-        QCOMPARE(int(program.state.CurrentFloor), floor);
+        QCOMPARE(window.floors().currentFloor(), floor);
         for (int j = 1; j <= 3; ++j) {
             QCOMPARE(named<QPushButton>(window, QStringLiteral("showFloorButton"), j)->isEnabled(), j != floor);
             QCOMPARE(named<QPushButton>(window, QStringLiteral("clearFloorButton"), j)->isEnabled(), j == floor);
@@ -106,7 +106,7 @@ private slots:
             QVERIFY(!cleared || window.floors().floor(j).image == white(350));
         }
         // The user stays on the floor that was shown.
-        QCOMPARE(int(program.state.CurrentFloor), floor == 0 ? 3 : floor);
+        QCOMPARE(window.floors().currentFloor(), floor == 0 ? 3 : floor);
     }
 
     // A narrowed canvas hides columns; an operation on the whole floor either
@@ -134,7 +134,7 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         const auto setWidth = [&](int extraTwips) {
-            program.state.CanvasExtraWidth = extraTwips;
+            program.settings.canvasExtraWidth = extraTwips;
             window.applyCanvasWidth();
         };
         setWidth(1800);
@@ -185,7 +185,7 @@ private slots:
         for (const auto& [key, floor] : {std::pair(Qt::Key_F3, 2), std::pair(Qt::Key_F4, 3), std::pair(Qt::Key_F2, 1),
                                          std::pair(Qt::Key_F2, 1)}) {
             QTest::keyClick(red, key);
-            QCOMPARE(int(program.state.CurrentFloor), floor);
+            QCOMPARE(window.floors().currentFloor(), floor);
             QVERIFY(window.Pic(floor)->isVisible());
         }
     }
@@ -197,10 +197,10 @@ private slots:
         MainWindow& window = program.start();
         QAction* sound = window.menus().ShowGeluid;
         sound->trigger();
-        QVERIFY(!program.state.SoundOn);
+        QVERIFY(!program.settings.soundOn);
         QCOMPARE(sound->text(), QStringLiteral("Geluid uit"));
         sound->trigger();
-        QVERIFY(program.state.SoundOn);
+        QVERIFY(program.settings.soundOn);
         QCOMPARE(sound->text(), QStringLiteral("Geluid aan"));
         // The switch itself is silent.
         QVERIFY(program.sound.played.isEmpty());
@@ -217,7 +217,7 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::newRow("menu, yes") << true << true << false
                                    << QByteArray("\"Mijn eigen regel\"\r\n0,200,0\r\n#TRUE#\r\n#FALSE#\r\n1500\r\n");
-        QTest::newRow("close box, no") << false << false << false << QByteArray(Settings);
+        QTest::newRow("close box, no") << false << false << false << QByteArray(SettingsFileText);
         QTest::newRow("close box, yes, settings unwritable") << false << true << true << QByteArray();
     }
 
@@ -228,7 +228,7 @@ private slots:
         QFETCH(bool, blocked);
         QFETCH(QByteArray, settings);
         TestProgram program;
-        program.writeFile(QStringLiteral("Rimbano.ini"), Settings);
+        program.writeFile(QStringLiteral("Rimbano.ini"), SettingsFileText);
         MainWindow& window = program.start();
         window.show();
         markFloors(window);
@@ -237,7 +237,7 @@ private slots:
             QVERIFY(QFile::remove(program.path(QStringLiteral("Rimbano.ini")))
                     && QDir(program.folder()).mkdir(QStringLiteral("Rimbano.ini")));
         window.menus().ShowGeluid->trigger();
-        program.state.ColorGreen = 200;
+        program.settings.drawingGreen = 200;
         program.prompts.yesNoAnswers << answer;
         if (viaMenu)
             window.menus().FileExit->trigger();

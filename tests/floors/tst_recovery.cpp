@@ -95,7 +95,7 @@ private slots:
         for (int f = 1; f <= 3; ++f)
             QCOMPARE(window.floors().floor(f).image, restored ? floors[size_t(f - 1)].copy(0, 0, canvasWidth, 455) : white);
         // As the width bar sets it: the value kept at Exit, the window and its label.
-        QCOMPARE(program.state.CanvasExtraWidth, (canvasWidth - 350) * 15);
+        QCOMPARE(program.settings.canvasExtraWidth, (canvasWidth - 350) * 15);
         QCOMPARE(window.Pic(1)->width(), canvasWidth);
         QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
         QCOMPARE(store.exists(), restored);

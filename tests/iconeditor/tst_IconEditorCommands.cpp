@@ -214,7 +214,6 @@ private slots:
         QCOMPARE(f.editor.icon(), loaded.isNull() ? before : loaded);
         verifyGridShowsIcon(f.editor);
         QCOMPARE(f.design.windowTitle(), QStringLiteral(" 35 x 35 Design") + (loaded.isNull() ? "" : " / " + name));
-        QCOMPARE(f.program.state.OpenFileName, name.isEmpty() ? QString() : f.program.path(name));
     }
 };
 

@@ -210,7 +210,7 @@ private slots:
         QFETCH(bool, sound);
         TestProgram program;
         MainWindow& window = program.start();
-        program.state.SoundOn = soundOn;
+        program.settings.soundOn = soundOn;
         QString opened;
         QStringList soundsBefore;
         // Closes the dialog once it runs, so the command goes to its end without a person.

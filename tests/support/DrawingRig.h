@@ -83,15 +83,15 @@ struct PointerRig : TestProgram {
 
     QRegion press(double x, double y, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        return engine.press(state.CurrentFloor, buttons, QPointF(x, y));
+        return engine.press(floors.currentFloor(), buttons, QPointF(x, y));
     }
     QRegion move(double x, double y, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        return engine.move(state.CurrentFloor, buttons, QPointF(x, y));
+        return engine.move(floors.currentFloor(), buttons, QPointF(x, y));
     }
     QRegion release(double x, double y, Qt::MouseButtons button = Qt::LeftButton)
     {
-        return engine.release(state.CurrentFloor, button, QPointF(x, y));
+        return engine.release(floors.currentFloor(), button, QPointF(x, y));
     }
     // A whole left-button drag: press, the moves in order, release at the last point.
     void drag(QPoint from, const QList<QPoint>& moves)

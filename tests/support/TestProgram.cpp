@@ -10,7 +10,7 @@ TestProgram::TestProgram()
 {
     QDir(m_dir.path()).mkpath(QStringLiteral("sounds"));
     QDir(m_dir.path()).mkpath(QStringLiteral("examples"));
-    state.ProgramFolder = m_dir.path();
+    folders.program = m_dir.path();
     // The recovery copy lives in the user's data folder: keep it inside this test's folder.
     qputenv("XDG_DATA_HOME", QDir(m_dir.path()).filePath(QStringLiteral("data")).toLocal8Bit());
 }
@@ -39,7 +39,7 @@ QByteArray TestProgram::readFile(const QString& name) const
 
 MainWindow& TestProgram::start()
 {
-    m_window = std::make_unique<MainWindow>(state, prompts, sound);
+    m_window = std::make_unique<MainWindow>(settings, folders, prompts, sound);
     return *m_window;
 }
 

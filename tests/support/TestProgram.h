@@ -2,7 +2,6 @@
 
 #include "Recorders.h"
 #include "ScriptedPrompts.h"
-#include "core/Algemeen.h"
 #include "core/AppContext.h"
 
 #include <QByteArray>
@@ -30,12 +29,13 @@ public:
     MainWindow& start();
     MainWindow& window() { return *m_window; }
 
-    Algemeen state;
+    Settings settings;
+    ProgramFolders folders;
     ScriptedPrompts prompts;
     RecordingWavePlayer sound;
     RecordingInfoLine info;
     // For parts tested without the main window.
-    AppContext context{state, prompts, sound, info};
+    AppContext context{settings, folders, prompts, sound, info};
 
     // A dialog that deletes itself when it closes goes now.
     static void settle();

@@ -1,9 +1,10 @@
 #include "drawing/magnifier/Magnifier.h"
 
-#include "core/Algemeen.h"
 #include "core/ExactPointer.h"
+#include "drawing/magnifier/MagnifierOptions.h"
 #include "drawing/magnifier/MagnifierSource.h"
 #include "drawing/magnifier/MagnifierView.h"
+#include "plan/ToolChoice.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -15,11 +16,14 @@
 
 namespace {
 const QString IdlePicture = QStringLiteral(":/library/099.png");
-}
+// While a big symbol is being placed, the enlarged area moves this far down and right.
+constexpr int PlacementShift = 34;
+} // namespace
 
-Magnifier::Magnifier(Algemeen& state, MagnifierView& view, QObject* parent)
+Magnifier::Magnifier(MagnifierOptions& options, const ToolChoice& tools, MagnifierView& view, QObject* parent)
     : QObject(parent)
-    , m_state(state)
+    , m_options(options)
+    , m_tools(tools)
     , m_view(view)
     , m_idle(IdlePicture)
     , m_pointer(new ExactPointer(this))
@@ -30,14 +34,19 @@ Magnifier::Magnifier(Algemeen& state, MagnifierView& view, QObject* parent)
     m_timer.start();
 }
 
+int Magnifier::shift() const
+{
+    return toolProperties(m_tools.current).shiftsMagnifier ? PlacementShift : 0;
+}
+
 void Magnifier::switchOn()
 {
-    m_state.MagnifierOn = true;
+    m_options.on = true;
 }
 
 void Magnifier::switchOff()
 {
-    m_state.MagnifierOn = false;
+    m_options.on = false;
     showIdlePicture();
 }
 
@@ -54,7 +63,7 @@ void Magnifier::showIdlePicture()
 
 void Magnifier::tick()
 {
-    if (!m_state.MagnifierOn)
+    if (!m_options.on)
         return;
     // The device-independent pixel the pointer is on; above 100 % scaling
     // QCursor::pos() rounds to the nearer of two.
@@ -67,7 +76,7 @@ void Magnifier::tick()
         return;
 
     QImage& buffer = m_view.buffer();
-    const QRect source = magnifierSourceRect(pointer, buffer.size(), m_state.MagnifierZoom, m_state.MagnifierShift);
+    const QRect source = magnifierSourceRect(pointer, buffer.size(), m_options.zoom, shift());
     // Only what lies on the screen is asked for; the rest of the view stays background.
     const QRect onScreen = source & screen->virtualGeometry();
     QImage grabbed;

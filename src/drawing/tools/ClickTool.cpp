@@ -1,6 +1,6 @@
 #include "drawing/tools/ClickTool.h"
 
-QRect ClickTool::press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect ClickTool::press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
-    return click(canvas, at);
+    return click(canvas, points.current);
 }

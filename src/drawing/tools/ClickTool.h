@@ -6,7 +6,7 @@
 // the release: fill, symbols and text.
 class ClickTool : public Tool {
 public:
-    QRect press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
 
 protected:
     virtual QRect click(ToolCanvas& canvas, QPointF at) = 0;

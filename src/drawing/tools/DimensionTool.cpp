@@ -1,8 +1,7 @@
 #include "drawing/tools/DimensionTool.h"
 
-#include "core/Algemeen.h"
+#include "plan/Plan.h"
 #include "plan/PlanScale.h"
-#include "plan/Floor.h"
 #include "image/Primitives.h"
 #include "image/TextStamp.h"
 
@@ -82,26 +81,27 @@ QRect drawLength(ToolCanvas& canvas, QPoint start, QPoint end, bool level)
 }
 } // namespace
 
-QRect DimensionTool::finish(ToolCanvas& canvas, QPointF end)
+QRect DimensionTool::finish(ToolCanvas& canvas, const PointerPoints& points)
 {
-    const Algemeen& s = canvas.state();
+    const QPointF end = points.current;
+    const int arrowStyle = canvas.floors.toolChoice.arrowStyle;
     Floor& floor = canvas.floor;
-    const QPoint start = startPixel(canvas);
+    const QPoint start = startPixel(points);
     const QPoint raw = pixelAt(end.x(), end.y());
 
     // The white line follows the raw drag, so it whitens the rubber band and
     // whatever it crossed before the dimension goes onto the snapped line.
     QRect changed = drawLine(floor.image, start, raw, White, floor.pen);
-    if (withinSnap(float(end.y()), s.StartY)) {
+    if (withinSnap(float(end.y()), float(points.press.y()))) {
         const QPoint snapped(raw.x(), start.y());
-        changed |= drawDimension(floor.image, floor.pen, s.ArrowStyle, start, snapped, true);
+        changed |= drawDimension(floor.image, floor.pen, arrowStyle, start, snapped, true);
         return changed | drawLength(canvas, start, snapped, true);
     }
 
     changed |= drawLine(floor.image, start, raw, White, floor.pen);
-    if (!withinSnap(float(end.x()), s.StartX))
+    if (!withinSnap(float(end.x()), float(points.press.x())))
         return changed;
     const QPoint snapped(start.x(), raw.y());
-    changed |= drawDimension(floor.image, floor.pen, s.ArrowStyle, start, snapped, false);
+    changed |= drawDimension(floor.image, floor.pen, arrowStyle, start, snapped, false);
     return changed | drawLength(canvas, start, snapped, false);
 }

@@ -11,11 +11,11 @@
 
 void registerDrawingTools(PointerEngine& engine)
 {
-    engine.registerTool(1, std::make_unique<FreehandTool>());
-    engine.registerTool(2, std::make_unique<LineTool>());
-    engine.registerTool(3, std::make_unique<RectangleTool>());
-    engine.registerTool(4, std::make_unique<DimensionTool>());
-    engine.registerTool(6, std::make_unique<EraserTool>());
-    engine.registerTool(7, std::make_unique<SprayTool>());
-    engine.registerTool(8, std::make_unique<FillTool>());
+    engine.registerTool(ToolKind::Freehand, std::make_unique<FreehandTool>());
+    engine.registerTool(ToolKind::Line, std::make_unique<LineTool>());
+    engine.registerTool(ToolKind::Rectangle, std::make_unique<RectangleTool>());
+    engine.registerTool(ToolKind::Dimension, std::make_unique<DimensionTool>());
+    engine.registerTool(ToolKind::Eraser, std::make_unique<EraserTool>());
+    engine.registerTool(ToolKind::Spray, std::make_unique<SprayTool>());
+    engine.registerTool(ToolKind::Fill, std::make_unique<FillTool>());
 }

@@ -2,6 +2,6 @@
 
 class PointerEngine;
 
-// Registers the hand-drawing tools under their palette numbers: 1 freehand,
-// 2 lines, 3 rectangles, 4 dimensions, 6 eraser, 7 spray, 8 fill.
+// Registers the hand-drawing tools: freehand, lines, rectangles, dimensions,
+// eraser, spray and fill.
 void registerDrawingTools(PointerEngine& engine);

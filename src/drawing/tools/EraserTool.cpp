@@ -1,12 +1,11 @@
 #include "drawing/tools/EraserTool.h"
 
-#include "core/Algemeen.h"
-#include "plan/Floor.h"
+#include "plan/Plan.h"
 #include "image/Primitives.h"
 
-QRect EraserTool::paintAt(ToolCanvas& canvas, QPointF at)
+QRect EraserTool::paintAt(ToolCanvas& canvas, const PointerPoints& points)
 {
-    const int size = canvas.state().EraserSize;
-    const QPoint corner = pixelAt(at.x() + 10, at.y() - 8);
+    const int size = canvas.floors.toolChoice.eraserSize;
+    const QPoint corner = pixelAt(points.current.x() + 10, points.current.y() - 8);
     return fillBox(canvas.floor.image, corner, corner + QPoint(size - 1, size - 1), qRgb(255, 255, 255));
 }

@@ -2,7 +2,7 @@
 
 #include "drawing/tools/StrokeTool.h"
 
-// The eraser: a white square of EraserSize pixels with its top-left corner at
+// The eraser: a white square of the chosen eraser size with its top-left corner at
 // (x + 10, y - 8), exactly under the grey Gum outline; on the press (any
 // button) and at every move. Fast moves leave gaps between the squares.
 class EraserTool : public StrokeTool {
@@ -10,5 +10,5 @@ public:
     EraserTool() : StrokeTool(true) {}
 
 protected:
-    QRect paintAt(ToolCanvas& canvas, QPointF at) override;
+    QRect paintAt(ToolCanvas& canvas, const PointerPoints& points) override;
 };

@@ -1,17 +1,13 @@
 #include "drawing/tools/FreehandTool.h"
 
-#include "core/Algemeen.h"
 #include "plan/Floor.h"
 #include "image/Primitives.h"
 
-QRect FreehandTool::paintAt(ToolCanvas& canvas, QPointF at)
+QRect FreehandTool::paintAt(ToolCanvas& canvas, const PointerPoints& points)
 {
-    Algemeen& s = canvas.state();
     Pen pen = canvas.floor.pen;
     pen.invert = false;
-    const QRect changed
-        = drawLine(canvas.floor.image, pixelAt(s.StartX, s.StartY), pixelAt(at.x(), at.y()), canvas.drawingColour(), pen);
-    s.StartX = float(at.x());
-    s.StartY = float(at.y());
-    return changed;
+    // The previous point's y is a whole pixel, the one it rounds to anyway.
+    return drawLine(canvas.floor.image, pixelAt(points.last.x(), points.last.y()),
+                    pixelAt(points.current.x(), points.current.y()), canvas.drawingColour(), pen);
 }

@@ -8,5 +8,5 @@ public:
     LineTool() : TwoPointTool(RubberBand::InvertedLine) {}
 
 protected:
-    QRect finish(ToolCanvas& canvas, QPointF end) override;
+    QRect finish(ToolCanvas& canvas, const PointerPoints& points) override;
 };

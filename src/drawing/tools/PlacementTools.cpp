@@ -6,8 +6,10 @@
 
 void registerPlacementTools(PointerEngine& engine, const PictureLibrary& library)
 {
-    engine.registerTool(5, std::make_unique<TextTool>());
-    for (int tool = 9; tool <= 19; ++tool)
-        engine.registerTool(tool, std::make_unique<SymbolTool>(library));
-    engine.registerTool(30, std::make_unique<SymbolTool>(library));
+    engine.registerTool(ToolKind::Text, std::make_unique<TextTool>());
+    for (int i = 0; i < ToolKindCount; ++i) {
+        const ToolKind tool = ToolKind(i);
+        if (toolProperties(tool).placesLibrarySymbol || tool == ToolKind::ImportedIcon)
+            engine.registerTool(tool, std::make_unique<SymbolTool>(library));
+    }
 }

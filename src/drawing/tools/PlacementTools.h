@@ -3,6 +3,6 @@
 class PictureLibrary;
 class PointerEngine;
 
-// Registers the tools that place something with one click: 5 text, 9 to 19
-// the library symbols, 30 the imported icon.
+// Registers the tools that place something with one click: text, the
+// library symbols and the imported icon.
 void registerPlacementTools(PointerEngine& engine, const PictureLibrary& library);

@@ -1,7 +1,6 @@
 #include "drawing/tools/RectangleTool.h"
 
-#include "core/Algemeen.h"
-#include "plan/Floor.h"
+#include "plan/Plan.h"
 #include "image/Primitives.h"
 
 namespace {
@@ -10,16 +9,16 @@ constexpr int DoubleLineWidth = 3;
 constexpr int DoubleLineGap = 4;
 } // namespace
 
-QRect RectangleTool::finish(ToolCanvas& canvas, QPointF end)
+QRect RectangleTool::finish(ToolCanvas& canvas, const PointerPoints& points)
 {
-    const Algemeen& s = canvas.state();
-    if (!(end.x() > s.StartX && end.y() > s.StartY))
+    const QPointF end = points.current;
+    if (!(end.x() > points.press.x() && end.y() > points.press.y()))
         return {};
     Floor& floor = canvas.floor;
-    const QPoint start = startPixel(canvas);
+    const QPoint start = startPixel(points);
     const QPoint corner = pixelAt(end.x(), end.y());
     const QRgb black = qRgb(0, 0, 0);
-    if (s.ChosenOption != DoubleLineOption)
+    if (canvas.floors.toolChoice.chosenOption != DoubleLineOption)
         return drawBox(floor.image, start, corner, black, floor.pen);
 
     // The width stays at 3 until the next option or tool click.

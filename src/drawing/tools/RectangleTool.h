@@ -9,5 +9,5 @@ public:
     RectangleTool() : TwoPointTool(RubberBand::Frame) {}
 
 protected:
-    QRect finish(ToolCanvas& canvas, QPointF end) override;
+    QRect finish(ToolCanvas& canvas, const PointerPoints& points) override;
 };

@@ -21,8 +21,9 @@ SprayTool::SprayTool(std::function<double()> random)
 {
 }
 
-QRect SprayTool::paintAt(ToolCanvas& canvas, QPointF at)
+QRect SprayTool::paintAt(ToolCanvas& canvas, const PointerPoints& points)
 {
+    const QPointF at = points.current;
     // The same step moves both coordinates, so the dot stays on the diagonal.
     const int step = int(m_random() * 5 + 1);
     Pen pen = canvas.floor.pen;

@@ -13,7 +13,7 @@ public:
     explicit SprayTool(std::function<double()> random = {});
 
 protected:
-    QRect paintAt(ToolCanvas& canvas, QPointF at) override;
+    QRect paintAt(ToolCanvas& canvas, const PointerPoints& points) override;
 
 private:
     std::function<double()> m_random;

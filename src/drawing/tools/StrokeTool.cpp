@@ -1,11 +1,11 @@
 #include "drawing/tools/StrokeTool.h"
 
-QRect StrokeTool::press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect StrokeTool::press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
-    return m_paintsOnPress ? paintAt(canvas, at) : QRect();
+    return m_paintsOnPress ? paintAt(canvas, points) : QRect();
 }
 
-QRect StrokeTool::move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect StrokeTool::move(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
-    return paintAt(canvas, at);
+    return paintAt(canvas, points);
 }

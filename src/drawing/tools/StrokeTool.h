@@ -6,15 +6,15 @@
 // no rubber band: freehand, spray and the eraser.
 class StrokeTool : public Tool {
 public:
-    QRect press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
-    QRect move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
+    QRect move(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
 
 protected:
     // paintsOnPress: the press itself paints too, whatever the button.
     explicit StrokeTool(bool paintsOnPress) : m_paintsOnPress(paintsOnPress) {}
 
-    // Paints at one pointer position.
-    virtual QRect paintAt(ToolCanvas& canvas, QPointF at) = 0;
+    // Paints at the pointer's position of one event.
+    virtual QRect paintAt(ToolCanvas& canvas, const PointerPoints& points) = 0;
 
 private:
     bool m_paintsOnPress;

@@ -5,8 +5,8 @@
 class PictureLibrary;
 
 // Places a plan symbol with its top-left corner 36 pixels up and left of the
-// click: the chosen library picture for tools 9 to 19, the imported icon for
-// tool 30. Windows and doors first clear the wall under their opening.
+// click: the chosen library picture for the library's tools, or the imported
+// icon. Windows and doors first clear the wall under their opening.
 class SymbolTool : public ClickTool {
 public:
     explicit SymbolTool(const PictureLibrary& library);

@@ -4,15 +4,9 @@
 
 #include "core/AppContext.h"
 
-Algemeen& ToolCanvas::state() const
-{
-    return app.state;
-}
-
 QRgb ToolCanvas::drawingColour() const
 {
-    const Algemeen& s = app.state;
-    return qRgb(s.ColorRed, s.ColorGreen, s.ColorBlue);
+    return app.settings.drawingColour();
 }
 
 bool ToolCanvas::scaleOn() const
@@ -20,17 +14,17 @@ bool ToolCanvas::scaleOn() const
     return scale && scale->isOn();
 }
 
-QRect Tool::press(ToolCanvas&, QPointF, Qt::MouseButtons)
+QRect Tool::press(ToolCanvas&, const PointerPoints&, Qt::MouseButtons)
 {
     return {};
 }
 
-QRect Tool::move(ToolCanvas&, QPointF, Qt::MouseButtons)
+QRect Tool::move(ToolCanvas&, const PointerPoints&, Qt::MouseButtons)
 {
     return {};
 }
 
-QRect Tool::release(ToolCanvas&, QPointF, Qt::MouseButtons)
+QRect Tool::release(ToolCanvas&, const PointerPoints&, Qt::MouseButtons)
 {
     return {};
 }

@@ -7,54 +7,52 @@
 #include "image/Primitives.h"
 
 #include <algorithm>
-#include <cmath>
 
-QPoint TwoPointTool::startPixel(const ToolCanvas& canvas)
+QPoint TwoPointTool::startPixel(const PointerPoints& points)
 {
-    return pixelAt(canvas.state().StartX, canvas.state().StartY);
+    return pixelAt(points.press.x(), points.press.y());
 }
 
-QRect TwoPointTool::press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect TwoPointTool::press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
-    Algemeen& s = canvas.state();
     if (m_band == RubberBand::InvertedLine) {
-        s.LastX = s.StartX;
-        s.LastY = qint32(std::lrint(s.StartY));
         canvas.floor.pen.invert = true;
     } else {
         Overlays& o = canvas.floor.overlays;
-        o.layer = QRect(pixelAt(at.x(), at.y()), QSize(0, 0));
+        o.layer = QRect(pixelAt(points.current.x(), points.current.y()), QSize(0, 0));
         o.layerVisible = true;
     }
     return {};
 }
 
-QRect TwoPointTool::move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect TwoPointTool::move(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
     Floor& floor = canvas.floor;
-    const Algemeen& s = canvas.state();
-    const QPoint start = startPixel(canvas);
+    const QPoint start = startPixel(points);
+    const QPointF at = points.current;
     if (m_band == RubberBand::InvertedLine) {
-        QRect changed = drawLine(floor.image, start, pixelAt(s.LastX, s.LastY), floor.foreColour, floor.pen);
+        QRect changed = drawLine(floor.image, start, pixelAt(points.last.x(), points.last.y()), floor.foreColour, floor.pen);
         changed |= drawLine(floor.image, start, pixelAt(at.x(), at.y()), floor.foreColour, floor.pen);
         return changed;
     }
-    const float x = std::max(float(at.x()), s.StartX);
-    const float y = std::max(float(at.y()), s.StartY);
+    const float startX = float(points.press.x());
+    const float startY = float(points.press.y());
+    const float x = std::max(float(at.x()), startX);
+    const float y = std::max(float(at.y()), startY);
     const QPoint corner = pixelAt(x, y);
     floor.overlays.layer = QRect(start, QSize(corner.x() - start.x() + 1, corner.y() - start.y() + 1));
-    QString size = QStringLiteral("Breedte = ") + decimalText(x - s.StartX) + QStringLiteral(", Hoogte = ")
-        + decimalText(y - s.StartY);
+    QString size = QStringLiteral("Breedte = ") + decimalText(x - startX) + QStringLiteral(", Hoogte = ")
+        + decimalText(y - startY);
     if (canvas.scaleOn())
-        size += QStringLiteral("  (") + PlanScale::metresText(canvas.scale->metres(x - s.StartX)) + QStringLiteral(" x ")
-            + PlanScale::metresText(canvas.scale->metres(y - s.StartY)) + QLatin1Char(')');
+        size += QStringLiteral("  (") + PlanScale::metresText(canvas.scale->metres(x - startX)) + QStringLiteral(" x ")
+            + PlanScale::metresText(canvas.scale->metres(y - startY)) + QLatin1Char(')');
     canvas.app.ShowInfoText(size);
     return {};
 }
 
-QRect TwoPointTool::release(ToolCanvas& canvas, QPointF at, Qt::MouseButtons)
+QRect TwoPointTool::release(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons)
 {
-    const QRect changed = finish(canvas, at);
+    const QRect changed = finish(canvas, points);
     if (m_band == RubberBand::Frame)
         canvas.floor.overlays.layerVisible = false;
     return changed;

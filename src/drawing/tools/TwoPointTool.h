@@ -17,17 +17,17 @@ public:
         Frame,
     };
 
-    QRect press(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
-    QRect move(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
-    QRect release(ToolCanvas& canvas, QPointF at, Qt::MouseButtons buttons) override;
+    QRect press(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
+    QRect move(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
+    QRect release(ToolCanvas& canvas, const PointerPoints& points, Qt::MouseButtons buttons) override;
 
 protected:
     explicit TwoPointTool(RubberBand band) : m_band(band) {}
 
-    // Draws the shape from the start point (StartX, StartY) to the release point.
-    virtual QRect finish(ToolCanvas& canvas, QPointF end) = 0;
+    // Draws the shape from the press point to the release point, points.current.
+    virtual QRect finish(ToolCanvas& canvas, const PointerPoints& points) = 0;
 
-    static QPoint startPixel(const ToolCanvas& canvas);
+    static QPoint startPixel(const PointerPoints& points);
 
 private:
     RubberBand m_band;
