@@ -2,17 +2,18 @@
 
 #include "image/PictureReader.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
-#include <QStandardPaths>
 
-QString RecoveryStore::defaultFolder()
-{
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("recovery"));
-}
+#include <algorithm>
+
+namespace {
+// A PNG text entry: readers that know nothing of it show the picture as it is.
+const QString ShownWidthKey = QStringLiteral("ShownWidth");
+} // namespace
 
 RecoveryStore::RecoveryStore(QString folder) : m_folder(std::move(folder)) {}
 
@@ -30,10 +31,19 @@ bool RecoveryStore::exists() const
     return false;
 }
 
-bool RecoveryStore::save(const std::array<QImage, 3>& floors) const
+QDateTime RecoveryStore::lastWritten() const
 {
-    if (!QDir().mkpath(m_folder))
-        return false;
+    QDateTime newest;
+    for (int f = 1; f <= 3; ++f) {
+        const QFileInfo file(fileName(f));
+        if (file.exists() && (!newest.isValid() || file.lastModified() > newest))
+            newest = file.lastModified();
+    }
+    return newest;
+}
+
+bool RecoveryStore::save(const std::array<QImage, 3>& wholePictures, int shownWidth) const
+{
     for (int f = 1; f <= 3; ++f) {
         // PNG keeps every pixel exactly, unlike the JPG a user may save.
         QSaveFile file(fileName(f));
@@ -41,20 +51,26 @@ bool RecoveryStore::save(const std::array<QImage, 3>& floors) const
             return false;
         QImageWriter writer(&file, "png");
         writer.setCompression(1);
-        if (!writer.write(floors[size_t(f - 1)]) || !file.commit())
+        writer.setText(ShownWidthKey, QString::number(shownWidth));
+        if (!writer.write(wholePictures[size_t(f - 1)]) || !file.commit())
             return false;
     }
     return true;
 }
 
-std::optional<std::array<QImage, 3>> RecoveryStore::load() const
+std::optional<RecoveredFloors> RecoveryStore::load() const
 {
-    std::array<QImage, 3> floors;
+    RecoveredFloors floors;
     for (int f = 1; f <= 3; ++f) {
         auto picture = readPicture(fileName(f));
         if (!picture)
             return std::nullopt;
-        floors[size_t(f - 1)] = *picture;
+        bool kept = false;
+        const int shownWidth = picture->text(ShownWidthKey).toInt(&kept);
+        // Should a crash have stopped a write between floors, the widest counts:
+        // whatever lies beyond the canvas waits as hidden columns, nothing is cut.
+        floors.shownWidth = std::max(floors.shownWidth, kept ? shownWidth : picture->width());
+        floors.wholePictures[size_t(f - 1)] = *picture;
     }
     return floors;
 }
