@@ -41,7 +41,8 @@ RecoveryShelf::RecoveryShelf(QString folder) : m_folder(std::move(folder)) {}
 std::unique_ptr<RecoveryShelf::Claim> RecoveryShelf::claimNew() const
 {
     // A name no run ever had, so a dead run's copy is never taken for this one.
-    auto claim = std::make_unique<Claim>(QDir(m_folder).filePath(QUuid::createUuid().toString(QUuid::WithoutBraces)), true);
+    const QString name = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    auto claim = std::make_unique<Claim>(QDir(m_folder).filePath(name), true);
     if (QDir().mkpath(m_folder) && claim->tryHold())
         QDir().mkdir(claim->store().folder());
     return claim;

@@ -50,8 +50,8 @@ expect_canvas_pixel 150 100 0,0,0 "No lost the drawing"
 expect_screen_pixel "$swatch_x" "$swatch_y" 0,255,0 "No lost the colour"
 
 # The drawing reaches the recovery copy a few seconds after the change.
-for _ in $(seq 1 80); do [ -f "$recovery/verdieping1.png" ] && break; sleep 0.1; done
-[ -f "$recovery/verdieping1.png" ] || fail "no recovery copy while drawing"
+for _ in $(seq 1 80); do [ -n "$(recovery_floor 1)" ] && break; sleep 0.1; done
+[ -n "$(recovery_floor 1)" ] || fail "no recovery copy while drawing"
 
 # File > Exit, Yes (Return): the settings file holds the new values.
 exit_via_menu
@@ -78,8 +78,8 @@ menu_keys 119 Down Down Down Down Return
 select_tool 2
 canvas_drag 40 300 300 300
 expect_canvas_pixel 150 300 0,0,0 "no wall drawn in the second run"
-for _ in $(seq 1 80); do [ -f "$recovery/verdieping1.png" ] && break; sleep 0.1; done
-[ -f "$recovery/verdieping1.png" ] || fail "no recovery copy in the second run"
+for _ in $(seq 1 80); do [ -n "$(recovery_floor 1)" ] && break; sleep 0.1; done
+[ -n "$(recovery_floor 1)" ] || fail "no recovery copy in the second run"
 sleep 0.5
 kill -KILL "$PROGRAM_PID"
 wait "$PROGRAM_PID" 2>/dev/null

@@ -37,6 +37,16 @@ void writeWithoutWidth(const QString& folder, const std::array<QImage, 3>& floor
         floors[size_t(f - 1)].save(QDir(folder).filePath(QStringLiteral("verdieping%1.png").arg(f)));
 }
 
+// Makes a copy an hour older, as if written long before the others.
+void age(const QString& folder)
+{
+    for (int f = 1; f <= 3; ++f) {
+        QFile file(QDir(folder).filePath(QStringLiteral("verdieping%1.png").arg(f)));
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    }
+}
+
 // `picture` at the top left of a white floor `width` wide; a null picture leaves it white.
 QImage onWhite(const QImage& picture, int width)
 {
@@ -148,11 +158,7 @@ private slots:
         QVERIFY(runningLock.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
         // An older version's copy, and a killed program's newer one.
         writeWithoutWidth(dir.path(), floors);
-        for (int f = 1; f <= 3; ++f) {
-            QFile file(folder.filePath(QStringLiteral("verdieping%1.png").arg(f)));
-            QVERIFY(file.open(QIODevice::ReadWrite));
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-        }
+        age(dir.path());
         QVERIFY(folder.mkdir(QStringLiteral("killed")));
         QVERIFY(RecoveryStore(folder.filePath(QStringLiteral("killed"))).save(floors, 350));
         writeLockOfEndedProgram(folder.filePath(QStringLiteral("killed.lock")));
@@ -241,6 +247,36 @@ private slots:
         window.applyCanvasWidth();
         for (int f = 1; f <= 3; ++f)
             QCOMPARE(window.floors().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), 470));
+    }
+
+    void newestFirstThenTheNext_data()
+    {
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<int>("restored"); // 1 the newer drawing, 0 the older, -1 none
+        QTest::addColumn<int>("left");
+        // After a restore the older copy waits for a later start.
+        QTest::newRow("yes") << QList<bool>{true} << 1 << 1;
+        QTest::newRow("no, yes") << QList<bool>{false, true} << 0 << 0;
+        QTest::newRow("no, no") << QList<bool>{false, false} << -1 << 0;
+    }
+
+    void newestFirstThenTheNext()
+    {
+        QFETCH(QList<bool>, answers);
+        QFETCH(int, restored);
+        TestProgram program;
+        const QString shelf = RecoveryShelf::defaultFolder();
+        const std::array<QImage, 2> drawings{sampleFloors(350)[0], sampleFloors(350)[1]};
+        writeWithoutWidth(shelf, {drawings[0], drawings[0], drawings[0]});
+        age(shelf);
+        QVERIFY(QDir().mkpath(shelf + QStringLiteral("/killed")));
+        QVERIFY(RecoveryStore(shelf + QStringLiteral("/killed")).save({drawings[1], drawings[1], drawings[1]}, 350));
+        MainWindow& window = program.start();
+        program.prompts.yesNoAnswers << answers;
+        window.recoveryGuard().start();
+        QCOMPARE(program.prompts.questions.size(), answers.size());
+        QCOMPARE(window.floors().floor(1).image, restored < 0 ? onWhite(QImage(), 350) : drawings[size_t(restored)]);
+        QTEST(int(RecoveryShelf(shelf).claimOrphans().size()), "left");
     }
 
     // No copy, no question; the copy made while drawing goes at a confirmed Exit.

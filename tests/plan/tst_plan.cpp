@@ -62,10 +62,14 @@ private slots:
         QTest::newRow("set a picture") << PlanStep([small](Plan& p) { p.floor(1).setPicture(small); })
                                        << onWhite(small, 350) << false << onWhite(small, 470);
         QTest::newRow("undo taken at 350, after widening")
-            << PlanStep([](Plan& p) { p.takeUndoPicture(1), p.setCanvasWidth(470), p.floor(1).clear(), p.undo(1), p.setCanvasWidth(350); })
+            << PlanStep([](Plan& p) {
+                   p.takeUndoPicture(1), p.setCanvasWidth(470), p.floor(1).clear(), p.undo(1), p.setCanvasWidth(350);
+               })
             << left << true << drawn;
         QTest::newRow("undo taken at 470, after narrowing")
-            << PlanStep([](Plan& p) { p.setCanvasWidth(470), p.takeUndoPicture(1), p.setCanvasWidth(350), p.floor(1).clear(), p.undo(1); })
+            << PlanStep([](Plan& p) {
+                   p.setCanvasWidth(470), p.takeUndoPicture(1), p.setCanvasWidth(350), p.floor(1).clear(), p.undo(1);
+               })
             << left << true << drawn;
         // Whichever floor it came from, and with it the hidden columns.
         QTest::newRow("undo onto another floor")
