@@ -22,7 +22,6 @@ public:
         // `ownFolder`: the folder belongs to this copy alone and goes with it.
         Claim(const QString& folder, bool ownFolder);
         const RecoveryStore& store() const { return m_store; }
-        bool isHeld() const { return m_lock.isLocked(); }
         // Removes the copy, then gives up the lock.
         void remove();
 
