@@ -8,8 +8,6 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
-#include <algorithm>
-
 namespace {
 // A PNG text entry: readers that know nothing of it show the picture as it is.
 const QString ShownWidthKey = QStringLiteral("ShownWidth");
@@ -65,11 +63,14 @@ std::optional<RecoveredFloors> RecoveryStore::load() const
         auto picture = readPicture(fileName(f));
         if (!picture)
             return std::nullopt;
-        bool kept = false;
-        const int shownWidth = picture->text(ShownWidthKey).toInt(&kept);
-        // Should a crash have stopped a write between floors, the widest counts:
-        // whatever lies beyond the canvas waits as hidden columns, nothing is cut.
-        floors.shownWidth = std::max(floors.shownWidth, kept ? shownWidth : picture->width());
+        // The ground floor is written first, so should a write have been cut
+        // short between floors, its width is the newest. Nothing is lost
+        // whichever width counts: the columns beyond it wait, hidden.
+        if (f == 1) {
+            bool kept = false;
+            const int shownWidth = picture->text(ShownWidthKey).toInt(&kept);
+            floors.shownWidth = kept ? shownWidth : picture->width();
+        }
         floors.wholePictures[size_t(f - 1)] = *picture;
     }
     return floors;

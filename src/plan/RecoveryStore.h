@@ -30,7 +30,7 @@ public:
     bool save(const std::array<QImage, 3>& wholePictures, int shownWidth) const;
     // The floors as they were last saved; nullopt when a file is missing or
     // unreadable. A copy written before the width was kept in it was taken
-    // of pictures as wide as their canvas: the widest picture gives the width.
+    // of pictures as wide as their canvas: the picture gives the width.
     std::optional<RecoveredFloors> load() const;
     void remove() const;
 
