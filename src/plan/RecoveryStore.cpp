@@ -78,6 +78,9 @@ std::optional<RecoveredFloors> RecoveryStore::load() const
 
 void RecoveryStore::remove() const
 {
-    for (int f = 1; f <= 3; ++f)
-        QFile::remove(fileName(f));
+    // The floors, and whatever a write cut short left beside them, so the
+    // folder of a run's own copy can go with them.
+    QDir folder(m_folder);
+    for (const QString& name : folder.entryList({QStringLiteral("verdieping?.png*")}, QDir::Files))
+        folder.remove(name);
 }

@@ -125,10 +125,10 @@ expect_canvas_pixel 460 200 0,0,0 "no line at the 470-pixel edge"
 configure - left 6
 [ "$EXTRA_W" = 0 ] || fail "six steps back left the window $EXTRA_W pixels wider"
 canvas_drag 100 50 100 400
-expect_canvas_pixel 100 200 0,0,0 "no line on the narrowed canvas"
+expect_canvas_pixel 100 300 0,0,0 "no line on the narrowed canvas"
 for _ in $(seq 1 100); do
   copy=$(recovery_floor 1)
-  [ -f "$copy" ] && [ "$(file_pixel "$copy" 100 200)" = "0,0,0" ] && break
+  [ -f "$copy" ] && [ "$(file_pixel "$copy" 100 300)" = "0,0,0" ] && break
   sleep 0.1
 done
 [ "$(identify -format '%w' "$copy")" = 470 ] || fail "the copy of the narrowed floor lost its hidden columns"
@@ -144,12 +144,12 @@ start_session_program "$exe"
 answer_dialog " Herstellen" Return
 main_geometry
 [ "$EXTRA_W" = 0 ] || fail "the drawing was not restored on a 350-pixel canvas (extra $EXTRA_W)"
-expect_canvas_pixel 100 200 0,0,0 "the restore lost the line drawn at 350 pixels"
+expect_canvas_pixel 100 300 0,0,0 "the restore lost the line drawn at 350 pixels"
 send_keys "$MAIN_WINDOW" ctrl+m
 answer_dialog " Verborgen deel" Escape
 sleep 0.5
-expect_canvas_pixel 249 200 255,255,255 "Nee to Spiegelbeeld still mirrored the floor"
-expect_canvas_pixel 100 200 0,0,0 "Nee to Spiegelbeeld changed the floor"
+expect_canvas_pixel 249 300 255,255,255 "Nee to Spiegelbeeld still mirrored the floor"
+expect_canvas_pixel 100 300 0,0,0 "Nee to Spiegelbeeld changed the floor"
 configure - right 6
 [ "$EXTRA_W" = 120 ] || fail "the canvas is not 470 pixels wide again"
 expect_canvas_pixel 460 200 0,0,0 "the restore lost the line at the 470-pixel edge"

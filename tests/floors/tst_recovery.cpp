@@ -149,7 +149,6 @@ private slots:
         QTest::addColumn<bool>("readable");
         QTest::addColumn<bool>("olderCopy");
         QTest::newRow("yes restores") << true << 350 << 350 << 350 << true << false;
-        QTest::newRow("yes, older copy") << true << 350 << 350 << 350 << true << true;
         QTest::newRow("no removes") << false << 350 << 350 << 350 << true << true;
         // Widened after the last Exit: the copy brings its width along.
         QTest::newRow("yes, taken at 470") << true << 470 << 470 << 470 << true << false;

@@ -40,12 +40,10 @@ private slots:
         QTest::addColumn<QImage>("shown");
         QTest::addColumn<bool>("hidden");
         QTest::addColumn<QImage>("widened");
-        const QImage drawn = pattern(470), left = drawn.copy(0, 0, 350, 455), narrow = pattern(350);
+        const QImage drawn = pattern(470), left = drawn.copy(0, 0, 350, 455);
         const QImage mirrored = left.mirrored(true, false), turned = left.mirrored(false, true);
-        const QImage blank, small = narrow.copy(0, 0, 10, 20);
+        const QImage blank, small = drawn.copy(100, 100, 10, 20);
         QTest::newRow("nothing") << Step([](Plan&) {}) << left << true << drawn;
-        QTest::newRow("widen, narrow") << Step([](Plan& p) { p.setCanvasWidth(470), p.setCanvasWidth(350); }) << left
-                                       << true << drawn;
         QTest::newRow("mirror") << Step([](Plan& p) { p.floor(1).mirror(Qt::Horizontal); }) << mirrored << false
                                 << onWhite(mirrored, 470);
         QTest::newRow("turn") << Step([](Plan& p) { p.floor(1).mirror(Qt::Vertical); }) << turned << false
@@ -54,12 +52,10 @@ private slots:
                                      << onWhite(left, 470);
         QTest::newRow("clear") << Step([](Plan& p) { p.floor(1).clear(); }) << onWhite(blank, 350) << false
                                << onWhite(blank, 470);
-        QTest::newRow("set a picture") << Step([small](Plan& p) { p.floor(1).setPicture(small); })
-                                       << onWhite(small, 350) << false << onWhite(small, 470);
         // Columns that come in white on widening hide nothing once narrowed again.
         QTest::newRow("set a picture, widen, narrow")
-            << Step([narrow](Plan& p) { p.floor(1).setPicture(narrow), p.setCanvasWidth(470), p.setCanvasWidth(350); })
-            << narrow << false << onWhite(narrow, 470);
+            << Step([small](Plan& p) { p.floor(1).setPicture(small), p.setCanvasWidth(470), p.setCanvasWidth(350); })
+            << onWhite(small, 350) << false << onWhite(small, 470);
         QTest::newRow("undo taken at 350, after widening") << Step([](Plan& p) {
             p.takeUndoPicture(1), p.setCanvasWidth(470), p.floor(1).clear(), p.undo(1), p.setCanvasWidth(350);
         }) << left << true << drawn;
