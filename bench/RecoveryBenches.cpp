@@ -12,6 +12,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QDir>
+
 #include <atomic>
 #include <thread>
 
@@ -27,10 +29,11 @@ void rubberBandMoves(benchmark::State& state, bool writing)
     std::atomic<int> writes{0};
     std::thread writer([&] {
         const RecoveryStore store(shown.program.path(QStringLiteral("copy")));
+        QDir().mkpath(store.folder());
         while (writing && !stop) {
             const std::array<QImage, 3> copies{window.floors().floor(1).image, window.floors().floor(2).image,
                                                window.floors().floor(3).image};
-            store.save(copies);
+            store.save(copies, window.floors().canvasWidth());
             ++writes;
         }
     });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/RecoveryShelf.h"
+
 #include <QObject>
 
 #include <array>
@@ -12,7 +14,7 @@ class Plan;
 class RecoveryWatcher;
 
 // Offers to bring back the drawing of a run that did not end through Exit,
-// then keeps a recovery copy of the floors while the program runs.
+// then keeps this run's own recovery copy of the floors while it runs.
 class RecoveryGuard : public QObject {
     Q_OBJECT
 public:
@@ -23,16 +25,18 @@ public:
 
     // Once the main window shows: ask about an old copy, then start watching.
     void start();
-    // The user chose to leave: the copy is no longer wanted.
+    // The user chose to leave: this run's copy is no longer wanted.
     void confirmedExit();
     RecoveryWatcher* watcher() const { return m_watcher.get(); }
 
 private:
-    void restoreFloors(const std::array<QImage, 3>& floors);
+    void restoreFloors(const RecoveredFloors& floors);
 
     AppContext& m_context;
     Plan& m_floors;
     std::array<CanvasWidget*, 3> m_canvases;
     std::function<void()> m_applyCanvasWidth;
+    // Declared before the watcher: the watcher's last write ends before the lock goes.
+    std::unique_ptr<RecoveryShelf::Claim> m_ownCopy;
     std::unique_ptr<RecoveryWatcher> m_watcher;
 };

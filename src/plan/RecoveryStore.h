@@ -1,26 +1,37 @@
 #pragma once
 
+#include <QDateTime>
 #include <QImage>
 #include <QString>
 
 #include <array>
 #include <optional>
 
-// A copy of the three floors kept outside the program folder, so that a crash,
-// a power cut or a killed session does not lose an evening's drawing.
+// The floors as a recovery copy holds them: each picture whole, with the
+// columns a narrowed canvas hides, and the canvas width they were shown at.
+struct RecoveredFloors {
+    std::array<QImage, 3> wholePictures;
+    int shownWidth = 0;
+};
+
+// One copy of the three floors kept outside the program folder, so that a
+// crash, a power cut or a killed session does not lose an evening's drawing.
 class RecoveryStore {
 public:
-    // The folder in the user's data location where the copy is kept.
-    static QString defaultFolder();
-
     explicit RecoveryStore(QString folder);
 
     const QString& folder() const { return m_folder; }
     bool exists() const;
-    // Writes the three floors, each file replaced whole; false when the folder cannot be written.
-    bool save(const std::array<QImage, 3>& floors) const;
-    // The floors as they were last saved; nullopt when a file is missing or unreadable.
-    std::optional<std::array<QImage, 3>> load() const;
+    // When the newest of its files was written; invalid while there is none.
+    QDateTime lastWritten() const;
+    // Writes the three floors into the folder, which must exist, each file
+    // replaced whole with the shown width inside it, so a picture and its
+    // width can never come from two different writes. False when a file cannot be written.
+    bool save(const std::array<QImage, 3>& wholePictures, int shownWidth) const;
+    // The floors as they were last saved; nullopt when a file is missing or
+    // unreadable. A copy written before the width was kept in it was taken
+    // of pictures as wide as their canvas: the picture gives the width.
+    std::optional<RecoveredFloors> load() const;
     void remove() const;
 
 private:

@@ -37,6 +37,8 @@ RecoveryWatcher::~RecoveryWatcher()
 std::array<qint64, 3> RecoveryWatcher::currentKeys() const
 {
     // Every write into an image moves its cache key on, so this sees any change.
+    // The hidden columns never change alone: a new shown width, Undo, a loaded
+    // or turned picture all replace the shown image as well.
     return {m_floors.floor(1).image.cacheKey(), m_floors.floor(2).image.cacheKey(),
             m_floors.floor(3).image.cacheKey()};
 }
@@ -61,30 +63,32 @@ void RecoveryWatcher::poll()
 void RecoveryWatcher::writeNow()
 {
     m_savedKeys = currentKeys();
-    // Shared copies: the drawing goes on in the window's images while the worker encodes these.
-    const std::array<QImage, 3> copies{m_floors.floor(1).image, m_floors.floor(2).image, m_floors.floor(3).image};
+    // Copies of their own: the drawing goes on in the window's images while the worker encodes these.
+    const std::array<QImage, 3> copies{m_floors.floor(1).wholePicture(), m_floors.floor(2).wholePicture(),
+                                       m_floors.floor(3).wholePicture()};
+    const int shownWidth = m_floors.canvasWidth();
     const RecoveryStore store = m_store;
     ++m_pendingWrites;
-    writerPool().start([this, copies, store] {
-        if (!store.save(copies))
+    writerPool().start([this, copies, shownWidth, store] {
+        if (!store.save(copies, shownWidth))
             m_failed = true;
         --m_pendingWrites;
         QMetaObject::invokeMethod(this, &RecoveryWatcher::written, Qt::QueuedConnection);
     });
 }
 
-void RecoveryWatcher::flush()
+bool RecoveryWatcher::flush()
 {
     if (currentKeys() != m_savedKeys)
         writeNow();
     writerPool().waitForDone();
     poll();
+    return !m_failed;
 }
 
-void RecoveryWatcher::discard()
+void RecoveryWatcher::stop()
 {
     m_poll.stop();
     m_delay.stop();
     writerPool().waitForDone();
-    m_store.remove();
 }

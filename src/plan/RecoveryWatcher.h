@@ -25,11 +25,12 @@ public:
     void onWriteFailure(std::function<void()> report) { m_reportFailure = std::move(report); }
     // Takes the current floors as the saved state, without writing them.
     void markSaved();
-    // Writes now if anything changed since the last write, and waits for it.
-    void flush();
+    // Writes now if anything changed since the last write, and waits for it;
+    // false once any write has failed.
+    bool flush();
     void setDelay(int milliseconds) { m_delay.setInterval(milliseconds); }
-    // Stops watching, lets a write under way finish, and removes the copy.
-    void discard();
+    // Stops watching and lets a write under way finish.
+    void stop();
 
 signals:
     void written();

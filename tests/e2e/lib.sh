@@ -275,5 +275,8 @@ file_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r+0.5)],%[fx:int(255*p{$2,$3}.g+0.5)],%[fx:int(255*p{$2,$3}.b+0.5)]" info:
 }
 
+# The recovery copy of floor $1 as a running program keeps it, in a folder of its own.
+recovery_floor() { ls "$SESSION"/data/Rimbano/recovery/*/verdieping"$1".png 2>/dev/null | head -1; }
+
 # Line $2 of the settings file, without its CR LF.
 settings_line() { sed -n "${2}p" "$1" | tr -d '\r'; }

@@ -4,8 +4,9 @@
 # width and loads the file; with the canvas narrowed again the same file is
 # refused with the width to set in red on the information line, and the floor
 # on screen is left as it was. Widened again, the file loads. Narrowed and
-# widened back, nothing drawn beyond the narrow edge is lost; widened further
-# and killed, the next start restores the drawing at its own width.
+# widened back, nothing drawn beyond the narrow edge is lost. Widened further,
+# narrowed and killed, the next start restores the drawing at the width it was
+# shown at, with what the narrow canvas hid.
 set -u
 exe=$1
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"; fi
@@ -112,30 +113,46 @@ expect_canvas_pixel 353 200 0,0,64 "the canvas did not narrow"
 configure - right 3
 expect_canvas_pixel 380 200 0,0,0 "narrowing lost the line beyond the narrow edge"
 
-# Widened to 470 pixels, a line at the new edge, and the program is killed
-# before the width ever reaches the settings file.
+# Widened to 470 pixels, a line at the new edge; narrowed to 350, a line in
+# the narrow canvas; and the program is killed before any width reaches the
+# settings file. The copy keeps the columns the narrow canvas hides.
 configure - right 3
 [ "$EXTRA_W" = 120 ] || fail "the canvas is not 470 pixels wide"
 select_tool 2
 choose_option 1
 canvas_drag 460 50 460 400
 expect_canvas_pixel 460 200 0,0,0 "no line at the 470-pixel edge"
-copy=$S/data/Rimbano/recovery/verdieping1.png
+configure - left 6
+[ "$EXTRA_W" = 0 ] || fail "six steps back left the window $EXTRA_W pixels wider"
+canvas_drag 100 50 100 400
+expect_canvas_pixel 100 300 0,0,0 "no line on the narrowed canvas"
 for _ in $(seq 1 100); do
-  [ -f "$copy" ] && [ "$(identify -format '%w' "$copy" 2>/dev/null)" = 470 ] && [ "$(file_pixel "$copy" 460 200)" = "0,0,0" ] && break
+  copy=$(recovery_floor 1)
+  [ -f "$copy" ] && [ "$(file_pixel "$copy" 100 300)" = "0,0,0" ] && break
   sleep 0.1
 done
-[ "$(file_pixel "$copy" 460 200)" = "0,0,0" ] || fail "no recovery copy of the 470-pixel floor"
+[ "$(identify -format '%w' "$copy")" = 470 ] || fail "the copy of the narrowed floor lost its hidden columns"
+[ "$(file_pixel "$copy" 460 200)" = "0,0,0" ] || fail "the copy of the narrowed floor lost the line at 460"
 kill -9 "$PROGRAM_PID"; wait "$PROGRAM_PID" 2>/dev/null; PROGRAM_PID=
 [ "$(settings_line "$S/Rimbano.ini" 5)" = "900" ] || fail "a killed run changed the settings"
 
 # The next start opens at the width of the settings file and offers the copy;
-# Yes sets the canvas to the width the copy was taken at, so nothing is cut.
+# Yes sets the canvas to the width the copy was shown at. Spiegelbeeld asks
+# before it drops the hidden columns, and "Nee" leaves the floor alone;
+# widened to 470 again, nothing beyond the narrow edge is lost.
 start_session_program "$exe"
 answer_dialog " Herstellen" Return
 main_geometry
-[ "$EXTRA_W" = 120 ] || fail "the restored drawing is not on a 470-pixel canvas (extra $EXTRA_W)"
-expect_canvas_pixel 460 200 0,0,0 "the restore cut the line at the 470-pixel edge"
+[ "$EXTRA_W" = 0 ] || fail "the drawing was not restored on a 350-pixel canvas (extra $EXTRA_W)"
+expect_canvas_pixel 100 300 0,0,0 "the restore lost the line drawn at 350 pixels"
+send_keys "$MAIN_WINDOW" ctrl+m
+answer_dialog " Verborgen deel" Escape
+sleep 0.5
+expect_canvas_pixel 249 300 255,255,255 "Nee to Spiegelbeeld still mirrored the floor"
+expect_canvas_pixel 100 300 0,0,0 "Nee to Spiegelbeeld changed the floor"
+configure - right 6
+[ "$EXTRA_W" = 120 ] || fail "the canvas is not 470 pixels wide again"
+expect_canvas_pixel 460 200 0,0,0 "the restore lost the line at the 470-pixel edge"
 expect_canvas_pixel 380 200 0,0,0 "the restore lost the line at 380"
 
 xdotool windowfocus --sync "$MAIN_WINDOW" 2>/dev/null
@@ -143,5 +160,5 @@ xdotool key ctrl+q
 answer_dialog " Exit programma" Return
 wait_for_program_end || fail "the program did not end after Yes"
 [ "$(settings_line "$S/Rimbano.ini" 5)" = "1800" ] || fail "the restored width was not kept at exit"
-[ -e "$copy" ] && fail "Exit kept the recovery copy"
+[ -z "$(ls -A "$S/data/Rimbano/recovery")" ] || fail "Exit kept the recovery copy"
 echo "configuration session: ok"

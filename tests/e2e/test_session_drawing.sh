@@ -209,8 +209,7 @@ view() { expect_screen_pixel $(($(main_x 15) + $1)) $(($(main_y 358) + $2)) "$3"
 view 106 102 0,0,0 "no line right of the pointer"
 view 104 102 255,255,255 "a line left of the pointer"
 view 106 106 255,255,255 "a line thicker than a canvas pixel"
-copy=$S/data/Rimbano/recovery/verdieping1.png
-for _ in $(seq 1 80); do [ -f "$copy" ] && [ "$(file_pixel "$copy" 0 0)" != 255,255,255 ] && break; sleep 0.1; done
+for _ in $(seq 1 80); do copy=$(recovery_floor 1); [ -f "$copy" ] && [ "$(file_pixel "$copy" 0 0)" != 255,255,255 ] && break; sleep 0.1; done
 ink=$(file_pixel "$copy" 0 0)
 convert "$copy" -sample 200% "$S/copy2x.png"
 import -window root -crop "700x910+$(canvas_x 0)+$(canvas_y 0)" +repage "$S/shown2x.png"

@@ -2,7 +2,8 @@
 # Leaving the program: File > Exit answered No keeps the window, the drawing
 # and the settings file as they were; answered Yes it writes the colour, the
 # sound switch and the canvas width, which the next start shows. A run that is
-# killed instead leaves a recovery copy that the next start offers back.
+# killed instead leaves a recovery copy that the next start offers back; a
+# second program open beside it neither offers nor removes that copy.
 set -u
 exe=$1
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "$0" "$@"; fi
@@ -50,8 +51,8 @@ expect_canvas_pixel 150 100 0,0,0 "No lost the drawing"
 expect_screen_pixel "$swatch_x" "$swatch_y" 0,255,0 "No lost the colour"
 
 # The drawing reaches the recovery copy a few seconds after the change.
-for _ in $(seq 1 80); do [ -f "$recovery/verdieping1.png" ] && break; sleep 0.1; done
-[ -f "$recovery/verdieping1.png" ] || fail "no recovery copy while drawing"
+for _ in $(seq 1 80); do [ -n "$(recovery_floor 1)" ] && break; sleep 0.1; done
+[ -n "$(recovery_floor 1)" ] || fail "no recovery copy while drawing"
 
 # File > Exit, Yes (Return): the settings file holds the new values.
 exit_via_menu
@@ -78,8 +79,25 @@ menu_keys 119 Down Down Down Down Return
 select_tool 2
 canvas_drag 40 300 300 300
 expect_canvas_pixel 150 300 0,0,0 "no wall drawn in the second run"
-for _ in $(seq 1 80); do [ -f "$recovery/verdieping1.png" ] && break; sleep 0.1; done
-[ -f "$recovery/verdieping1.png" ] || fail "no recovery copy in the second run"
+for _ in $(seq 1 80); do [ -n "$(recovery_floor 1)" ] && break; sleep 0.1; done
+[ -n "$(recovery_floor 1)" ] || fail "no recovery copy in the second run"
+
+# Another program started meanwhile asks nothing, keeps a copy of its own,
+# and its Exit leaves this one's copy where it is.
+first_pid=$PROGRAM_PID first_window=$MAIN_WINDOW first_copy=$(recovery_floor 1)
+trap 'kill -KILL "$first_pid" 2>/dev/null; end_session' EXIT
+start_session_program "$exe"
+MAIN_WINDOW=$(xdotool search --onlyvisible --name "^Rimbano$" | grep -vx "$first_window" | head -1)
+sleep 1
+xdotool search --onlyvisible --name "^ Herstellen$" >/dev/null 2>&1 && fail "the second program offered the first's copy"
+[ "$(find "$recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)" = 2 ] || fail "the two programs do not keep a copy each"
+send_keys "$MAIN_WINDOW" ctrl+q
+answer_dialog " Exit programma" Return
+wait_for_program_end || fail "the second program did not end after Yes"
+[ -f "$first_copy" ] || fail "Exit in the second program removed the first's copy"
+[ "$(find "$recovery" -mindepth 1 -maxdepth 1 -type d | wc -l)" = 1 ] || fail "Exit left the second program's folder"
+PROGRAM_PID=$first_pid MAIN_WINDOW=$first_window
+trap end_session EXIT
 sleep 0.5
 kill -KILL "$PROGRAM_PID"
 wait "$PROGRAM_PID" 2>/dev/null
