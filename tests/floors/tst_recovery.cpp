@@ -96,7 +96,7 @@ private slots:
             QCOMPARE(window.floors().floor(f).image, restored ? floors[size_t(f - 1)].copy(0, 0, canvasWidth, 455) : white);
         // As the width bar sets it: the value kept at Exit, the window and its label.
         QCOMPARE(program.settings.canvasExtraWidth, (canvasWidth - 350) * 15);
-        QCOMPARE(window.Pic(1)->width(), canvasWidth);
+        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->width(), canvasWidth);
         QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
         QCOMPARE(store.exists(), restored);
         // The program goes on guarding the drawing made from here.
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(RecoveryStore(RecoveryStore::defaultFolder()).exists());
 
         program.prompts.yesNoAnswers << true;
-        window.menus().FileExit->trigger();
+        named<QAction>(window, QStringLiteral("exitAction"))->trigger();
         QVERIFY(!RecoveryStore(RecoveryStore::defaultFolder()).exists());
     }
 
@@ -135,15 +135,15 @@ private slots:
         RecoveryWatcher* watcher = window.recoveryGuard().watcher();
         window.floors().floor(1).image.setPixel(3, 3, qRgb(0, 0, 0));
         watcher->flush();
-        QCOMPARE(window.infoLabel()->text(),
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(),
                  QStringLiteral("Let op: er kan geen herstelkopie van de tekening worden bewaard."));
-        QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->palette().color(QPalette::WindowText), QColor(220, 0, 0));
 
         // Said once: later failures leave the information line to the drawing.
-        window.infoLabel()->ShowInfoText(QStringLiteral("-"));
+        named<InfoLabel>(window, QStringLiteral("infoLabel"))->ShowInfoText(QStringLiteral("-"));
         window.floors().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
         watcher->flush();
-        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
         // Drawing goes on as before.
         QCOMPARE(window.floors().floor(1).image.pixel(4, 4), qRgb(0, 0, 0));
     }
