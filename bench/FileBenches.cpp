@@ -77,7 +77,7 @@ void save(benchmark::State& run, bool asJpg)
     Drawing drawing(asJpg);
     SaveDrawing saving(drawing.context, drawing.floors);
     for (auto _ : run)
-        saving.FileSaveJpg(3);
+        saving.saveFloors(3);
     drawing.check(run);
     run.counters["file_kB"] = double(QFileInfo(drawing.answers.file).size()) / 1024.0;
 }
@@ -119,10 +119,10 @@ void cjpeg(benchmark::State& run, const QString& command)
 void load(benchmark::State& run, bool asJpg)
 {
     Drawing drawing(asJpg);
-    SaveDrawing(drawing.context, drawing.floors).FileSaveJpg(3);
+    SaveDrawing(drawing.context, drawing.floors).saveFloors(3);
     LoadDrawing loading(drawing.context, drawing.floors, [] {});
     for (auto _ : run)
-        loading.FileLoad();
+        loading.load();
     drawing.check(run);
 }
 

@@ -55,7 +55,7 @@ public:
         const ToolUse use = Session[m_strokes % std::size(Session)];
         m_shown.selectTool(use.tool);
         if (use.option > 0)
-            emit m_shown.window().toolPanel()->optionClicked(use.option);
+            emit named<ToolPanel>(m_shown, QStringLiteral("toolPanel"))->optionClicked(use.option);
         m_shown.settings.drawingRed = qRed(use.colour);
         m_shown.settings.drawingGreen = qGreen(use.colour);
         m_shown.settings.drawingBlue = qBlue(use.colour);
@@ -69,14 +69,14 @@ public:
         send(QEvent::MouseButtonRelease, Qt::NoButton);
         ++m_strokes;
 
-        const MainMenus& menus = m_shown.window().menus();
+        const auto menu = [this](const char* name) { m_shown.window().findChild<QAction*>(QLatin1String(name))->trigger(); };
         if (m_strokes % 5 == 0)
-            menus.EditUndo->trigger();
+            menu("undoAction");
         if (m_strokes % 11 == 0) {
-            menus.EditCopy->trigger();
+            menu("copyAction");
             m_floor = m_floor % 3 + 1;
             m_shown.window().floorSwitcher().chooseFloor(m_floor);
-            menus.EditPlakken->trigger();
+            menu("pasteAction");
         } else if (m_strokes % 7 == 0) {
             m_floor = m_floor % 3 + 1;
             m_shown.window().floorSwitcher().chooseFloor(m_floor);

@@ -42,7 +42,7 @@ void rubberBandMoves(benchmark::State& state, bool writing)
     const QPointF ends[2] = {QPointF(465, 450), QPointF(300, 452)};
     int i = 0;
     for (auto _ : state) {
-        window.Pic(1)->repaint(engine.move(1, Qt::LeftButton, ends[i++ & 1]));
+        named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->repaint(engine.move(1, Qt::LeftButton, ends[i++ & 1]));
     }
     engine.release(1, Qt::NoButton, ends[i & 1]);
     stop = true;

@@ -48,7 +48,7 @@ ConfigDialog::ConfigDialog(MainWindow& main)
     , m_settings(main.context().settings)
     , m_magnifier(main.magnifierOptions())
 {
-    setObjectName(QStringLiteral("Config"));
+    setObjectName(QStringLiteral("configurationDialog"));
     setAutoFillBackground(true);
     setWindowTitle(QStringLiteral("Configuratie"));
     setModal(true);
@@ -68,14 +68,14 @@ ConfigDialog::ConfigDialog(MainWindow& main)
 
 void ConfigDialog::buildControls()
 {
-    QFrame* frame = makePanel(this, "Frame1");
+    QFrame* frame = makePanel(this, "configurationPanel");
     placeTwips(frame, 60, -30, 4605, 2610);
 
     const char* formats[2] = {"Plattegrond opslaan als Jpg", "Plattegrond opslaan als Bmp"};
     auto* group = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(QLatin1String(formats[i]), frame);
-        option->setObjectName(QStringLiteral("JpgBmp%1").arg(i));
+        option->setObjectName(QStringLiteral("saveFormatButton%1").arg(i));
         placeTwips(option, 120, 240 + 270 * i);
         group->addButton(option, i);
         m_format[size_t(i)] = option;
@@ -85,39 +85,39 @@ void ConfigDialog::buildControls()
             m_settings.saveAsJpg = (id == 0);
     });
 
-    placeTwips(makeBackdrop(frame, "Label1", PanelBackdrop), 150, 990, 1200, 300);
-    m_zoom = makeBar(frame, "HScroll1", 1, 6);
+    placeTwips(makeBackdrop(frame, "magnifierZoomBackdrop", PanelBackdrop), 150, 990, 1200, 300);
+    m_zoom = makeBar(frame, "magnifierZoomBar", 1, 6);
     placeTwips(m_zoom, 180, 1020, 1140, 240);
     m_zoomText = new QLabel(frame);
-    m_zoomText->setObjectName(QStringLiteral("Label2"));
+    m_zoomText->setObjectName(QStringLiteral("magnifierZoomText"));
     m_zoomText->move(px(1440), px(1035));
     connect(m_zoom, &QScrollBar::valueChanged, this, &ConfigDialog::zoomChanged);
 
     m_hairs = new QCheckBox(QStringLiteral("Loepcoördinaten uit"), frame);
-    m_hairs->setObjectName(QStringLiteral("Check1"));
+    m_hairs->setObjectName(QStringLiteral("magnifierHairsCheck"));
     m_hairs->setGeometry(px(150), px(1500), px(2100), m_hairs->sizeHint().height());
     connect(m_hairs, &QCheckBox::toggled, this, &ConfigDialog::hairsToggled);
 
-    placeTwips(makeBackdrop(frame, "Label4", PanelBackdrop), 150, 1950, 1200, 300);
-    m_width = makeBar(frame, "HScroll2", 0, 6);
+    placeTwips(makeBackdrop(frame, "canvasWidthBackdrop", PanelBackdrop), 150, 1950, 1200, 300);
+    m_width = makeBar(frame, "canvasWidthBar", 0, 6);
     placeTwips(m_width, 180, 1980, 1140, 240);
     m_widthText = new QLabel(QStringLiteral("350 pixels breed"), frame);
-    m_widthText->setObjectName(QStringLiteral("Label5"));
+    m_widthText->setObjectName(QStringLiteral("canvasWidthText"));
     placeTwips(m_widthText, 1440, 1995);
     connect(m_width, &QScrollBar::valueChanged, this, &ConfigDialog::widthChanged);
 
-    placeTwips(makeBackdrop(frame, "Label3", PanelBackdrop), 2910, 210, 1575, 1560);
+    placeTwips(makeBackdrop(frame, "configurationPictureBackdrop", PanelBackdrop), 2910, 210, 1575, 1560);
     m_picture = new QLabel(frame);
-    m_picture->setObjectName(QStringLiteral("Image1"));
+    m_picture->setObjectName(QStringLiteral("configurationPicture"));
     m_picture->setAlignment(Qt::AlignCenter);
     placeTwips(m_picture, 2970, 270, 1465, 1455);
     const QPixmap picture(QStringLiteral(":/pictures/config.png"));
     if (!picture.isNull())
         m_picture->setPixmap(picture.scaled(m_picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    placeTwips(makeBackdrop(frame, "BackOk", PanelBackdrop), 3690, 2130, 810, 375);
+    placeTwips(makeBackdrop(frame, "configurationOkBackdrop", PanelBackdrop), 3690, 2130, 810, 375);
     m_ok = new QPushButton(QStringLiteral("Exit"), frame);
-    m_ok->setObjectName(QStringLiteral("OkKnop"));
+    m_ok->setObjectName(QStringLiteral("configurationOkButton"));
     placeTwips(m_ok, 3720, 2160, 750, 315);
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 }

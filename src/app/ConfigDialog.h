@@ -21,14 +21,6 @@ class ConfigDialog : public QDialog {
 public:
     explicit ConfigDialog(MainWindow& main);
 
-    QRadioButton* JpgBmp(int index) const { return m_format[size_t(index)]; }
-    QScrollBar* HScroll1() const { return m_zoom; }
-    QLabel* Label2() const { return m_zoomText; }
-    QCheckBox* Check1() const { return m_hairs; }
-    QScrollBar* HScroll2() const { return m_width; }
-    QLabel* Label5() const { return m_widthText; }
-    QLabel* Image1() const { return m_picture; }
-    QPushButton* OkKnop() const { return m_ok; }
 
 private:
     void buildControls();

@@ -18,8 +18,8 @@ HelpMenu::HelpMenu(AppContext& context, QPlainTextEdit& text1, const MainMenus& 
 {
     // Nothing reads the help text back, so typing in it would only mislead.
     m_text.setReadOnly(true);
-    connect(menus.HelpUitleg, &QAction::triggered, this, &HelpMenu::HelpUitleg);
-    connect(menus.HelpSoftware, &QAction::triggered, this, &HelpMenu::HelpSoftware);
+    connect(menus.help, &QAction::triggered, this, &HelpMenu::HelpUitleg);
+    connect(menus.moreSoftware, &QAction::triggered, this, &HelpMenu::HelpSoftware);
 }
 
 void HelpMenu::HelpUitleg()

@@ -6,16 +6,16 @@
 #include <QMenuBar>
 
 namespace {
-QAction* addItem(QMenu* menu, const char* objectName, const QString& caption, const QKeySequence& key = {})
+QAction* addItem(QMenu* menu, const QString& objectName, const QString& caption, const QKeySequence& key = {})
 {
     QAction* action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(objectName));
+    action->setObjectName(objectName);
     if (!key.isEmpty())
         action->setShortcut(key);
     return action;
 }
 
-QAction* addCheckItem(QMenu* menu, const char* objectName, const QString& caption, bool checked,
+QAction* addCheckItem(QMenu* menu, const QString& objectName, const QString& caption, bool checked,
                       const QKeySequence& key = {})
 {
     QAction* action = addItem(menu, objectName, caption, key);
@@ -30,68 +30,68 @@ MainMenus MainMenus::build(QMenuBar* bar)
     MainMenus m;
 
     QMenu* file = bar->addMenu(QStringLiteral("File"));
-    m.FileNieuw = addItem(file, "FileNieuw", QStringLiteral("Nieuw"), QKeySequence(QStringLiteral("Ctrl+N")));
-    m.FileLoad = addItem(file, "FileLoad", QStringLiteral("Load"), QKeySequence(QStringLiteral("Ctrl+O")));
-    m.FileSave = file->addMenu(QStringLiteral("Save"));
-    m.FileSave->setObjectName(QStringLiteral("FileSave"));
+    m.newDrawing = addItem(file, "newDrawingAction", QStringLiteral("Nieuw"), QKeySequence(QStringLiteral("Ctrl+N")));
+    m.load = addItem(file, "loadAction", QStringLiteral("Load"), QKeySequence(QStringLiteral("Ctrl+O")));
+    m.saveMenu = file->addMenu(QStringLiteral("Save"));
+    m.saveMenu->setObjectName(QStringLiteral("saveMenu"));
     const char* saveCaptions[3] = {"BG", "BG + 1e", "BG + 1e + 2e"};
     for (int i = 0; i < 3; ++i)
-        m.FileSaveJpg[size_t(i)] = addItem(m.FileSave, "FileSaveJpg", QLatin1String(saveCaptions[i]));
+        m.saveFloors[size_t(i)] = addItem(m.saveMenu, QStringLiteral("saveFloorsAction%1").arg(i + 1), QLatin1String(saveCaptions[i]));
     file->addSeparator();
-    m.FilePrint = addItem(file, "FilePrint", QStringLiteral("Afdrukken"), QKeySequence(QStringLiteral("Ctrl+P")));
-    m.FileSetupPrinter = addItem(file, "FileSetupPrinter", QStringLiteral("Print Setup"));
+    m.print = addItem(file, "printAction", QStringLiteral("Afdrukken"), QKeySequence(QStringLiteral("Ctrl+P")));
+    m.printerSetup = addItem(file, "printerSetupAction", QStringLiteral("Print Setup"));
     file->addSeparator();
-    m.FileImportIcon = addItem(file, "FileImportIcon", QStringLiteral("Import Icons"));
-    m.FileExit = addItem(file, "FileExit", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")));
+    m.importIcon = addItem(file, "importIconAction", QStringLiteral("Import Icons"));
+    m.exit = addItem(file, "exitAction", QStringLiteral("Exit"), QKeySequence(QStringLiteral("Ctrl+Q")));
 
     QMenu* edit = bar->addMenu(QStringLiteral("Bewerken"));
-    m.EditUndo = addItem(edit, "EditUndo", QStringLiteral("Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    m.EditFlip[0] = addItem(edit, "EditFlip", QStringLiteral("Spiegelbeeld"), QKeySequence(QStringLiteral("Ctrl+M")));
-    m.EditFlip[1] = addItem(edit, "EditFlip", QStringLiteral("Rotatie 180°"), QKeySequence(QStringLiteral("Ctrl+R")));
-    m.EditObject = edit->addMenu(QStringLiteral("Object plaatsen"));
-    m.EditObject->setObjectName(QStringLiteral("EditObject"));
+    m.undo = addItem(edit, "undoAction", QStringLiteral("Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    m.flips[0] = addItem(edit, "flipAction1", QStringLiteral("Spiegelbeeld"), QKeySequence(QStringLiteral("Ctrl+M")));
+    m.flips[1] = addItem(edit, "flipAction2", QStringLiteral("Rotatie 180°"), QKeySequence(QStringLiteral("Ctrl+R")));
+    m.rasterModeMenu = edit->addMenu(QStringLiteral("Object plaatsen"));
+    m.rasterModeMenu->setObjectName(QStringLiteral("rasterModeMenu"));
     auto* rasterGroup = new QActionGroup(edit);
     const char* rasterCaptions[6] = {"And", "Copy", "Merge paint", "Not copy", "Invert", "Paint"};
     for (int i = 0; i < 6; ++i) {
-        QAction* a = addCheckItem(m.EditObject, "EditObjectCopy", QLatin1String(rasterCaptions[i]), i == 0);
+        QAction* a = addCheckItem(m.rasterModeMenu, QStringLiteral("rasterModeAction%1").arg(i + 1), QLatin1String(rasterCaptions[i]), i == 0);
         rasterGroup->addAction(a);
-        m.EditObjectCopy[size_t(i)] = a;
+        m.rasterModes[size_t(i)] = a;
     }
     edit->addSeparator();
-    m.EditCopy = addItem(edit, "EditCopy", QStringLiteral("Copy"));
-    m.EditPlakken = addItem(edit, "EditPlakken", QStringLiteral("Plakken"));
+    m.copy = addItem(edit, "copyAction", QStringLiteral("Copy"));
+    m.paste = addItem(edit, "pasteAction", QStringLiteral("Plakken"));
 
     QMenu* show = bar->addMenu(QStringLiteral("Show"));
-    m.ShowTekenkruis = addCheckItem(show, "ShowTekenkruis", QStringLiteral("Tekenkruis"), false,
+    m.drawingCross = addCheckItem(show, "drawingCrossAction", QStringLiteral("Tekenkruis"), false,
                                     QKeySequence(QStringLiteral("Ctrl+T")));
-    m.ShowMuiscursor = show->addMenu(QStringLiteral("Muiscursor"));
-    m.ShowMuiscursor->setObjectName(QStringLiteral("ShowMuiscursor"));
+    m.pointerMenu = show->addMenu(QStringLiteral("Muiscursor"));
+    m.pointerMenu->setObjectName(QStringLiteral("pointerMenu"));
     auto* pointerGroup = new QActionGroup(show);
-    m.ShowMuiscursorKeuze[0] = addCheckItem(m.ShowMuiscursor, "ShowMuiscursorKeuze", QStringLiteral("Arrow"), true);
-    m.ShowMuiscursorKeuze[1] = addCheckItem(m.ShowMuiscursor, "ShowMuiscursorKeuze", QStringLiteral("Cross"), false);
-    pointerGroup->addAction(m.ShowMuiscursorKeuze[0]);
-    pointerGroup->addAction(m.ShowMuiscursorKeuze[1]);
-    m.ShowBorder = addItem(show, "ShowBorder", QStringLiteral("Border"), QKeySequence(QStringLiteral("Ctrl+B")));
+    m.pointerShapes[0] = addCheckItem(m.pointerMenu, "pointerShapeAction1", QStringLiteral("Arrow"), true);
+    m.pointerShapes[1] = addCheckItem(m.pointerMenu, "pointerShapeAction2", QStringLiteral("Cross"), false);
+    pointerGroup->addAction(m.pointerShapes[0]);
+    pointerGroup->addAction(m.pointerShapes[1]);
+    m.border = addItem(show, "borderAction", QStringLiteral("Border"), QKeySequence(QStringLiteral("Ctrl+B")));
     show->addSeparator();
-    m.ShowGeluid = addCheckItem(show, "ShowGeluid", QStringLiteral("Geluid aan"), true,
+    m.sound = addCheckItem(show, "soundAction", QStringLiteral("Geluid aan"), true,
                                 QKeySequence(QStringLiteral("Ctrl+G")));
-    m.ShowLoep = addCheckItem(show, "ShowLoep", QStringLiteral("Loep uit"), false, QKeySequence(QStringLiteral("Ctrl+L")));
+    m.magnifier = addCheckItem(show, "magnifierAction", QStringLiteral("Loep uit"), false, QKeySequence(QStringLiteral("Ctrl+L")));
     show->addSeparator();
-    m.ShowVerdiepingEronder = addCheckItem(show, "ShowVerdiepingEronder", QStringLiteral("Verdieping eronder"), false);
-    m.ShowRaster = addCheckItem(show, "ShowRaster", QStringLiteral("Raster"), false);
+    m.floorBelow = addCheckItem(show, "floorBelowAction", QStringLiteral("Verdieping eronder"), false);
+    m.grid = addCheckItem(show, "gridAction", QStringLiteral("Raster"), false);
 
     QMenu* extra = bar->addMenu(QStringLiteral("Extra"));
-    m.ToolsIconedit = addItem(extra, "ToolsIconedit", QStringLiteral("Icon Editor"), QKeySequence(QStringLiteral("Ctrl+I")));
-    m.ExtraConfig = addItem(extra, "ExtraConfig", QStringLiteral("Configuratie"), QKeySequence(QStringLiteral("Ctrl+C")));
-    m.ExtraSchaal = addItem(extra, "ExtraSchaal", QStringLiteral("Schaal..."));
-    m.ExtraUitlijnen = addCheckItem(extra, "ExtraUitlijnen", QStringLiteral("Uitlijnen op raster"), false);
-    m.ExtraPrintenOpSchaal = addItem(extra, "ExtraPrintenOpSchaal", QStringLiteral("Printen op schaal..."));
+    m.iconEditor = addItem(extra, "iconEditorAction", QStringLiteral("Icon Editor"), QKeySequence(QStringLiteral("Ctrl+I")));
+    m.configuration = addItem(extra, "configurationAction", QStringLiteral("Configuratie"), QKeySequence(QStringLiteral("Ctrl+C")));
+    m.scale = addItem(extra, "scaleAction", QStringLiteral("Schaal..."));
+    m.snapToGrid = addCheckItem(extra, "snapToGridAction", QStringLiteral("Uitlijnen op raster"), false);
+    m.printToScale = addItem(extra, "printToScaleAction", QStringLiteral("Printen op schaal..."));
     // A disabled item says on hover what it waits for.
     extra->setToolTipsVisible(true);
 
     QMenu* help = bar->addMenu(QStringLiteral("Help"));
-    m.HelpUitleg = addItem(help, "HelpUitleg", QStringLiteral("Uitleg Programma"), QKeySequence(Qt::Key_F1));
+    m.help = addItem(help, "helpAction", QStringLiteral("Uitleg Programma"), QKeySequence(Qt::Key_F1));
     help->addSeparator();
-    m.HelpSoftware = addItem(help, "HelpSoftware", QStringLiteral("Meer Software"));
+    m.moreSoftware = addItem(help, "moreSoftwareAction", QStringLiteral("Meer Software"));
     return m;
 }

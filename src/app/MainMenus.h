@@ -8,39 +8,39 @@ class QMenuBar;
 
 // The main window's menus, named as the rest of the program refers to them.
 struct MainMenus {
-    QAction* FileNieuw = nullptr;
-    QAction* FileLoad = nullptr;
-    QMenu* FileSave = nullptr;
-    std::array<QAction*, 3> FileSaveJpg{};
-    QAction* FilePrint = nullptr;
-    QAction* FileSetupPrinter = nullptr;
-    QAction* FileImportIcon = nullptr;
-    QAction* FileExit = nullptr;
+    QAction* newDrawing = nullptr;
+    QAction* load = nullptr;
+    QMenu* saveMenu = nullptr;
+    std::array<QAction*, 3> saveFloors{};
+    QAction* print = nullptr;
+    QAction* printerSetup = nullptr;
+    QAction* importIcon = nullptr;
+    QAction* exit = nullptr;
 
-    QAction* EditUndo = nullptr;
-    std::array<QAction*, 2> EditFlip{};
-    QMenu* EditObject = nullptr;
-    std::array<QAction*, 6> EditObjectCopy{};
-    QAction* EditCopy = nullptr;
-    QAction* EditPlakken = nullptr;
+    QAction* undo = nullptr;
+    std::array<QAction*, 2> flips{};
+    QMenu* rasterModeMenu = nullptr;
+    std::array<QAction*, 6> rasterModes{};
+    QAction* copy = nullptr;
+    QAction* paste = nullptr;
 
-    QAction* ShowTekenkruis = nullptr;
-    QMenu* ShowMuiscursor = nullptr;
-    std::array<QAction*, 2> ShowMuiscursorKeuze{};
-    QAction* ShowBorder = nullptr;
-    QAction* ShowGeluid = nullptr;
-    QAction* ShowLoep = nullptr;
-    QAction* ShowVerdiepingEronder = nullptr;
-    QAction* ShowRaster = nullptr;
+    QAction* drawingCross = nullptr;
+    QMenu* pointerMenu = nullptr;
+    std::array<QAction*, 2> pointerShapes{};
+    QAction* border = nullptr;
+    QAction* sound = nullptr;
+    QAction* magnifier = nullptr;
+    QAction* floorBelow = nullptr;
+    QAction* grid = nullptr;
 
-    QAction* ToolsIconedit = nullptr;
-    QAction* ExtraConfig = nullptr;
-    QAction* ExtraSchaal = nullptr;
-    QAction* ExtraUitlijnen = nullptr;
-    QAction* ExtraPrintenOpSchaal = nullptr;
+    QAction* iconEditor = nullptr;
+    QAction* configuration = nullptr;
+    QAction* scale = nullptr;
+    QAction* snapToGrid = nullptr;
+    QAction* printToScale = nullptr;
 
-    QAction* HelpUitleg = nullptr;
-    QAction* HelpSoftware = nullptr;
+    QAction* help = nullptr;
+    QAction* moreSoftware = nullptr;
 
     static MainMenus build(QMenuBar* bar);
 };

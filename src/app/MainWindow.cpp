@@ -101,11 +101,11 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(
         m_context, m_floors, m_scale,
-        DrawingControls::Controls{m_canvases, m_coords, m_colorPanel, m_toolPanel, m_lineStyle, m_menus.EditUndo,
-                                  m_menus.EditCopy, m_menus.EditPlakken});
+        DrawingControls::Controls{m_canvases, m_coords, m_colorPanel, m_toolPanel, m_lineStyle, m_menus.undo,
+                                  m_menus.copy, m_menus.paste});
     registerPlacementTools(m_drawing->engine(), *m_library);
     wireEditingCommands(m_context, m_floors,
-                        {m_canvases, m_menus.EditObjectCopy, m_menus.EditFlip, m_menus.FileImportIcon, m_iconPanel}, this);
+                        {m_canvases, m_menus.rasterModes, m_menus.flips, m_menus.importIcon, m_iconPanel}, this);
     wireFiles();
 
     // The start values come first, then the settings file may override them.
@@ -124,58 +124,43 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
 
 MainWindow::~MainWindow() = default;
 
-QFrame* MainWindow::Frame(int index) const
-{
-    switch (index) {
-    case 1: return m_frame1;
-    case 2: return m_frame2;
-    case 3: return m_floorPanel;
-    case 4: return m_toolPanel;
-    case 5: return m_frame5;
-    case 6: return m_frame6;
-    case 7: return m_magnifierPanel;
-    case 8: return m_iconPanel;
-    }
-    return nullptr;
-}
-
 void MainWindow::buildPanels()
 {
-    m_frame1 = makePanel(m_central, "Frame1");
-    placeTwips(m_frame1, 1950, 7020, 8775, 450);
-    m_info->setParent(m_frame1);
-    m_info->setObjectName(QStringLiteral("InfoLabel"));
+    m_infoPanel = makePanel(m_central, "infoPanel");
+    placeTwips(m_infoPanel, 1950, 7020, 8775, 450);
+    m_info->setParent(m_infoPanel);
+    m_info->setObjectName(QStringLiteral("infoLabel"));
     m_info->move(px(120), px(150));
 
-    m_frame6 = makePanel(m_central, "Frame6");
-    placeTwips(m_frame6, 75, 7020, 1800, 450);
-    m_coords = new QLabel(QStringLiteral("X = 0 , Y = 0"), m_frame6);
-    m_coords->setObjectName(QStringLiteral("CoordLabel"));
+    m_coordinatePanel = makePanel(m_central, "coordinatePanel");
+    placeTwips(m_coordinatePanel, 75, 7020, 1800, 450);
+    m_coords = new QLabel(QStringLiteral("X = 0 , Y = 0"), m_coordinatePanel);
+    m_coords->setObjectName(QStringLiteral("coordinateLabel"));
     setForeground(m_coords, QColor(64, 64, 64));
     m_coords->setGeometry(px(120), px(150), px(1800) - px(120) - 4, m_coords->sizeHint().height());
 
-    m_frame2 = makePanel(m_central, "Frame2");
-    placeTwips(m_frame2, 75, -75, 1800, 4110);
-    m_examplesPanel = new ExamplesPanel(m_frame2, m_context.programPath(QStringLiteral("examples")));
-    m_colorPanel = new ColorPanel(m_frame2);
+    m_examplesAndColours = makePanel(m_central, "examplesAndColoursPanel");
+    placeTwips(m_examplesAndColours, 75, -75, 1800, 4110);
+    m_examplesPanel = new ExamplesPanel(m_examplesAndColours, m_context.programPath(QStringLiteral("examples")));
+    m_colorPanel = new ColorPanel(m_examplesAndColours);
 
     m_iconPanel = new IconPanel(m_central);
     m_magnifierPanel = new MagnifierPanel(m_central);
 
-    m_floorTitles[1] = makeTitle(m_central, "BGlabel2", Plan::floorName(1), QColor(128, 128, 128));
-    m_floorTitles[0] = makeTitle(m_central, "BGlabel1", Plan::floorName(1), QColor(0, 0, 128));
+    m_floorTitles[1] = makeTitle(m_central, "floorTitle2", Plan::floorName(1), QColor(128, 128, 128));
+    m_floorTitles[0] = makeTitle(m_central, "floorTitle1", Plan::floorName(1), QColor(0, 0, 128));
     m_floorPanel = new FloorPanel(m_central);
     connect(m_floorPanel, &FloorPanel::showRequested, this, [this](int f) { m_floorSwitcher->chooseFloor(f); });
     connect(m_floorPanel, &FloorPanel::clearRequested, this, [this] { m_floorSwitcher->clearShownFloor(); });
 
-    m_toolTitles[1] = makeTitle(m_central, "BewerkingsLabel2", QStringLiteral("Tools"), QColor(128, 128, 128));
-    m_toolTitles[0] = makeTitle(m_central, "BewerkingsLabel1", QStringLiteral("Tools"), QColor(0, 0, 128));
+    m_toolTitles[1] = makeTitle(m_central, "toolTitle2", QStringLiteral("Tools"), QColor(128, 128, 128));
+    m_toolTitles[0] = makeTitle(m_central, "toolTitle1", QStringLiteral("Tools"), QColor(0, 0, 128));
     m_toolPanel = new ToolPanel(m_central);
 
-    m_frame5 = makePanel(m_central, "Frame5");
-    placeTwips(m_frame5, 7470, 6525, 3255, 510);
-    m_lineStyle = new QCheckBox(QStringLiteral("Onafgebroken lijn"), m_frame5);
-    m_lineStyle->setObjectName(QStringLiteral("LijnCheck"));
+    m_lineStylePanel = makePanel(m_central, "lineStylePanel");
+    placeTwips(m_lineStylePanel, 7470, 6525, 3255, 510);
+    m_lineStyle = new QCheckBox(QStringLiteral("Onafgebroken lijn"), m_lineStylePanel);
+    m_lineStyle->setObjectName(QStringLiteral("lineStyleCheck"));
     m_lineStyle->setChecked(true);
     m_lineStyle->setGeometry(px(120), px(180), px(1665), m_lineStyle->sizeHint().height());
     m_lineStyle->hide();
@@ -183,9 +168,9 @@ void MainWindow::buildPanels()
 
 void MainWindow::buildCanvasArea()
 {
-    m_picBack = makeBackdrop(m_central, "PicBack", PanelBackdrop);
+    m_picBack = makeBackdrop(m_central, "canvasBackdrop", PanelBackdrop);
     m_help = new QPlainTextEdit(m_central);
-    m_help->setObjectName(QStringLiteral("Text1"));
+    m_help->setObjectName(QStringLiteral("helpTextView"));
     setBackground(m_help, QColor(210, 220, 190));
     setForeground(m_help, QColor(64, 64, 64));
     QFont helpFont(QStringLiteral("Arial"));
@@ -196,7 +181,7 @@ void MainWindow::buildCanvasArea()
 
     for (int i = 1; i <= 3; ++i) {
         auto* canvas = new CanvasWidget(i, m_floors.floor(i), m_central);
-        canvas->setObjectName(QStringLiteral("Pic%1").arg(i));
+        canvas->setObjectName(QStringLiteral("floorCanvas%1").arg(i));
         m_canvases[size_t(i - 1)] = canvas;
     }
 }
@@ -216,9 +201,9 @@ void MainWindow::layoutForCanvasWidth(int w)
 
     m_floorPanel->move(px(7470 + w), m_floorPanel->y());
     m_toolPanel->move(px(7470 + w), m_toolPanel->y());
-    m_frame5->move(px(7470 + w), m_frame5->y());
-    placeTwips(m_frame1, 1950, 7020, 8775 + w, 450);
-    m_info->resize(m_frame1->width() - px(120) - 4, m_info->sizeHint().height());
+    m_lineStylePanel->move(px(7470 + w), m_lineStylePanel->y());
+    placeTwips(m_infoPanel, 1950, 7020, 8775 + w, 450);
+    m_info->resize(m_infoPanel->width() - px(120) - 4, m_info->sizeHint().height());
     placeTwips(m_floorTitles[0], 7470 + w, -45);
     placeTwips(m_floorTitles[1], 7485 + w, -30);
     placeTwips(m_toolTitles[0], 7500 + w, 2070);
@@ -242,8 +227,8 @@ void MainWindow::applySettings(bool settingsRead)
     const Settings& settings = m_context.settings;
     if (settingsRead || settings.canvasExtraWidth != 0)
         applyCanvasWidth();
-    m_menus.ShowGeluid->setChecked(settings.soundOn);
-    m_menus.ShowGeluid->setText(settings.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    m_menus.sound->setChecked(settings.soundOn);
+    m_menus.sound->setText(settings.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
     m_colorPanel->setSwatch(settings.drawingRed, settings.drawingGreen, settings.drawingBlue);
     m_colorPanel->colourBar(1)->setValue(settings.drawingRed);
     m_colorPanel->colourBar(2)->setValue(settings.drawingGreen);
@@ -253,29 +238,29 @@ void MainWindow::applySettings(bool settingsRead)
 void MainWindow::toggleSound()
 {
     // The action has already flipped its own check mark when this runs.
-    const bool on = m_menus.ShowGeluid->isChecked();
+    const bool on = m_menus.sound->isChecked();
     m_context.settings.soundOn = on;
-    m_menus.ShowGeluid->setText(on ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+    m_menus.sound->setText(on ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
 }
 
 void MainWindow::wireMenus()
 {
-    connect(m_menus.FileNieuw, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
-    connect(m_menus.FileExit, &QAction::triggered, this, &QWidget::close);
-    connect(m_menus.ShowGeluid, &QAction::triggered, this, &MainWindow::toggleSound);
-    connect(m_menus.ExtraConfig, &QAction::triggered, this, [this] { openConfigDialog(*this); });
+    connect(m_menus.newDrawing, &QAction::triggered, this, [this] { m_floorSwitcher->newDrawing(); });
+    connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
+    connect(m_menus.sound, &QAction::triggered, this, &MainWindow::toggleSound);
+    connect(m_menus.configuration, &QAction::triggered, this, [this] { openConfigDialog(*this); });
     new ShowMenu(m_context.settings, m_magnifierOptions, m_floors, m_canvases, *m_magnifierPanel->view(),
-                 {m_menus.ShowLoep, m_menus.ShowTekenkruis, m_menus.ShowBorder, m_menus.ShowMuiscursorKeuze}, this);
+                 {m_menus.magnifier, m_menus.drawingCross, m_menus.border, m_menus.pointerShapes}, this);
     new HelpMenu(m_context, *m_help, m_menus, this);
-    connect(m_menus.ExtraSchaal, &QAction::triggered, this, &MainWindow::chooseScale);
-    connect(m_menus.ShowVerdiepingEronder, &QAction::toggled, this, [this](bool on) {
+    connect(m_menus.scale, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.floorBelow, &QAction::toggled, this, [this](bool on) {
         for (int f = 2; f <= 3; ++f)
             m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
     });
-    connect(m_menus.ToolsIconedit, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
+    connect(m_menus.iconEditor, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
     m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
-    connect(m_menus.FilePrint, &QAction::triggered, this, [this] { m_printing->FilePrint(this); });
-    connect(m_menus.FileSetupPrinter, &QAction::triggered, this, [this] { m_printing->FileSetupPrinter(); });
+    connect(m_menus.print, &QAction::triggered, this, [this] { m_printing->print(this); });
+    connect(m_menus.printerSetup, &QAction::triggered, this, [this] { m_printing->printerSetup(); });
 
     // F2 to F4 choose a floor whatever control has the focus, also the floor shown.
     for (int f = 1; f <= 3; ++f) {
@@ -296,8 +281,8 @@ void MainWindow::wireFiles()
     m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_floors, m_examplesPanel->examples(),
                                                             repaintFloor);
     for (int n = 1; n <= 3; ++n)
-        connect(m_menus.FileSaveJpg[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->FileSaveJpg(n); });
-    connect(m_menus.FileLoad, &QAction::triggered, this, [this] { m_loadDrawing->FileLoad(); });
+        connect(m_menus.saveFloors[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->saveFloors(n); });
+    connect(m_menus.load, &QAction::triggered, this, [this] { m_loadDrawing->load(); });
     connect(m_examplesPanel->takeOverButton(), &QPushButton::clicked, this,
             [this] { m_exampleTransport->takeOver(m_examplesPanel->exampleBar()->value()); });
 }
@@ -355,7 +340,7 @@ bool MainWindow::saveScale()
 void MainWindow::wireGridAndScalePrint()
 {
     m_gridControls = new GridControls(m_grid, m_scale,
-                                      {*m_menus.ShowRaster, *m_menus.ExtraUitlijnen, m_canvases, m_drawing->engine()},
+                                      {*m_menus.grid, *m_menus.snapToGrid, m_canvases, m_drawing->engine()},
                                       [this] { saveScale(); }, this);
-    m_scalePrint = new ScalePrintCommand(m_context, m_floors, m_scale, *m_printing, *m_menus.ExtraPrintenOpSchaal, this);
+    m_scalePrint = new ScalePrintCommand(m_context, m_floors, m_scale, *m_printing, *m_menus.printToScale, this);
 }

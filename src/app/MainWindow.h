@@ -48,22 +48,7 @@ public:
     AppContext& context() { return m_context; }
     Plan& floors() { return m_floors; }
     MagnifierOptions& magnifierOptions() { return m_magnifierOptions; }
-    const MainMenus& menus() const { return m_menus; }
 
-    CanvasWidget* Pic(int floor) const { return m_canvases[size_t(floor - 1)]; }
-    InfoLabel* infoLabel() const { return m_info; }
-    QLabel* CoordLabel() const { return m_coords; }
-    QLabel* BGlabel(int index) const { return m_floorTitles[size_t(index - 1)]; }
-    QLabel* BewerkingsLabel(int index) const { return m_toolTitles[size_t(index - 1)]; }
-    QLabel* PicBack() const { return m_picBack; }
-    QPlainTextEdit* Text1() const { return m_help; }
-    QCheckBox* LijnCheck() const { return m_lineStyle; }
-    QFrame* Frame(int index) const;
-    FloorPanel* floorPanel() const { return m_floorPanel; }
-    ToolPanel* toolPanel() const { return m_toolPanel; }
-    ColorPanel* colorPanel() const { return m_colorPanel; }
-    ExamplesPanel* examplesPanel() const { return m_examplesPanel; }
-    IconPanel* iconPanel() const { return m_iconPanel; }
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
     FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
     const PictureLibrary& library() const { return *m_library; }
@@ -101,10 +86,10 @@ private:
     MainMenus m_menus;
 
     QWidget* m_central = nullptr;
-    QFrame* m_frame1 = nullptr;
-    QFrame* m_frame2 = nullptr;
-    QFrame* m_frame5 = nullptr;
-    QFrame* m_frame6 = nullptr;
+    QFrame* m_infoPanel = nullptr;
+    QFrame* m_examplesAndColours = nullptr;
+    QFrame* m_lineStylePanel = nullptr;
+    QFrame* m_coordinatePanel = nullptr;
     QLabel* m_coords = nullptr;
     std::array<QLabel*, 2> m_floorTitles{};
     std::array<QLabel*, 2> m_toolTitles{};

@@ -88,9 +88,9 @@ void DrawingControls::wireStyleControls()
     }
 
     ToolPanel* tools = m_controls.tools;
-    connect(tools->GumScroll(), &QScrollBar::valueChanged, this, [this, tools](int value) {
-        tools->GumLabel()->setText(m_style.eraserSizeChanged(value));
-        tools->GumLabel()->adjustSize();
+    connect(tools->eraserSizeBar(), &QScrollBar::valueChanged, this, [this, tools](int value) {
+        tools->eraserSizeLabel()->setText(m_style.eraserSizeChanged(value));
+        tools->eraserSizeLabel()->adjustSize();
         canvas(m_floors.currentFloor())->update();
     });
 

@@ -17,15 +17,15 @@ ShowMenu::ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions,
     , m_items(items)
     , m_magnifier(new Magnifier(magnifierOptions, floors.toolChoice, loepPicture, this))
 {
-    connect(items.loep, &QAction::triggered, this, &ShowMenu::ShowLoep);
-    connect(items.cross, &QAction::triggered, this, &ShowMenu::ShowTekenkruis);
-    connect(items.border, &QAction::triggered, this, &ShowMenu::ShowBorder);
+    connect(items.loep, &QAction::triggered, this, &ShowMenu::toggleMagnifier);
+    connect(items.cross, &QAction::triggered, this, &ShowMenu::toggleDrawingCross);
+    connect(items.border, &QAction::triggered, this, &ShowMenu::drawBorder);
     for (int index = 1; index <= 2; ++index)
         connect(items.pointerShapes[size_t(index - 1)], &QAction::triggered, this,
-                [this, index] { ShowMuiscursorKeuze(index); });
+                [this, index] { choosePointerShape(index); });
 }
 
-void ShowMenu::ShowLoep()
+void ShowMenu::toggleMagnifier()
 {
     QAction* item = m_items.loep;
     if (item->isChecked()) {
@@ -37,7 +37,7 @@ void ShowMenu::ShowLoep()
     }
 }
 
-void ShowMenu::ShowTekenkruis()
+void ShowMenu::toggleDrawingCross()
 {
     const bool visible = m_items.cross->isChecked();
     for (int f = 1; f <= 3; ++f) {
@@ -46,7 +46,7 @@ void ShowMenu::ShowTekenkruis()
     }
 }
 
-void ShowMenu::ShowMuiscursorKeuze(int index)
+void ShowMenu::choosePointerShape(int index)
 {
     if (index != 1 && index != 2)
         return;
@@ -56,7 +56,7 @@ void ShowMenu::ShowMuiscursorKeuze(int index)
         m_canvases[size_t(f - 1)]->setCursor(index == 1 ? Qt::ArrowCursor : Qt::CrossCursor);
 }
 
-void ShowMenu::ShowBorder()
+void ShowMenu::drawBorder()
 {
     const int f = m_floors.currentFloor();
     Floor& floor = m_floors.floor(f);

@@ -29,12 +29,12 @@ public:
              std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture, Items items, QObject* parent);
 
     // Each reads the menu item's check mark as the user has just set it.
-    void ShowLoep();
-    void ShowTekenkruis();
+    void toggleMagnifier();
+    void toggleDrawingCross();
     // 1 arrow, 2 cross; any other index changes nothing.
-    void ShowMuiscursorKeuze(int index);
+    void choosePointerShape(int index);
     // Draws or removes the border of the floor shown; takes no undo snapshot.
-    void ShowBorder();
+    void drawBorder();
 
     Magnifier& magnifier() { return *m_magnifier; }
 

@@ -56,9 +56,9 @@ void ToolPalette::SelectTool(ToolKind tool)
         const int f = m_floors.currentFloor();
         m_floors.floor(f).overlays.gumVisible = true;
         m_controls.canvases[size_t(f - 1)]->update();
-        m_controls.panel.GumBack()->show();
-        m_controls.panel.GumScroll()->show();
-        m_controls.panel.GumLabel()->show();
+        m_controls.panel.eraserBackdrop()->show();
+        m_controls.panel.eraserSizeBar()->show();
+        m_controls.panel.eraserSizeLabel()->show();
     } else {
         showOptions(entry.optionCount, entry.optionBase);
         if (toolProperties(tool).offersDottedLine)
@@ -72,9 +72,9 @@ void ToolPalette::resetPanel()
     lineStyle.hide();
     lineStyle.setChecked(true);
     lineStyle.setText(QStringLiteral("Onafgebroken lijn"));
-    m_controls.panel.GumBack()->hide();
-    m_controls.panel.GumScroll()->hide();
-    m_controls.panel.GumLabel()->hide();
+    m_controls.panel.eraserBackdrop()->hide();
+    m_controls.panel.eraserSizeBar()->hide();
+    m_controls.panel.eraserSizeLabel()->hide();
 
     for (int f = 1; f <= 3; ++f) {
         Floor& floor = m_floors.floor(f);
@@ -86,7 +86,7 @@ void ToolPalette::resetPanel()
         m_controls.canvases[size_t(f - 1)]->update();
     }
     for (int i = 1; i <= OptionImages; ++i) {
-        QLabel* option = m_controls.panel.Tumb(i);
+        QLabel* option = m_controls.panel.optionImage(i);
         option->hide();
         setFramed(option, false);
     }
@@ -95,7 +95,7 @@ void ToolPalette::resetPanel()
 void ToolPalette::showOptions(int count, int base)
 {
     for (int i = 1; i <= count; ++i) {
-        QLabel* option = m_controls.panel.Tumb(i);
+        QLabel* option = m_controls.panel.optionImage(i);
         option->setPixmap(QPixmap::fromImage(m_library.picture(base + i)));
         option->show();
     }
@@ -128,7 +128,7 @@ void ToolPalette::ChooseOption(int index)
     if (index < 1 || index > OptionImages)
         return;
     for (int i = 1; i <= OptionImages; ++i)
-        setFramed(m_controls.panel.Tumb(i), i == index);
+        setFramed(m_controls.panel.optionImage(i), i == index);
     ToolChoice& choice = m_floors.toolChoice;
     choice.chosenOption = index;
 

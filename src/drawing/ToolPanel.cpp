@@ -11,15 +11,15 @@
 
 ToolPanel::ToolPanel(QWidget* parent) : QFrame(parent)
 {
-    setObjectName(QStringLiteral("Frame4"));
+    setObjectName(QStringLiteral("toolPanel"));
     setFrameShape(QFrame::Box);
     setFrameShadow(QFrame::Sunken);
     placeTwips(this, 7470, 2415, 3255, 4110);
 
-    placeTwips(makeBackdrop(this, "BackKnoppen", PanelBackdrop), 90, 195, 3060, 2460);
+    placeTwips(makeBackdrop(this, "toolButtonsBackdrop", PanelBackdrop), 90, 195, 3060, 2460);
     for (int i = 1; i <= ToolCount; ++i) {
         auto* button = new QToolButton(this);
-        button->setObjectName(QStringLiteral("Knop%1").arg(i));
+        button->setObjectName(QStringLiteral("toolButton%1").arg(i));
         button->setIcon(QIcon(QStringLiteral(":/buttons/tool_%1.png").arg(i, 2, 10, QLatin1Char('0'))));
         button->setIconSize(QSize(32, 32));
         button->setFocusPolicy(Qt::NoFocus);
@@ -29,15 +29,15 @@ ToolPanel::ToolPanel(QWidget* parent) : QFrame(parent)
     }
     m_tools.back()->setToolTip(QStringLiteral(" Show alle onderdelen "));
 
-    m_gumBack = makeBackdrop(this, "GumBack", PanelBackdrop);
+    m_gumBack = makeBackdrop(this, "eraserBackdrop", PanelBackdrop);
     placeTwips(m_gumBack, 120, 2850, 1200, 270);
     m_gumScroll = new QScrollBar(Qt::Horizontal, this);
-    m_gumScroll->setObjectName(QStringLiteral("GumScroll"));
+    m_gumScroll->setObjectName(QStringLiteral("eraserSizeBar"));
     m_gumScroll->setRange(5, 30);
     m_gumScroll->setValue(10);
     placeTwips(m_gumScroll, 150, 2880, 1140, 210);
     m_gumLabel = new QLabel(QStringLiteral("10 pixels"), this);
-    m_gumLabel->setObjectName(QStringLiteral("GumLabel"));
+    m_gumLabel->setObjectName(QStringLiteral("eraserSizeLabel"));
     placeTwips(m_gumLabel, 1380, 2880);
     for (QWidget* w : {static_cast<QWidget*>(m_gumBack), static_cast<QWidget*>(m_gumScroll),
                        static_cast<QWidget*>(m_gumLabel)})
@@ -45,7 +45,7 @@ ToolPanel::ToolPanel(QWidget* parent) : QFrame(parent)
 
     for (int i = 1; i <= 10; ++i) {
         auto* option = new QLabel(this);
-        option->setObjectName(QStringLiteral("Tumb%1").arg(i));
+        option->setObjectName(QStringLiteral("optionImage%1").arg(i));
         option->setAlignment(Qt::AlignCenter);
         placeTwips(option, 180 + 600 * ((i - 1) % 5), 2850 + 600 * ((i - 1) / 5), 525, 525);
         option->installEventFilter(this);

@@ -17,11 +17,10 @@ class ToolPanel : public QFrame {
 public:
     explicit ToolPanel(QWidget* parent);
 
-    QToolButton* Knop(int index) const { return m_tools[size_t(index - 1)]; }
-    QLabel* Tumb(int index) const { return m_options[size_t(index - 1)]; }
-    QLabel* GumBack() const { return m_gumBack; }
-    QScrollBar* GumScroll() const { return m_gumScroll; }
-    QLabel* GumLabel() const { return m_gumLabel; }
+    QLabel* optionImage(int index) const { return m_options[size_t(index - 1)]; }
+    QLabel* eraserBackdrop() const { return m_gumBack; }
+    QScrollBar* eraserSizeBar() const { return m_gumScroll; }
+    QLabel* eraserSizeLabel() const { return m_gumLabel; }
 
 signals:
     void toolClicked(ToolKind tool);

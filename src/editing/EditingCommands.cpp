@@ -24,7 +24,7 @@ void wireEditingCommands(AppContext& context, Plan& floors, const EditingControl
 
     auto flip = std::make_shared<FloorFlip>(context, floors, canvases);
     for (int k = 1; k <= 2; ++k)
-        QObject::connect(controls.flips[size_t(k - 1)], &QAction::triggered, owner, [flip, k] { flip->EditFlip(k); });
+        QObject::connect(controls.flips[size_t(k - 1)], &QAction::triggered, owner, [flip, k] { flip->flip(k); });
 
     IconPanel* panel = controls.iconPanel;
     auto* icon = new IconImport(context, floors, *panel, canvases, owner);

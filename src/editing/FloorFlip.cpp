@@ -11,7 +11,7 @@ FloorFlip::FloorFlip(AppContext& context, Plan& floors, std::array<CanvasWidget*
 {
 }
 
-void FloorFlip::EditFlip(int k)
+void FloorFlip::flip(int k)
 {
     if (k != 1 && k != 2)
         return;

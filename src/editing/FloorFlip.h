@@ -14,7 +14,7 @@ public:
 
     // k = 1 left to right, k = 2 top to bottom, after the whoosh sound. The
     // shown part turns; drawing a narrowed canvas hides goes, after a question.
-    void EditFlip(int k);
+    void flip(int k);
 
 private:
     AppContext& m_context;

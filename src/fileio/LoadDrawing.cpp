@@ -42,7 +42,7 @@ QString LoadDrawing::widthMismatchText(int suggestedWidth)
            + QString::number(suggestedWidth) + QStringLiteral(" pixels, onder Extra / Configuratie...");
 }
 
-void LoadDrawing::FileLoad()
+void LoadDrawing::load()
 {
     const QString path = m_context.prompts.openFileName(fileFilter());
     if (path.isEmpty())

@@ -14,7 +14,7 @@ public:
     // `floorsChanged` repaints the canvases after their pictures were replaced.
     LoadDrawing(AppContext& context, Plan& floors, std::function<void()> floorsChanged);
 
-    void FileLoad();
+    void load();
     // Loads the picture at `path` as if it had been chosen in the dialog.
     void loadFile(const QString& path);
 

@@ -40,7 +40,7 @@ QStringList SaveDrawing::temporaryFolderFiles() const
     return QDir(m_context.folders.writableFolder()).entryList(QDir::Files);
 }
 
-void SaveDrawing::FileSaveJpg(int count)
+void SaveDrawing::saveFloors(int count)
 {
     if (count < 1 || count > 3)
         return;

@@ -14,7 +14,7 @@ public:
     virtual ~SaveDrawing() = default;
 
     // Saves the first `count` floors (1..3) under a name the user chooses.
-    void FileSaveJpg(int count);
+    void saveFloors(int count);
 
     static QString failureText(const QString& path);
 

@@ -32,14 +32,14 @@ PrintJob& PrintCommands::job()
     return *m_job;
 }
 
-void PrintCommands::FilePrint(QWidget* parent)
+void PrintCommands::print(QWidget* parent)
 {
     m_context.playSound(QStringLiteral("space.wav"));
     PrintDialog dialog(m_floors, job(), parent);
     dialog.exec();
 }
 
-void PrintCommands::FileSetupPrinter()
+void PrintCommands::printerSetup()
 {
     m_system->printerSetup(printer());
 }

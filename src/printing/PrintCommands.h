@@ -17,10 +17,10 @@ public:
     ~PrintCommands();
 
     // Plays the opening sound and shows the print dialog until it closes.
-    void FilePrint(QWidget* parent);
+    void print(QWidget* parent);
     // The platform's printer set-up, kept for the rest of the run; cancelling
     // it changes nothing.
-    void FileSetupPrinter();
+    void printerSetup();
 
     QPrinter& printer();
     PrintJob& job();

@@ -50,24 +50,24 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano.ini"), settings(true, fileWidth));
         MainWindow& main = program.start();
         ConfigDialog dialog(main);
-        QCOMPARE(dialog.HScroll2()->value(), position);
-        QTEST(dialog.Label5()->text(), "label");
+        QCOMPARE(named<QScrollBar>(dialog, QStringLiteral("canvasWidthBar"))->value(), position);
+        QTEST(named<QLabel>(dialog, QStringLiteral("canvasWidthText"))->text(), "label");
         QCOMPARE(program.settings.canvasExtraWidth, 300 * position);
-        QCOMPARE(main.Pic(1)->width(), 350 + 20 * position);
+        QCOMPARE(named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 1)->width(), 350 + 20 * position);
 
         const int windowWidth = main.width();
-        const int panelLeft = main.floorPanel()->x();
+        const int panelLeft = named<FloorPanel>(main, QStringLiteral("floorPanel"))->x();
         const int oldPixels = 350 + 20 * position;
         main.floors().floor(2).image.setPixel(oldPixels - 1, 454, qRgb(0, 0, 0));
-        dialog.HScroll2()->setValue(moveTo);
+        named<QScrollBar>(dialog, QStringLiteral("canvasWidthBar"))->setValue(moveTo);
         const int pixels = 350 + 20 * moveTo;
         QCOMPARE(program.settings.canvasExtraWidth, 300 * moveTo);
         QCOMPARE(main.width(), windowWidth + pixels - oldPixels);
-        QCOMPARE(main.floorPanel()->x(), panelLeft + pixels - oldPixels);
-        QCOMPARE(dialog.Label5()->text(), QStringLiteral(" %1 pixels breed").arg(pixels));
+        QCOMPARE(named<FloorPanel>(main, QStringLiteral("floorPanel"))->x(), panelLeft + pixels - oldPixels);
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("canvasWidthText"))->text(), QStringLiteral(" %1 pixels breed").arg(pixels));
         QCOMPARE(named<QLabel>(main, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(pixels));
         for (int f = 1; f <= 3; ++f) {
-            QCOMPARE(main.Pic(f)->width(), pixels);
+            QCOMPARE(named<CanvasWidget>(main, QStringLiteral("floorCanvas"), f)->width(), pixels);
             QCOMPARE(main.floors().floor(f).image.width(), pixels);
         }
         if (pixels > oldPixels) {
@@ -81,13 +81,13 @@ private slots:
     {
         TestProgram program;
         ConfigDialog dialog(program.start());
-        QCOMPARE(dialog.Label2()->text(), QStringLiteral("Vergroting loep 2 x"));
-        dialog.HScroll1()->setValue(6);
-        QCOMPARE(dialog.Label2()->text(), QStringLiteral("Vergroting loep 6 x"));
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 2 x"));
+        named<QScrollBar>(dialog, QStringLiteral("magnifierZoomBar"))->setValue(6);
+        QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 6 x"));
         QCOMPARE(program.window().magnifierOptions().zoom, 6);
         // The enlargement lasts for the run: the next opening shows it.
         ConfigDialog again(program.window());
-        QCOMPARE(again.HScroll1()->value(), 6);
+        QCOMPARE(named<QScrollBar>(again, QStringLiteral("magnifierZoomBar"))->value(), 6);
     }
 
     // The format chosen is in effect at once and shown at the next opening;
@@ -108,14 +108,14 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano.ini"), settings(jpgBefore, 0));
         {
             ConfigDialog dialog(program.start());
-            QVERIFY(dialog.JpgBmp(jpgBefore ? 0 : 1)->isChecked());
-            dialog.JpgBmp(choose)->click();
+            QVERIFY(named<QRadioButton>(dialog, QStringLiteral("saveFormatButton"), jpgBefore ? 0 : 1)->isChecked());
+            named<QRadioButton>(dialog, QStringLiteral("saveFormatButton"), choose)->click();
             QCOMPARE(program.settings.saveAsJpg, choose == 0);
-            dialog.OkKnop()->click();
+            named<QPushButton>(dialog, QStringLiteral("configurationOkButton"))->click();
         }
         ConfigDialog dialog(program.window());
-        QVERIFY(dialog.JpgBmp(choose)->isChecked());
-        QVERIFY(!dialog.JpgBmp(1 - choose)->isChecked());
+        QVERIFY(named<QRadioButton>(dialog, QStringLiteral("saveFormatButton"), choose)->isChecked());
+        QVERIFY(!named<QRadioButton>(dialog, QStringLiteral("saveFormatButton"), 1 - choose)->isChecked());
     }
 
     // The hairs of the magnifier follow the box, and a later opening shows the box as left.
@@ -123,24 +123,24 @@ private slots:
     {
         TestProgram program;
         MainWindow& main = program.start();
-        MagnifierPanel* panel = main.magnifierPanel();
+        auto* panel = named<QFrame>(main, QStringLiteral("magnifierPanel"));
         const auto hairs = [panel] {
             return int(named<QFrame>(panel, QStringLiteral("magnifierVerticalHair"))->isVisibleTo(panel)) + int(named<QFrame>(panel, QStringLiteral("magnifierHorizontalHair"))->isVisibleTo(panel));
         };
         {
             ConfigDialog dialog(main);
-            QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten uit"));
+            QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten uit"));
             QCOMPARE(hairs(), 0);
-            dialog.Check1()->click();
-            QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten aan"));
+            named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->click();
+            QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten aan"));
             QVERIFY(main.magnifierOptions().coordinatesOn);
             QCOMPARE(hairs(), 2);
         }
         ConfigDialog dialog(main);
-        QVERIFY(dialog.Check1()->isChecked());
-        QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten aan"));
-        dialog.Check1()->click();
-        QCOMPARE(dialog.Check1()->text(), QStringLiteral("Loepcoördinaten uit"));
+        QVERIFY(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->isChecked());
+        QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten aan"));
+        named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->click();
+        QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten uit"));
         QVERIFY(!main.magnifierOptions().coordinatesOn);
         QCOMPARE(hairs(), 0);
     }
@@ -155,9 +155,9 @@ private slots:
             auto* dialog = main.findChild<ConfigDialog*>();
             shown = dialog != nullptr;
             if (dialog)
-                dialog->OkKnop()->click();
+                named<QPushButton>(dialog, QStringLiteral("configurationOkButton"))->click();
         });
-        main.menus().ExtraConfig->trigger();
+        named<QAction>(main, QStringLiteral("configurationAction"))->trigger();
         QVERIFY(shown);
         QCOMPARE(program.sound.played, QStringList{program.path(QStringLiteral("sounds/space.wav"))});
         QVERIFY(!main.findChild<ConfigDialog*>());

@@ -43,7 +43,7 @@ private slots:
         new IconPanel(&window);
         QStringList names;
         for (int i = 1; i <= 20; ++i)
-            names << QStringLiteral("Knop%1").arg(i);
+            names << QStringLiteral("toolButton%1").arg(i);
         names << "clearFloorButton1" << "clearFloorButton2" << "clearFloorButton3" << "importIconButton" << "rotateIconButton" << "mirrorIconButton";
         for (const QString& name : names) {
             const auto* found = window.findChild<QAbstractButton*>(name);

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/HelpText.h"
 #include "app/MainWindow.h"
 #include "floors/CanvasWidget.h"
@@ -53,27 +54,27 @@ private slots:
         program.writeFile(QStringLiteral("help.txt"), "Uitleg\r\n\r\nCo\xc3\xb6rdinaten\r\n");
         MainWindow& main = program.start();
         program.settings.soundOn = soundOn;
-        QPlainTextEdit* text = main.Text1();
+        QPlainTextEdit* text = named<QPlainTextEdit>(main, QStringLiteral("helpTextView"));
         QVERIFY(text->isHidden());
-        main.menus().HelpUitleg->trigger();
+        named<QAction>(main, QStringLiteral("helpAction"))->trigger();
         QVERIFY(!text->isHidden());
         QCOMPARE(text->toPlainText(), QStringLiteral("Uitleg\n\nCoördinaten\n"));
         QCOMPARE(text->palette().color(QPalette::Base), QColor(210, 220, 190));
-        const QRect canvas = main.Pic(1)->geometry();
+        const QRect canvas = named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 1)->geometry();
         for (const QPoint corner : {canvas.topLeft(), canvas.bottomRight()}) {
             QWidget* top = main.centralWidget()->childAt(corner);
             QVERIFY(top == text || text->isAncestorOf(top));
         }
 
-        main.menus().HelpUitleg->trigger();
+        named<QAction>(main, QStringLiteral("helpAction"))->trigger();
         QVERIFY(text->isHidden());
-        QVERIFY(!main.Pic(1)->isHidden());
+        QVERIFY(!named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 1)->isHidden());
         const QString space = program.path(QStringLiteral("sounds/space.wav"));
         QCOMPARE(program.sound.played, soundOn ? QStringList({space, space}) : QStringList());
         QVERIFY(program.prompts.messages.isEmpty());
 
         program.writeFile(QStringLiteral("help.txt"), "tweede versie");
-        main.menus().HelpUitleg->trigger();
+        named<QAction>(main, QStringLiteral("helpAction"))->trigger();
         QCOMPARE(text->toPlainText(), QStringLiteral("tweede versie"));
     }
 
@@ -91,17 +92,17 @@ private slots:
         if (asFolder)
             QDir(program.folder()).mkdir(QStringLiteral("help.txt"));
         MainWindow& main = program.start();
-        main.menus().HelpUitleg->trigger();
+        named<QAction>(main, QStringLiteral("helpAction"))->trigger();
         QCOMPARE(program.prompts.messages, QStringList{QStringLiteral("Kan bestand [Help.txt] niet vinden!")});
-        QVERIFY(main.Text1()->isHidden());
-        QVERIFY(!main.Pic(1)->isHidden());
+        QVERIFY(named<QPlainTextEdit>(main, QStringLiteral("helpTextView"))->isHidden());
+        QVERIFY(!named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 1)->isHidden());
 
         // Once the file is there, the next command shows it.
         if (asFolder)
             QDir(program.folder()).rmdir(QStringLiteral("help.txt"));
         program.writeFile(QStringLiteral("help.txt"), "hulp");
-        main.menus().HelpUitleg->trigger();
-        QVERIFY(!main.Text1()->isHidden());
+        named<QAction>(main, QStringLiteral("helpAction"))->trigger();
+        QVERIFY(!named<QPlainTextEdit>(main, QStringLiteral("helpTextView"))->isHidden());
         QCOMPARE(program.prompts.messages.size(), 1);
     }
 
@@ -110,7 +111,7 @@ private slots:
         TestProgram program;
         MainWindow& main = program.start();
         QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
-        main.menus().HelpSoftware->trigger();
+        named<QAction>(main, QStringLiteral("moreSoftwareAction"))->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
         QCOMPARE(m_opened, QList<QUrl>{QUrl(QStringLiteral("https://rimbano.nl/software"))});
     }

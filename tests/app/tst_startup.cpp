@@ -32,10 +32,10 @@ private slots:
                  QByteArray("\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n"));
         // The rest of the start-up is skipped on such a run: the width label keeps its design text.
         QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral("Small"));
-        QCOMPARE(window.menus().ShowGeluid->text(), QStringLiteral("Geluid aan"));
-        QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tools"));
-        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
-        QCOMPARE(window.CoordLabel()->text(), QStringLiteral("X = 0 , Y = 0"));
+        QCOMPARE(named<QAction>(window, QStringLiteral("soundAction"))->text(), QStringLiteral("Geluid aan"));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), QStringLiteral("Tools"));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("coordinateLabel"))->text(), QStringLiteral("X = 0 , Y = 0"));
     }
 
     void recovery_data()
@@ -79,14 +79,14 @@ private slots:
         // The design's outer width includes a window frame of 8 px.
         QCOMPARE(window.centralWidget()->width(), (10875 + extra) / 15 - 8);
         for (int f = 1; f <= 3; ++f) {
-            QCOMPARE(window.Pic(f)->geometry(), QRect(136, 7, 350 + extra / 15, 455));
+            QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), f)->geometry(), QRect(136, 7, 350 + extra / 15, 455));
             QCOMPARE(window.floors().floor(f).image.size(), QSize(350 + extra / 15, 455));
         }
-        QCOMPARE(window.floorPanel()->x(), (7470 + extra) / 15);
-        QCOMPARE(window.toolPanel()->x(), (7470 + extra) / 15);
-        QCOMPARE(window.Frame(2)->geometry(), QRect(5, -5, 120, 274));
-        QCOMPARE(window.menus().ShowGeluid->isChecked(), expected.soundOn);
-        QCOMPARE(window.menus().ShowGeluid->text(), expected.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
+        QCOMPARE(named<FloorPanel>(window, QStringLiteral("floorPanel"))->x(), (7470 + extra) / 15);
+        QCOMPARE(named<ToolPanel>(window, QStringLiteral("toolPanel"))->x(), (7470 + extra) / 15);
+        QCOMPARE(named<QFrame>(window, QStringLiteral("examplesAndColoursPanel"))->geometry(), QRect(5, -5, 120, 274));
+        QCOMPARE(named<QAction>(window, QStringLiteral("soundAction"))->isChecked(), expected.soundOn);
+        QCOMPARE(named<QAction>(window, QStringLiteral("soundAction"))->text(), expected.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
         QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(expected.red, expected.green, expected.blue));
         QCOMPARE(named<QScrollBar>(window, QStringLiteral("colourBar"), 1)->value(), expected.red);
         QCOMPARE(named<QScrollBar>(window, QStringLiteral("colourBar"), 2)->value(), expected.green);
@@ -101,7 +101,7 @@ private slots:
         program.writeFile(QStringLiteral("config/Rimbano.ini"), settingsText("0,0,0", "#TRUE#", "#FALSE#", "300"));
         MainWindow& window = program.start();
         QVERIFY(!program.settings.soundOn);
-        QCOMPARE(window.Pic(1)->width(), 370);
+        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->width(), 370);
         QVERIFY(!QFile::exists(program.path(QStringLiteral("Rimbano.ini"))));
     }
 };

@@ -55,13 +55,13 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.floors().toolChoice.current = ToolKind::Line;
-        CanvasWidget* canvas = window.Pic(1);
+        CanvasWidget* canvas = named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1);
         QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(20, 30));
         QCoreApplication::processEvents();
 
         PaintSpy spy(canvas);
         QTest::mouseMove(canvas, QPoint(60, 40));
-        QCOMPARE(window.CoordLabel()->text(), QStringLiteral("X = 60 ,Y = 40"));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("coordinateLabel"))->text(), QStringLiteral("X = 60 ,Y = 40"));
         QCoreApplication::processEvents();
         // Only the band's box is repainted.
         QVERIFY(!spy.painted.isEmpty());
@@ -79,20 +79,20 @@ private slots:
         QCOMPARE(shown.pixel(70, 31), qRgb(255, 255, 255));
 
         // Undo, Copy and Plakken from the menu, after a right-button fill.
-        const MainMenus& menus = window.menus();
+        const auto menu = [&window](const char* name) { named<QAction>(window, QLatin1String(name))->trigger(); };
         window.floors().toolChoice.current = ToolKind::Fill;
         program.settings.drawingRed = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
-        menus.EditCopy->trigger();
-        menus.EditUndo->trigger();
+        menu("copyAction");
+        menu("undoAction");
         QCOMPARE(image.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
         window.floorSwitcher().chooseFloor(2);
-        menus.EditPlakken->trigger();
+        menu("pasteAction");
         QCOMPARE(window.floors().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
         QCoreApplication::processEvents();
-        QCOMPARE(window.Pic(2)->grab().toImage().pixel(200, 400), qRgb(255, 0, 0));
+        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 2)->grab().toImage().pixel(200, 400), qRgb(255, 0, 0));
     }
 
     void colourCountsOnlyWhenDragged_data()
@@ -124,7 +124,7 @@ private slots:
         QCOMPARE(program.settings.drawingGreen, counted);
         QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(0, counted, 0));
         if (drag)
-            QCOMPARE(window.infoLabel()->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));
+            QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));
     }
 };
 

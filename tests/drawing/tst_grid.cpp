@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/DrawingRig.h"
 #include "support/TestProgram.h"
 
@@ -83,9 +84,9 @@ private slots:
         QImage& image = window.floors().floor(1).image;
         image.setPixel(spacing, 3, Black);
         const QImage before = image;
-        window.menus().ShowRaster->trigger();
+        named<QAction>(window, QStringLiteral("gridAction"))->trigger();
 
-        const QImage shown = window.Pic(1)->grab().toImage();
+        const QImage shown = named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->grab().toImage();
         const auto at = [&shown](int x, int y) { return shown.pixel(x, y) | 0xFF000000u; };
         QCOMPARE(at(spacing, 2), GridOverlay::Line);
         QCOMPARE(at(spacing + 1, 2), White);
@@ -182,7 +183,7 @@ private slots:
             gesture(reference.engine, reference.floors, g.first, g.second);
         const QImage drawn = window.floors().floor(1).image;
         QCOMPARE(drawn, reference.image());
-        QCOMPARE(window.Pic(1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
+        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
     }
 };
 

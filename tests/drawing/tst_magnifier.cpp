@@ -130,7 +130,7 @@ private slots:
     {
         TestProgram program;
         MainWindow& main = program.start();
-        QAction* loep = main.menus().ShowLoep;
+        QAction* loep = named<QAction>(main, QStringLiteral("magnifierAction"));
         QImage& buffer = named<MagnifierView>(main, QStringLiteral("magnifierView"))->buffer();
         QCOMPARE(loep->text(), QStringLiteral("Loep uit"));
         buffer.fill(Qt::red);

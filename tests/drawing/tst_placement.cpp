@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/DrawingRig.h"
 #include "support/TestProgram.h"
 
@@ -94,14 +95,14 @@ private slots:
         QFETCH(QList<QRgb>, onPaper);
         TestProgram program;
         MainWindow& window = program.start();
-        const auto& entries = window.menus().EditObjectCopy;
+        const auto mode = [&window](int k) { return named<QAction>(window, QStringLiteral("rasterModeAction"), k); };
         if (entry > 0) {
             // From another mode, so the row really chooses.
-            entries[size_t(entry % 6)]->trigger();
-            entries[size_t(entry - 1)]->trigger();
+            mode(entry % 6 + 1)->trigger();
+            mode(entry)->trigger();
         }
         for (int k = 1; k <= 6; ++k)
-            QCOMPARE(entries[size_t(k - 1)]->isChecked(), k == std::max(entry, 1));
+            QCOMPARE(mode(k)->isChecked(), k == std::max(entry, 1));
 
         PlacementRig rig;
         rig.floors.toolChoice.rasterOpText = window.floors().toolChoice.rasterOpText;
@@ -224,15 +225,15 @@ private slots:
         second.save(program.path(QStringLiteral("b.rbn")), "BMP");
         MainWindow& window = program.start();
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn")) << program.path(QStringLiteral("b.rbn"));
-        window.menus().FileImportIcon->trigger();
-        emit window.iconPanel()->iconClicked();
+        named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
+        emit named<IconPanel>(window, QStringLiteral("importedIconPanel"))->iconClicked();
         QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
-        window.menus().FileImportIcon->trigger();
+        named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
         QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
         QCOMPARE(window.floors().floor(1).overlays.cursorImage, first);
 
-        emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
-        emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(100, 100));
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(100, 100));
         QCOMPARE(inkedPixels(window.floors().floor(1).image), QList<QPoint>{QPoint(64, 64)});
     }
 
@@ -273,12 +274,12 @@ private slots:
     {
         TestProgram program;
         MainWindow& window = program.start();
-        window.toolPanel()->Knop(15)->click();
-        QTest::mouseClick(window.toolPanel()->Tumb(2), Qt::LeftButton);
-        emit window.Pic(1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
+        named<QToolButton>(window, QStringLiteral("toolButton"), 15)->click();
+        QTest::mouseClick(named<QLabel>(window, QStringLiteral("optionImage"), 2), Qt::LeftButton);
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
         QCOMPARE(window.floors().floor(1).overlays.cursorImageAt, QPoint(164, 114));
-        emit window.Pic(1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
-        emit window.Pic(1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
         const QImage sofa = window.library().picture(61);
         QVERIFY(!sofa.isNull());
         QCOMPARE(window.floors().floor(1).image.copy(164, 114, 32, 32),

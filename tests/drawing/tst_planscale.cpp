@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -74,9 +75,9 @@ private slots:
         MainWindow& window = program.start();
         QCOMPARE(window.scale().centimetresPerPixel(), centimetres);
         QCOMPARE(window.scale().isOn(), centimetres > 0);
-        QCOMPARE(window.menus().ExtraPrintenOpSchaal->isEnabled(), centimetres > 0);
-        emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
-        QTEST(window.CoordLabel()->text(), "readOut");
+        QCOMPARE(named<QAction>(window, QStringLiteral("printToScaleAction"))->isEnabled(), centimetres > 0);
+        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
+        QTEST(named<QLabel>(window, QStringLiteral("coordinateLabel"))->text(), "readOut");
     }
 
     void chosenInDialog_data()
@@ -114,7 +115,7 @@ private slots:
                 else
                     dialog->close();
             });
-            window.menus().ExtraSchaal->trigger();
+            named<QAction>(window, QStringLiteral("scaleAction"))->trigger();
             QCOMPARE(window.scale().centimetresPerPixel(), kept);
             QTEST(program.readFile(QStringLiteral("Rimbano-schaal.ini")), "file");
         }
@@ -219,7 +220,7 @@ private slots:
         PointerEngine& engine = window.drawing().engine();
         engine.press(1, Qt::LeftButton, QPointF(50, 30));
         engine.move(1, Qt::LeftButton, to);
-        QTEST(window.infoLabel()->text(), "info");
+        QTEST(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), "info");
     }
 
     void scaleOffChangesNothing()
@@ -240,10 +241,10 @@ private slots:
             drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
             window.floors().toolChoice.current = ToolKind::Fill;
             window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
-            emit window.Pic(1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
+            emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
         }
         const auto picture = [](TestProgram& p) { return p.window().floors().floor(1).image; };
-        const auto texts = [](TestProgram& p) { return p.window().infoLabel()->text() + '|' + p.window().CoordLabel()->text(); };
+        const auto texts = [](TestProgram& p) { return named<InfoLabel>(p.window(), QStringLiteral("infoLabel"))->text() + '|' + named<QLabel>(p.window(), QStringLiteral("coordinateLabel"))->text(); };
         QCOMPARE(picture(switchedOff), picture(never));
         QCOMPARE(texts(switchedOff), texts(never));
         QCOMPARE(texts(never), QStringLiteral("Informatie...|X = 120 ,Y = 45"));

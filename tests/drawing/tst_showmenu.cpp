@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
 #include "floors/CanvasWidget.h"
@@ -31,7 +32,7 @@ private slots:
     {
         TestProgram program;
         MainWindow& main = program.start();
-        QAction* cross = main.menus().ShowTekenkruis;
+        QAction* cross = named<QAction>(main, QStringLiteral("drawingCrossAction"));
         Floor& floor = main.floors().floor(2);
         floor.overlays.cross = QPoint(40, 70);
         const QImage before = floor.image;
@@ -40,7 +41,7 @@ private slots:
             QCOMPARE(cross->isChecked(), on);
             for (int f = 1; f <= 3; ++f)
                 QCOMPARE(main.floors().floor(f).overlays.crossVisible, on);
-            const QImage shown = main.Pic(2)->grab().toImage();
+            const QImage shown = named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 2)->grab().toImage();
             const QColor hair = on ? QColor(192, 192, 192) : QColor(Qt::white);
             QCOMPARE(shown.pixelColor(40, 5), hair);
             QCOMPARE(shown.pixelColor(300, 70), hair);
@@ -64,18 +65,18 @@ private slots:
         QFETCH(int, cursor);
         TestProgram program;
         MainWindow& main = program.start();
-        const auto& entries = main.menus().ShowMuiscursorKeuze;
-        QVERIFY(entries[0]->isChecked());
+        const auto entry = [&main](int k) { return named<QAction>(main, QStringLiteral("pointerShapeAction"), k); };
+        QVERIFY(entry(1)->isChecked());
         for (int index : chosen) {
             if (index == 1 || index == 2)
-                entries[size_t(index - 1)]->trigger();
+                entry(index)->trigger();
             else
-                main.findChild<ShowMenu*>()->ShowMuiscursorKeuze(index);
+                main.findChild<ShowMenu*>()->choosePointerShape(index);
         }
-        QCOMPARE(entries[0]->isChecked(), cursor == Qt::ArrowCursor);
-        QCOMPARE(entries[1]->isChecked(), cursor == Qt::CrossCursor);
+        QCOMPARE(entry(1)->isChecked(), cursor == Qt::ArrowCursor);
+        QCOMPARE(entry(2)->isChecked(), cursor == Qt::CrossCursor);
         for (int f = 1; f <= 3; ++f)
-            QCOMPARE(int(main.Pic(f)->cursor().shape()), cursor);
+            QCOMPARE(int(named<CanvasWidget>(main, QStringLiteral("floorCanvas"), f)->cursor().shape()), cursor);
     }
 
     void border_data()
@@ -131,7 +132,7 @@ private slots:
             // A mark on the ring away from the corner: each command paints over it.
             image.setPixel(200, 454, qRgb(0, 0, 0));
             image.setPixel(100, 0, qRgb(1, 1, 1));
-            main.menus().ShowBorder->trigger();
+            named<QAction>(main, QStringLiteral("borderAction"))->trigger();
             const int all = 2 * w + 2 * 455 - 4;
             const int dots = ringPixels(image, qRgb(0, 0, 0));
             if (ring)

@@ -19,7 +19,7 @@
 namespace {
 TextDialog* openTextTool(MainWindow& window)
 {
-    window.toolPanel()->Knop(5)->click();
+    named<QToolButton>(window, QStringLiteral("toolButton"), 5)->click();
     return window.findChild<TextDialog*>();
 }
 
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(floor.overlays.textFont, floor.font);
         QCOMPARE(floor.overlays.textColour, QColor(255, 0, 0));
         QCOMPARE(window.floors().toolChoice.current, ToolKind::Text);
-        QCOMPARE(window.BewerkingsLabel(1)->text(), QStringLiteral("Tekst plaatsen"));
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), QStringLiteral("Tekst plaatsen"));
         // The other floors keep their own font and preview.
         QCOMPARE(window.floors().floor(1).font, before);
         QVERIFY(!window.floors().floor(1).overlays.textVisible);
@@ -116,10 +116,10 @@ private slots:
         QVERIFY(!window.findChild<TextDialog*>());
         QCOMPARE(window.floors().toolChoice.current, keepsTool ? ToolKind::Text : ToolKind::None);
         const QString heading = keepsTool ? QStringLiteral("Tekst plaatsen") : QStringLiteral("Tools");
-        QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
-        QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), heading);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 2)->text(), heading);
         if (!keepsTool)
-            QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+            QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
         QVERIFY(program.prompts.messages.isEmpty());
         const Floor& after = window.floors().floor(1);
         QCOMPARE(after.font, before.font);

@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
@@ -31,18 +32,18 @@ int options(ToolPanel* panel, bool framed)
 {
     int count = 0;
     for (int i = 1; i <= 10; ++i)
-        count += framed ? panel->Tumb(i)->frameShape() != QFrame::NoFrame : !panel->Tumb(i)->isHidden();
+        count += framed ? named<QLabel>(panel, QStringLiteral("optionImage"), i)->frameShape() != QFrame::NoFrame : !named<QLabel>(panel, QStringLiteral("optionImage"), i)->isHidden();
     return count;
 }
 
 void clickTool(MainWindow& window, int index)
 {
-    window.toolPanel()->Knop(index)->click();
+    named<QToolButton>(window, QStringLiteral("toolButton"), index)->click();
 }
 
 void clickOption(MainWindow& window, int index)
 {
-    QTest::mouseClick(window.toolPanel()->Tumb(index), Qt::LeftButton);
+    QTest::mouseClick(named<QLabel>(window, QStringLiteral("optionImage"), index), Qt::LeftButton);
 }
 } // namespace
 
@@ -80,7 +81,7 @@ private slots:
         MainWindow& window = program.start();
         program.settings.soundOn = soundOn;
         window.floorSwitcher().chooseFloor(2);
-        ToolPanel* panel = window.toolPanel();
+        ToolPanel* panel = named<ToolPanel>(window, QStringLiteral("toolPanel"));
         clickTool(window, 14);
         clickOption(window, 2);
         clickTool(window, tool);
@@ -89,10 +90,10 @@ private slots:
         for (int i = 1; i <= count; ++i) {
             const QImage expected = window.library().picture(first + i - 1);
             QVERIFY2(!expected.isNull(), "library picture missing");
-            QCOMPARE(panel->Tumb(i)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
+            QCOMPARE(named<QLabel>(panel, QStringLiteral("optionImage"), i)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
         }
-        QTEST(!window.LijnCheck()->isHidden(), "lineStyle");
-        for (QWidget* part : std::initializer_list<QWidget*>{panel->GumBack(), panel->GumScroll(), panel->GumLabel()})
+        QTEST(!named<QCheckBox>(window, QStringLiteral("lineStyleCheck"))->isHidden(), "lineStyle");
+        for (QWidget* part : std::initializer_list<QWidget*>{named<QLabel>(panel, QStringLiteral("eraserBackdrop")), named<QScrollBar>(panel, QStringLiteral("eraserSizeBar")), named<QLabel>(panel, QStringLiteral("eraserSizeLabel"))})
             QCOMPARE(!part->isHidden(), eraserRow);
         const Floor& floor = window.floors().floor(2);
         QCOMPARE(floor.overlays.gumVisible, eraserRow);
@@ -103,8 +104,8 @@ private slots:
         QCOMPARE(program.sound.played, tool == 5 && soundOn ? QStringList(program.path("sounds/space.wav")) : QStringList());
         if (eraserRow) {
             // Above the range the size stays at the largest, on every floor.
-            panel->GumScroll()->setValue(31);
-            QCOMPARE(panel->GumLabel()->text(), QStringLiteral("30 pixels"));
+            named<QScrollBar>(panel, QStringLiteral("eraserSizeBar"))->setValue(31);
+            QCOMPARE(named<QLabel>(panel, QStringLiteral("eraserSizeLabel"))->text(), QStringLiteral("30 pixels"));
             QCOMPARE(window.floors().toolChoice.eraserSize, 30);
             for (int f = 1; f <= 3; ++f)
                 QCOMPARE(window.floors().floor(f).overlays.gum.size(), QSize(30, 30));
@@ -117,7 +118,7 @@ private slots:
         clickOption(window, option);
         QCOMPARE(window.floors().toolChoice.chosenOption, option);
         QCOMPARE(options(panel, true), 1);
-        QCOMPARE(panel->Tumb(option)->frameShape(), QFrame::Box);
+        QCOMPARE(named<QLabel>(panel, QStringLiteral("optionImage"), option)->frameShape(), QFrame::Box);
         QCOMPARE(floor.pen.width, tool <= 3 ? option : 1);
         QCOMPARE(window.floors().toolChoice.arrowStyle, tool == 4 ? option : 1);
         QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
@@ -139,9 +140,9 @@ private slots:
         for (int i = 1; i <= 20; ++i) {
             clickTool(window, i);
             floors.toolChoice.arrowStyle = 1;
-            emit window.toolPanel()->optionClicked(2);
+            emit named<ToolPanel>(window, QStringLiteral("toolPanel"))->optionClicked(2);
             const Floor& floor = floors.floor(1);
-            seen += floor.pen.width == 2 ? (window.LijnCheck()->isHidden() ? 'w' : 'd')
+            seen += floor.pen.width == 2 ? (named<QCheckBox>(window, QStringLiteral("lineStyleCheck"))->isHidden() ? 'w' : 'd')
                   : floors.toolChoice.arrowStyle == 2 ? 'a'
                   : floor.overlays.cursorImageVisible ? (magnifier.shift() == 34 ? 'S' : 's')
                   : magnifier.shift() == 0 ? '-' : '?';
@@ -157,7 +158,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         Plan& floors = window.floors();
         clickTool(window, 2);
-        QCheckBox* box = window.LijnCheck();
+        QCheckBox* box = named<QCheckBox>(window, QStringLiteral("lineStyleCheck"));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QCOMPARE(box->text(), QStringLiteral("Stippellijn"));
         clickOption(window, 4);
@@ -173,8 +174,8 @@ private slots:
         QVERIFY(box->isHidden());
         QVERIFY(box->isChecked());
         QCOMPARE(box->text(), QStringLiteral("Onafgebroken lijn"));
-        QCOMPARE(options(window.toolPanel(), false), 0);
-        QCOMPARE(options(window.toolPanel(), true), 0);
+        QCOMPARE(options(named<ToolPanel>(window, QStringLiteral("toolPanel")), false), 0);
+        QCOMPARE(options(named<ToolPanel>(window, QStringLiteral("toolPanel")), true), 0);
         for (int f = 1; f <= 3; ++f) {
             const Floor& floor = floors.floor(f);
             QCOMPARE(floor.pen.width, 1);
@@ -230,7 +231,7 @@ private slots:
         program.prompts.yesNoAnswers << true;
         MainWindow& window = program.start();
         window.floors().toolChoice.rasterOpText = rasterOp;
-        window.toolPanel()->Knop(20)->click();
+        named<QToolButton>(window, QStringLiteral("toolButton"), 20)->click();
 
         const QImage picture = index < 0 ? QImage() : window.library().picture(index);
         QVERIFY2(index < 0 || !picture.isNull(), "library picture missing");
@@ -269,9 +270,9 @@ private slots:
         const QImage before = floors.floor(1).image;
         const QImage undo = scribbled(floors.undoPicture());
         floors.setUndoPicture(undo);
-        window.toolPanel()->Knop(9)->click();
+        named<QToolButton>(window, QStringLiteral("toolButton"), 9)->click();
 
-        window.toolPanel()->Knop(20)->click();
+        named<QToolButton>(window, QStringLiteral("toolButton"), 20)->click();
         QCOMPARE(program.prompts.questions, QStringList{QStringLiteral(" Show|Bestaande plattegrond wordt verwijderd!")});
         QCOMPARE(floors.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
         QCOMPARE(floors.floor(1).image, before);
@@ -279,8 +280,8 @@ private slots:
         // Not a drawing step: the undo snapshot stays what it was.
         QCOMPARE(floors.undoPicture(), undo);
         const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
-        QCOMPARE(window.BewerkingsLabel(1)->text(), heading);
-        QCOMPARE(window.BewerkingsLabel(2)->text(), heading);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), heading);
+        QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 2)->text(), heading);
         QCOMPARE(floors.toolChoice.current, ToolKind::LibraryOverview);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }

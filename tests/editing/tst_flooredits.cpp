@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "support/DrawingRig.h"
 #include "support/TestProgram.h"
 
@@ -136,7 +137,7 @@ private slots:
         floors.floor(1).image = lopsided(width);
         const QImage undo = floors.undoPicture();
         for (int entry : entries)
-            window.menus().EditFlip[size_t(entry - 1)]->trigger();
+            named<QAction>(window, QStringLiteral("flipAction"), entry)->trigger();
 
         QCOMPARE(floors.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
         // Only the current floor turns, and it is no drawing step.

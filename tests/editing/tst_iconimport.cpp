@@ -85,10 +85,10 @@ private slots:
         MainWindow& window = program.start();
         // The menu entry and the button import alike.
         program.prompts.openAnswers << program.path(QStringLiteral("eerste.rbn"));
-        window.menus().FileImportIcon->trigger();
+        named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
         QCOMPARE(shownIcon(window), first);
         const ToolKind tool = window.floors().toolChoice.current;
-        const QString info = window.infoLabel()->text();
+        const QString info = named<InfoLabel>(window, QStringLiteral("infoLabel"))->text();
 
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
         named<QToolButton>(window, QStringLiteral("importIconButton"))->click();
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(program.prompts.fileFilters, QStringList(2, QStringLiteral("Rimbano (*.rbn)")));
         // Importing is all it does: no tool change, no hint, no sound.
         QCOMPARE(window.floors().toolChoice.current, tool);
-        QCOMPARE(window.infoLabel()->text(), info);
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), info);
         QVERIFY(program.sound.played.isEmpty());
     }
 
@@ -126,7 +126,7 @@ private slots:
         program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(icon));
         MainWindow& window = program.start();
         window.floors().toolChoice.current = ToolKind::Walls;
-        IconPanel* panel = window.iconPanel();
+        IconPanel* panel = named<IconPanel>(window, QStringLiteral("importedIconPanel"));
         const Overlays& overlays = window.floors().floor(1).overlays;
         if (!imported) {
             if (button.isEmpty())
@@ -137,9 +137,9 @@ private slots:
             QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 0);
             QVERIFY(window.floors().importedIcon.isNull());
             QVERIFY(!overlays.cursorImageVisible);
-            QCOMPARE(window.infoLabel()->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
+            QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
             // Shown as a warning.
-            QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+            QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->palette().color(QPalette::WindowText), QColor(220, 0, 0));
             return;
         }
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 34);
         QVERIFY(overlays.cursorImageVisible);
         QCOMPARE(overlays.cursorImage, icon);
-        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
 
         // Turning afterwards changes the icon at once, but the pointer keeps the old picture.
         panel->findChild<QToolButton*>(button)->click();
@@ -158,7 +158,7 @@ private slots:
         operation(icon);
         QCOMPARE(window.floors().importedIcon, icon);
         QCOMPARE(shownIcon(window), icon);
-        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld."));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld."));
         QCOMPARE(window.floors().undoPicture(), undo);
         QVERIFY(program.sound.played.isEmpty());
     }

@@ -79,7 +79,7 @@ private slots:
         int repaints = 0;
         LoadDrawing load(program.context, floors, [&] { ++repaints; });
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
-        load.FileLoad();
+        load.load();
 
         QCOMPARE(program.prompts.fileFilters, QStringList("Dorvelin (*.Jpg, *.Bmp) (*.jpg *bmp)"));
         QCOMPARE(program.info.shown, info.isEmpty() ? QStringList() : QStringList(info));

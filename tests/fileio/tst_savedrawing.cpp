@@ -1,3 +1,4 @@
+#include "Named.h"
 #include "app/MainWindow.h"
 #include "fileio/SaveDrawing.h"
 #include "floors/FloorSwitcher.h"
@@ -87,7 +88,7 @@ private slots:
         window.floors().setUndoPicture(undoSnapshot);
 
         program.prompts.saveAnswers << program.path(name);
-        window.menus().FileSaveJpg[size_t(count - 1)]->trigger();
+        named<QAction>(window, QStringLiteral("saveFloorsAction"), count)->trigger();
 
         QCOMPARE(program.prompts.fileFilters,
                  QStringList(asJpg ? QStringLiteral("Jpg format (*.jpg)") : QStringLiteral("Bitmap format (*.bmp)")));
@@ -116,7 +117,7 @@ private slots:
             floor.fill(qRgb(10, 20, 30));
         }
         program.prompts.openAnswers << program.path(name);
-        window.menus().FileLoad->trigger();
+        named<QAction>(window, QStringLiteral("loadAction"))->trigger();
         QCOMPARE(program.prompts.messages, QStringList());
         for (int k = 1; k <= 3; ++k)
             QVERIFY(largestChannelError(window.floors().floor(k).image, expected[k - 1]) <= (asJpg ? 1 : 0));
@@ -128,7 +129,7 @@ private slots:
         MainWindow& window = program.start();
         ListingWithoutTemporary save(window.context(), window.floors());
         program.prompts.saveAnswers << program.path("plan.jpg");
-        save.FileSaveJpg(1);
+        save.saveFloors(1);
         QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));
         QVERIFY(!QFile::exists(program.path("plan.jpg")));
     }
@@ -163,7 +164,7 @@ private slots:
         MainWindow& window = program.start();
         program.settings.saveAsJpg = asJpg;
         program.prompts.saveAnswers << (target.isEmpty() ? QString() : program.path(target));
-        window.menus().FileSaveJpg[2]->trigger();
+        named<QAction>(window, QStringLiteral("saveFloorsAction"), 3)->trigger();
 
         QCOMPARE(program.prompts.fileFilters.size(), 1);
         QCOMPARE(program.prompts.messages,

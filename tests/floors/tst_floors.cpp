@@ -64,11 +64,11 @@ private slots:
         for (int j = 1; j <= 3; ++j) {
             QCOMPARE(named<QPushButton>(window, QStringLiteral("showFloorButton"), j)->isEnabled(), j != floor);
             QCOMPARE(named<QPushButton>(window, QStringLiteral("clearFloorButton"), j)->isEnabled(), j == floor);
-            QCOMPARE(window.Pic(j)->isVisible(), j == floor);
+            QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), j)->isVisible(), j == floor);
             QVERIFY(isMarked(window, j));
         }
-        QTEST(window.BGlabel(1)->text(), "title");
-        QTEST(window.BGlabel(2)->text(), "title");
+        QTEST(named<QLabel>(window, QStringLiteral("floorTitle"), 1)->text(), "title");
+        QTEST(named<QLabel>(window, QStringLiteral("floorTitle"), 2)->text(), "title");
     }
 
     // The floor's own button clears that floor, Nieuw clears all three; 0 is Nieuw.
@@ -95,7 +95,7 @@ private slots:
         window.floorSwitcher().chooseFloor(floor == 0 ? 3 : floor);
         program.prompts.yesNoAnswers << answer;
         if (floor == 0)
-            window.menus().FileNieuw->trigger();
+            named<QAction>(window, QStringLiteral("newDrawingAction"))->trigger();
         else
             named<QPushButton>(window, QStringLiteral("clearFloorButton"), floor)->click();
 
@@ -144,7 +144,7 @@ private slots:
         setWidth(0);
         if (between == QStringLiteral("Undo")) {
             // The press on the narrow canvas keeps the floor whole for Undo.
-            QTest::mouseClick(window.Pic(1), Qt::RightButton, {}, QPoint(5, 5));
+            QTest::mouseClick(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1), Qt::RightButton, {}, QPoint(5, 5));
             setWidth(1800);
         }
         program.prompts.yesNoAnswers << answer;
@@ -186,7 +186,7 @@ private slots:
                                          std::pair(Qt::Key_F2, 1)}) {
             QTest::keyClick(red, key);
             QCOMPARE(window.floors().currentFloor(), floor);
-            QVERIFY(window.Pic(floor)->isVisible());
+            QVERIFY(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), floor)->isVisible());
         }
     }
 
@@ -195,7 +195,7 @@ private slots:
         TestProgram program;
         program.writeFile(QStringLiteral("Rimbano.ini"), "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n");
         MainWindow& window = program.start();
-        QAction* sound = window.menus().ShowGeluid;
+        QAction* sound = named<QAction>(window, QStringLiteral("soundAction"));
         sound->trigger();
         QVERIFY(!program.settings.soundOn);
         QCOMPARE(sound->text(), QStringLiteral("Geluid uit"));
@@ -236,11 +236,11 @@ private slots:
         if (blocked)
             QVERIFY(QFile::remove(program.path(QStringLiteral("Rimbano.ini")))
                     && QDir(program.folder()).mkdir(QStringLiteral("Rimbano.ini")));
-        window.menus().ShowGeluid->trigger();
+        named<QAction>(window, QStringLiteral("soundAction"))->trigger();
         program.settings.drawingGreen = 200;
         program.prompts.yesNoAnswers << answer;
         if (viaMenu)
-            window.menus().FileExit->trigger();
+            named<QAction>(window, QStringLiteral("exitAction"))->trigger();
         else
             window.close();
 
@@ -260,7 +260,7 @@ private slots:
         window.show();
         const auto shown = [&](int floor, int x, int y) {
             window.floorSwitcher().chooseFloor(floor);
-            return window.Pic(floor)->grab().toImage().pixel(x, y) | 0xff000000u;
+            return named<CanvasWidget>(window, QStringLiteral("floorCanvas"), floor)->grab().toImage().pixel(x, y) | 0xff000000u;
         };
         const QRgb white = qRgb(255, 255, 255), grey = qRgb(205, 205, 205);
         Plan& floors = window.floors();
@@ -269,7 +269,7 @@ private slots:
         floors.floor(2).image.setPixel(20, 20, qRgb(255, 0, 0));
         floors.floor(2).image.setPixel(40, 40, qRgb(0, 0, 0));
         const QImage before = floors.floor(2).image;
-        QAction* guide = window.menus().ShowVerdiepingEronder;
+        QAction* guide = named<QAction>(window, QStringLiteral("floorBelowAction"));
         QVERIFY(!guide->isChecked());
         QCOMPARE(shown(2, 10, 10), white);
 

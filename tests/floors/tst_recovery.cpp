@@ -199,7 +199,7 @@ private slots:
             QCOMPARE(window.floors().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), canvasWidth));
         // As the width bar sets it: the value kept at Exit, the window and its label.
         QCOMPARE(program.settings.canvasExtraWidth, (canvasWidth - 350) * 15);
-        QCOMPARE(window.Pic(1)->width(), canvasWidth);
+        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->width(), canvasWidth);
         QCOMPARE(named<QLabel>(window, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(canvasWidth));
         // The old copy goes, restored into this run's own, which the program goes on keeping.
         QVERIFY(!store.exists());
@@ -253,7 +253,7 @@ private slots:
         QVERIFY(window.recoveryGuard().watcher()->store().exists());
 
         program.prompts.yesNoAnswers << true;
-        window.menus().FileExit->trigger();
+        named<QAction>(window, QStringLiteral("exitAction"))->trigger();
         QCOMPARE(QDir(RecoveryShelf::defaultFolder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
@@ -272,15 +272,15 @@ private slots:
         RecoveryWatcher* watcher = window.recoveryGuard().watcher();
         window.floors().floor(1).image.setPixel(3, 3, qRgb(0, 0, 0));
         QVERIFY(!watcher->flush());
-        QCOMPARE(window.infoLabel()->text(),
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(),
                  QStringLiteral("Let op: er kan geen herstelkopie van de tekening worden bewaard."));
-        QCOMPARE(window.infoLabel()->palette().color(QPalette::WindowText), QColor(220, 0, 0));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->palette().color(QPalette::WindowText), QColor(220, 0, 0));
 
         // Said once: later failures leave the information line to the drawing.
-        window.infoLabel()->ShowInfoText(QStringLiteral("-"));
+        named<InfoLabel>(window, QStringLiteral("infoLabel"))->ShowInfoText(QStringLiteral("-"));
         window.floors().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
         watcher->flush();
-        QCOMPARE(window.infoLabel()->text(), QStringLiteral("Informatie..."));
+        QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
         // Drawing goes on as before.
         QCOMPARE(window.floors().floor(1).image.pixel(4, 4), qRgb(0, 0, 0));
     }

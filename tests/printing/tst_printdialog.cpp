@@ -195,11 +195,11 @@ private slots:
         QTest::addColumn<bool>("soundOn");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<bool>("sound");
-        QTest::newRow("print, sound on") << "FilePrint" << true << "PrintDialog" << true;
-        QTest::newRow("print, sound off") << "FilePrint" << false << "PrintDialog" << false;
-        QTest::newRow("printer set-up") << "FileSetupPrinter" << true << "QPageSetupDialog" << false;
-        QTest::newRow("icon editor, sound on") << "ToolsIconedit" << true << "IconDesign" << true;
-        QTest::newRow("icon editor, sound off") << "ToolsIconedit" << false << "IconDesign" << false;
+        QTest::newRow("print, sound on") << "printAction" << true << "PrintDialog" << true;
+        QTest::newRow("print, sound off") << "printAction" << false << "PrintDialog" << false;
+        QTest::newRow("printer set-up") << "printerSetupAction" << true << "QPageSetupDialog" << false;
+        QTest::newRow("icon editor, sound on") << "iconEditorAction" << true << "IconDesign" << true;
+        QTest::newRow("icon editor, sound off") << "iconEditorAction" << false << "IconDesign" << false;
     }
 
     void menuDialogs()

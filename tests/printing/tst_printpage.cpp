@@ -273,7 +273,7 @@ private slots:
             printer.setPageSize(QPageSize(QPageSize::A5));
             printer.setPageOrientation(QPageLayout::Portrait);
         };
-        rig.commands.FileSetupPrinter();
+        rig.commands.printerSetup();
         QCOMPARE(rig.system->setups, 1);
         const QString pdf = rig.offerPdf(QStringLiteral("a5.pdf"));
         QVERIFY(rig.print(1));
