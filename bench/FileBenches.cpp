@@ -37,7 +37,7 @@ struct Drawing {
     FixedAnswers answers;
     Silence silence;
     AppContext context{settings, folders, answers, silence, silence};
-    Plan floors{Width};
+    Plan plan{Width};
 
     explicit Drawing(bool asJpg)
     {

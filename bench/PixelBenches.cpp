@@ -110,7 +110,7 @@ void overviewPaint(benchmark::State& state)
 
 void undoSnapshot(benchmark::State& state)
 {
-    Plan floors(Width);
+    Plan plan(Width);
     for (auto _ : state) {
         floors.takeUndoPicture(1);
         benchmark::DoNotOptimize(floors.undoPicture().constBits());

@@ -22,7 +22,7 @@ void rubberBandMoves(benchmark::State& state, bool writing)
 {
     ShownWindow shown;
     MainWindow& window = shown.window();
-    window.floors().toolChoice.current = ToolKind::Line;
+    window.plan().toolChoice.current = ToolKind::Line;
     PointerEngine& engine = window.drawing().engine();
 
     std::atomic<bool> stop{false};
@@ -31,9 +31,9 @@ void rubberBandMoves(benchmark::State& state, bool writing)
         const RecoveryStore store(shown.program.path(QStringLiteral("copy")));
         QDir().mkpath(store.folder());
         while (writing && !stop) {
-            const std::array<QImage, 3> copies{window.floors().floor(1).image, window.floors().floor(2).image,
-                                               window.floors().floor(3).image};
-            store.save(copies, window.floors().canvasWidth());
+            const std::array<QImage, 3> copies{window.plan().floor(1).image, window.plan().floor(2).image,
+                                               window.plan().floor(3).image};
+            store.save(copies, window.plan().canvasWidth());
             ++writes;
         }
     });

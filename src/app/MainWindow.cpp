@@ -77,7 +77,7 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     : QMainWindow(parent)
     , m_info(new InfoLabel)
     , m_context{settings, folders, prompts, sound, *m_info}
-    , m_floors(BaseCanvasWidth)
+    , m_plan(BaseCanvasWidth)
 {
     setWindowTitle(QStringLiteral("Rimbano"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
@@ -89,30 +89,30 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     buildPanels();
     buildCanvasArea();
     m_floorSwitcher = std::make_unique<FloorSwitcher>(
-        m_context, m_floors, *m_floorPanel, m_canvases, m_floorTitles);
+        m_context, m_plan, *m_floorPanel, m_canvases, m_floorTitles);
     m_floorSwitcher->chooseFloor(1);
     m_library = std::make_unique<PictureLibrary>();
     auto* palette = new ToolPalette(
-        m_context, m_floors, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
-        [this] { (new TextDialog({m_context, m_floors, m_toolTitles, m_canvases}, this))->open(); }, this);
+        m_context, m_plan, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
+        [this] { (new TextDialog({m_context, m_plan, m_toolTitles, m_canvases}, this))->open(); }, this);
     connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
     connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
-    m_recovery = new RecoveryGuard(m_context, m_floors, m_canvases, [this] { applyCanvasWidth(); }, this);
+    m_recovery = new RecoveryGuard(m_context, m_plan, m_canvases, [this] { applyCanvasWidth(); }, this);
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(
-        m_context, m_floors, m_scale,
+        m_context, m_plan, m_scale,
         DrawingControls::Controls{m_canvases, m_coords, m_colorPanel, m_toolPanel, m_lineStyle, m_menus.undo,
                                   m_menus.copy, m_menus.paste});
     registerPlacementTools(m_drawing->engine(), *m_library);
-    wireEditingCommands(m_context, m_floors,
+    wireEditingCommands(m_context, m_plan,
                         {m_canvases, m_menus.rasterModes, m_menus.flips, m_menus.importIcon, m_iconPanel}, this);
     wireFiles();
 
     // The start values come first, then the settings file may override them.
     settings = Settings();
-    const int eraserSize = m_floors.toolChoice.eraserSize;
+    const int eraserSize = m_plan.toolChoice.eraserSize;
     for (int i = 1; i <= 3; ++i)
-        m_floors.floor(i).overlays.gum.setSize(QSize(eraserSize, eraserSize));
+        m_plan.floor(i).overlays.gum.setSize(QSize(eraserSize, eraserSize));
     layoutForCanvasWidth(0);
     applySettings(readStartupSettings(settings, folders));
     ScaleFile::read(ScaleFile::path(folders.writableFolder()), m_scale, m_grid);
@@ -180,7 +180,7 @@ void MainWindow::buildCanvasArea()
     m_help->hide();
 
     for (int i = 1; i <= 3; ++i) {
-        auto* canvas = new CanvasWidget(i, m_floors.floor(i), m_central);
+        auto* canvas = new CanvasWidget(i, m_plan.floor(i), m_central);
         canvas->setObjectName(QStringLiteral("floorCanvas%1").arg(i));
         m_canvases[size_t(i - 1)] = canvas;
     }
@@ -195,7 +195,7 @@ void MainWindow::layoutForCanvasWidth(int w)
     placeTwips(m_picBack, 1950, 15, 5430 + w, 7005);
     placeTwips(m_help, 1950, 15, 5430 + w, 7005);
     const int canvasWidth = canvasWidthFor(w);
-    m_floors.setCanvasWidth(canvasWidth);
+    m_plan.setCanvasWidth(canvasWidth);
     for (CanvasWidget* canvas : m_canvases)
         canvas->setGeometry(px(2040), px(105), canvasWidth, CanvasHeight);
 
@@ -249,16 +249,16 @@ void MainWindow::wireMenus()
     connect(m_menus.exit, &QAction::triggered, this, &QWidget::close);
     connect(m_menus.sound, &QAction::triggered, this, &MainWindow::toggleSound);
     connect(m_menus.configuration, &QAction::triggered, this, [this] { openConfigDialog(*this); });
-    new ShowMenu(m_context.settings, m_magnifierOptions, m_floors, m_canvases, *m_magnifierPanel->view(),
+    new ShowMenu(m_context.settings, m_magnifierOptions, m_plan, m_canvases, *m_magnifierPanel->view(),
                  {m_menus.magnifier, m_menus.drawingCross, m_menus.border, m_menus.pointerShapes}, this);
     new HelpMenu(m_context, *m_help, m_menus, this);
     connect(m_menus.scale, &QAction::triggered, this, &MainWindow::chooseScale);
     connect(m_menus.floorBelow, &QAction::toggled, this, [this](bool on) {
         for (int f = 2; f <= 3; ++f)
-            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_floors.floor(f - 1) : nullptr);
+            m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_plan.floor(f - 1) : nullptr);
     });
     connect(m_menus.iconEditor, &QAction::triggered, this, [this] { openIconEditor(m_context, this); });
-    m_printing = std::make_unique<PrintCommands>(m_context, m_floors, std::make_unique<QtPrinterSystem>(this));
+    m_printing = std::make_unique<PrintCommands>(m_context, m_plan, std::make_unique<QtPrinterSystem>(this));
     connect(m_menus.print, &QAction::triggered, this, [this] { m_printing->print(this); });
     connect(m_menus.printerSetup, &QAction::triggered, this, [this] { m_printing->printerSetup(); });
 
@@ -273,12 +273,12 @@ void MainWindow::wireMenus()
 void MainWindow::wireFiles()
 {
     const auto repaintFloor = [this](int floor) { m_canvases[size_t(floor - 1)]->update(); };
-    m_saveDrawing = std::make_unique<SaveDrawing>(m_context, m_floors);
-    m_loadDrawing = std::make_unique<LoadDrawing>(m_context, m_floors, [repaintFloor] {
+    m_saveDrawing = std::make_unique<SaveDrawing>(m_context, m_plan);
+    m_loadDrawing = std::make_unique<LoadDrawing>(m_context, m_plan, [repaintFloor] {
         for (int f = 1; f <= 3; ++f)
             repaintFloor(f);
     });
-    m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_floors, m_examplesPanel->examples(),
+    m_exampleTransport = std::make_unique<ExampleTransport>(m_context, m_plan, m_examplesPanel->examples(),
                                                             repaintFloor);
     for (int n = 1; n <= 3; ++n)
         connect(m_menus.saveFloors[size_t(n - 1)], &QAction::triggered, this, [this, n] { m_saveDrawing->saveFloors(n); });
@@ -342,5 +342,5 @@ void MainWindow::wireGridAndScalePrint()
     m_gridControls = new GridControls(m_grid, m_scale,
                                       {*m_menus.grid, *m_menus.snapToGrid, m_canvases, m_drawing->engine()},
                                       [this] { saveScale(); }, this);
-    m_scalePrint = new ScalePrintCommand(m_context, m_floors, m_scale, *m_printing, *m_menus.printToScale, this);
+    m_scalePrint = new ScalePrintCommand(m_context, m_plan, m_scale, *m_printing, *m_menus.printToScale, this);
 }

@@ -46,7 +46,7 @@ public:
     ~MainWindow() override;
 
     AppContext& context() { return m_context; }
-    Plan& floors() { return m_floors; }
+    Plan& plan() { return m_plan; }
     MagnifierOptions& magnifierOptions() { return m_magnifierOptions; }
 
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
@@ -81,7 +81,7 @@ private:
 
     InfoLabel* m_info = nullptr;
     AppContext m_context;
-    Plan m_floors;
+    Plan m_plan;
     MagnifierOptions m_magnifierOptions;
     MainMenus m_menus;
 

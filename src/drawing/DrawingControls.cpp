@@ -12,12 +12,12 @@
 #include <QLabel>
 #include <QScrollBar>
 
-DrawingControls::DrawingControls(AppContext& context, Plan& floors, PlanScale& scale, Controls controls)
+DrawingControls::DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_controls(controls)
-    , m_engine(context, floors)
-    , m_style(context, floors)
+    , m_engine(context, plan)
+    , m_style(context, plan)
 {
     registerDrawingTools(m_engine);
     m_engine.setScale(&scale);
@@ -91,7 +91,7 @@ void DrawingControls::wireStyleControls()
     connect(tools->eraserSizeBar(), &QScrollBar::valueChanged, this, [this, tools](int value) {
         tools->eraserSizeLabel()->setText(m_style.eraserSizeChanged(value));
         tools->eraserSizeLabel()->adjustSize();
-        canvas(m_floors.currentFloor())->update();
+        canvas(m_plan.currentFloor())->update();
     });
 
     QCheckBox* lineStyle = m_controls.lineStyle;
@@ -101,16 +101,16 @@ void DrawingControls::wireStyleControls()
 
 void DrawingControls::wireEditMenu()
 {
-    auto current = [this] { return m_floors.currentFloor(); };
+    auto current = [this] { return m_plan.currentFloor(); };
     connect(m_controls.undo, &QAction::triggered, this, [this, current] {
-        m_floors.undo(current());
+        m_plan.undo(current());
         canvas(current())->update();
     });
-    connect(m_controls.copy, &QAction::triggered, this, [this, current] { m_floors.copy(current()); });
+    connect(m_controls.copy, &QAction::triggered, this, [this, current] { m_plan.copy(current()); });
     connect(m_controls.paste, &QAction::triggered, this, [this, current] {
-        if (!confirmDroppingHiddenColumns(m_context.prompts, m_floors.floor(current())))
+        if (!confirmDroppingHiddenColumns(m_context.prompts, m_plan.floor(current())))
             return;
-        m_floors.paste(current());
+        m_plan.paste(current());
         canvas(current())->update();
     });
 }

@@ -35,7 +35,7 @@ public:
         QAction* paste = nullptr;
     };
 
-    DrawingControls(AppContext& context, Plan& floors, PlanScale& scale, Controls controls);
+    DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls);
 
     PointerEngine& engine() { return m_engine; }
 
@@ -49,7 +49,7 @@ private:
     CanvasWidget* canvas(int floor) const { return m_controls.canvases[size_t(floor - 1)]; }
 
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     Controls m_controls;
     PointerEngine m_engine;
     DrawingStyle m_style;

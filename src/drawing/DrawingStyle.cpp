@@ -3,9 +3,9 @@
 #include "core/AppContext.h"
 #include "plan/Plan.h"
 
-DrawingStyle::DrawingStyle(AppContext& app, Plan& floors)
+DrawingStyle::DrawingStyle(AppContext& app, Plan& plan)
     : m_app(app)
-    , m_floors(floors)
+    , m_plan(plan)
 {
 }
 
@@ -25,15 +25,15 @@ QColor DrawingStyle::colourBarDragged(int bar, int value)
 
 QString DrawingStyle::eraserSizeChanged(int value)
 {
-    m_floors.toolChoice.eraserSize = value;
+    m_plan.toolChoice.eraserSize = value;
     for (int i = 1; i <= 3; ++i)
-        m_floors.floor(i).overlays.gum.setSize(QSize(value, value));
+        m_plan.floor(i).overlays.gum.setSize(QSize(value, value));
     return QString::number(value) + QStringLiteral(" pixels");
 }
 
 QString DrawingStyle::lineStyleClicked(bool ticked)
 {
     for (int i = 1; i <= 3; ++i)
-        m_floors.floor(i).pen.dotted = !ticked;
+        m_plan.floor(i).pen.dotted = !ticked;
     return ticked ? QStringLiteral("Onafgebroken lijn") : QStringLiteral("Stippellijn");
 }

@@ -9,7 +9,7 @@ class Plan;
 // The drawing colour, the eraser size and the line style the tools use.
 class DrawingStyle {
 public:
-    DrawingStyle(AppContext& app, Plan& floors);
+    DrawingStyle(AppContext& app, Plan& plan);
 
     // The scroll box of colour bar `bar` (1 red, 2 green, 3 blue) was dragged
     // to `value`. Only that component changes; the others keep their stored
@@ -27,5 +27,5 @@ public:
 
 private:
     AppContext& m_app;
-    Plan& m_floors;
+    Plan& m_plan;
 };

@@ -19,9 +19,9 @@ QPointF lastPointAt(float x, float y)
 }
 } // namespace
 
-PointerEngine::PointerEngine(AppContext& app, Plan& floors)
+PointerEngine::PointerEngine(AppContext& app, Plan& plan)
     : m_app(app)
-    , m_floors(floors)
+    , m_plan(plan)
 {
 }
 
@@ -40,7 +40,7 @@ QPointF PointerEngine::snapped(int floor, QPointF at) const
 {
     if (!m_snap || floor < 1 || floor > 3)
         return at;
-    return m_snap->apply(m_floors.toolChoice.current, at, m_floors.floor(floor).image.size());
+    return m_snap->apply(m_plan.toolChoice.current, at, m_plan.floor(floor).image.size());
 }
 
 // Runs one event's steps on a floor and adds to the picture's changed
@@ -50,11 +50,11 @@ QRegion PointerEngine::onFloor(int floor, Step step)
 {
     if (floor < 1 || floor > 3)
         return {};
-    Floor& target = m_floors.floor(floor);
+    Floor& target = m_plan.floor(floor);
     const QSize size = target.image.size();
     const OverlayArea before = OverlayArea::of(target.overlays, size);
-    ToolCanvas canvas{m_app, m_floors, floor, target, m_scale};
-    QRegion changed = step(canvas, tool(m_floors.toolChoice.current)).intersected(QRect(QPoint(), size));
+    ToolCanvas canvas{m_app, m_plan, floor, target, m_scale};
+    QRegion changed = step(canvas, tool(m_plan.toolChoice.current)).intersected(QRect(QPoint(), size));
     return changed + OverlayArea::of(target.overlays, size).changedSince(before);
 }
 
@@ -64,7 +64,7 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         // Before anything else, for every button and tool, also for none:
         // the one undo level is always the picture as it was at the last press.
-        m_floors.takeUndoPicture(floor);
+        m_plan.takeUndoPicture(floor);
         const float x = float(at.x());
         const float y = float(at.y());
         m_press = QPointF(x, y);
@@ -89,8 +89,8 @@ QRegion PointerEngine::move(int floor, Qt::MouseButtons buttons, QPointF at)
         const QPoint p = pixelAt(x, y);
         canvas.floor.overlays.cross = p;
         canvas.floor.overlays.gum.moveTopLeft(p + QPoint(10, -8));
-        m_floors.floor(m_floors.currentFloor()).overlays.cursorImageAt = p - QPoint(36, 36);
-        if (m_floors.toolChoice.current == ToolKind::Text)
+        m_plan.floor(m_plan.currentFloor()).overlays.cursorImageAt = p - QPoint(36, 36);
+        if (m_plan.toolChoice.current == ToolKind::Text)
             canvas.floor.overlays.textAt = p + QPoint(14, 0);
 
         // Tools act only while the left button alone is down.

@@ -18,7 +18,7 @@ class GridSnap;
 // set and repaint the region each call returns.
 class PointerEngine {
 public:
-    PointerEngine(AppContext& app, Plan& floors);
+    PointerEngine(AppContext& app, Plan& plan);
 
     // Puts `tool` under `kind`, replacing any tool registered there before.
     void registerTool(ToolKind kind, std::unique_ptr<Tool> tool);
@@ -48,7 +48,7 @@ private:
     QRegion onFloor(int floor, Step step);
 
     AppContext& m_app;
-    Plan& m_floors;
+    Plan& m_plan;
     std::map<ToolKind, std::unique_ptr<Tool>> m_tools;
     // Kept from event to event, and from one gesture to the next.
     QPointF m_press;

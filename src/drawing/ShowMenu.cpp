@@ -8,14 +8,14 @@
 
 #include <QAction>
 
-ShowMenu::ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& floors,
+ShowMenu::ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& plan,
                    std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture, Items items, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_canvases(canvases)
     , m_items(items)
-    , m_magnifier(new Magnifier(magnifierOptions, floors.toolChoice, loepPicture, this))
+    , m_magnifier(new Magnifier(magnifierOptions, plan.toolChoice, loepPicture, this))
 {
     connect(items.loep, &QAction::triggered, this, &ShowMenu::toggleMagnifier);
     connect(items.cross, &QAction::triggered, this, &ShowMenu::toggleDrawingCross);
@@ -41,7 +41,7 @@ void ShowMenu::toggleDrawingCross()
 {
     const bool visible = m_items.cross->isChecked();
     for (int f = 1; f <= 3; ++f) {
-        m_floors.floor(f).overlays.crossVisible = visible;
+        m_plan.floor(f).overlays.crossVisible = visible;
         m_canvases[size_t(f - 1)]->update();
     }
 }
@@ -58,8 +58,8 @@ void ShowMenu::choosePointerShape(int index)
 
 void ShowMenu::drawBorder()
 {
-    const int f = m_floors.currentFloor();
-    Floor& floor = m_floors.floor(f);
+    const int f = m_plan.currentFloor();
+    Floor& floor = m_plan.floor(f);
     toggleBorder(floor.image, floor.pen, m_settings.drawingColour());
     m_canvases[size_t(f - 1)]->update();
 }

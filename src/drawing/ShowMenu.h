@@ -25,7 +25,7 @@ public:
         std::array<QAction*, 2> pointerShapes{};
     };
 
-    ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& floors,
+    ShowMenu(const Settings& settings, MagnifierOptions& magnifierOptions, Plan& plan,
              std::array<CanvasWidget*, 3> canvases, MagnifierView& loepPicture, Items items, QObject* parent);
 
     // Each reads the menu item's check mark as the user has just set it.
@@ -40,7 +40,7 @@ public:
 
 private:
     const Settings& m_settings;
-    Plan& m_floors;
+    Plan& m_plan;
     std::array<CanvasWidget*, 3> m_canvases;
     Items m_items;
     Magnifier* m_magnifier = nullptr;

@@ -137,7 +137,7 @@ void TextDialog::TransferText()
 {
     AppContext& context = m_target.context;
     if (m_text->text().isEmpty()) {
-        m_target.floors.toolChoice.current = ToolKind::None;
+        m_target.plan.toolChoice.current = ToolKind::None;
         context.ShowInfoText(QStringLiteral("-"));
         accept();
         return;
@@ -147,11 +147,11 @@ void TextDialog::TransferText()
         context.prompts.message(QStringLiteral("Kies een lettergrootte van 1 t/m 200."));
         return;
     }
-    const int f = m_target.floors.currentFloor();
+    const int f = m_target.plan.currentFloor();
     const QFont font = textFont(*size, m_style[0]->isChecked(), m_style[1]->isChecked(), m_style[2]->isChecked());
     const QColor colour = chosenColour();
 
-    Floor& floor = m_target.floors.floor(f);
+    Floor& floor = m_target.plan.floor(f);
     floor.font = font;
     floor.foreColour = colour.rgb();
     floor.overlays.textFont = font;
@@ -170,7 +170,7 @@ void TextDialog::done(int result)
             heading->setText(QStringLiteral("Tools"));
             heading->adjustSize();
         }
-        m_target.floors.toolChoice.current = ToolKind::None;
+        m_target.plan.toolChoice.current = ToolKind::None;
         m_target.context.ShowInfoText(QStringLiteral("-"));
     }
     QDialog::done(result);

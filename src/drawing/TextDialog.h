@@ -32,7 +32,7 @@ class TextDialog : public QDialog {
 public:
     struct Target {
         AppContext& context;
-        Plan& floors;
+        Plan& plan;
         std::array<QLabel*, 2> headings;
         std::array<CanvasWidget*, 3> canvases;
     };

@@ -24,11 +24,11 @@ void setFramed(QLabel* option, bool framed)
 }
 } // namespace
 
-ToolPalette::ToolPalette(AppContext& context, Plan& floors, const PictureLibrary& library, Controls controls,
+ToolPalette::ToolPalette(AppContext& context, Plan& plan, const PictureLibrary& library, Controls controls,
                          std::function<void()> openTextDialog, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_library(library)
     , m_controls(controls)
     , m_openTextDialog(std::move(openTextDialog))
@@ -37,7 +37,7 @@ ToolPalette::ToolPalette(AppContext& context, Plan& floors, const PictureLibrary
 
 void ToolPalette::SelectTool(ToolKind tool)
 {
-    ToolChoice& choice = m_floors.toolChoice;
+    ToolChoice& choice = m_plan.toolChoice;
     choice.current = tool;
     choice.chosenOption = 1;
     resetPanel();
@@ -53,8 +53,8 @@ void ToolPalette::SelectTool(ToolKind tool)
         m_context.playSound(QStringLiteral("space.wav"));
         m_openTextDialog();
     } else if (tool == ToolKind::Eraser) {
-        const int f = m_floors.currentFloor();
-        m_floors.floor(f).overlays.gumVisible = true;
+        const int f = m_plan.currentFloor();
+        m_plan.floor(f).overlays.gumVisible = true;
         m_controls.canvases[size_t(f - 1)]->update();
         m_controls.panel.eraserBackdrop()->show();
         m_controls.panel.eraserSizeBar()->show();
@@ -77,7 +77,7 @@ void ToolPalette::resetPanel()
     m_controls.panel.eraserSizeLabel()->hide();
 
     for (int f = 1; f <= 3; ++f) {
-        Floor& floor = m_floors.floor(f);
+        Floor& floor = m_plan.floor(f);
         floor.overlays.textVisible = false;
         floor.overlays.cursorImageVisible = false;
         floor.overlays.gumVisible = false;
@@ -115,10 +115,10 @@ void ToolPalette::showLibraryOverview()
         setHeadings(QStringLiteral("Tools"));
         return;
     }
-    const int f = m_floors.currentFloor();
+    const int f = m_plan.currentFloor();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const RasterOp op = rasterOpFromText(m_floors.toolChoice.rasterOpText).value_or(RasterOp::And);
-    paintLibraryOverview(m_floors.floor(f).image, m_library, op);
+    const RasterOp op = rasterOpFromText(m_plan.toolChoice.rasterOpText).value_or(RasterOp::And);
+    paintLibraryOverview(m_plan.floor(f).image, m_library, op);
     m_controls.canvases[size_t(f - 1)]->update();
     QGuiApplication::restoreOverrideCursor();
 }
@@ -129,12 +129,12 @@ void ToolPalette::ChooseOption(int index)
         return;
     for (int i = 1; i <= OptionImages; ++i)
         setFramed(m_controls.panel.optionImage(i), i == index);
-    ToolChoice& choice = m_floors.toolChoice;
+    ToolChoice& choice = m_plan.toolChoice;
     choice.chosenOption = index;
 
     const ToolProperties& tool = toolProperties(choice.current);
-    const int f = m_floors.currentFloor();
-    Floor& floor = m_floors.floor(f);
+    const int f = m_plan.currentFloor();
+    Floor& floor = m_plan.floor(f);
     if (tool.takesLineWidths) {
         floor.pen.width = index;
     } else if (tool.kind == ToolKind::Dimension) {

@@ -28,7 +28,7 @@ public:
     };
 
     // `openTextDialog` shows the text tool's dialog; it must not block the caller.
-    ToolPalette(AppContext& context, Plan& floors, const PictureLibrary& library, Controls controls,
+    ToolPalette(AppContext& context, Plan& plan, const PictureLibrary& library, Controls controls,
                 std::function<void()> openTextDialog, QObject* parent = nullptr);
 
     void SelectTool(ToolKind tool);
@@ -41,7 +41,7 @@ private:
     void setHeadings(const QString& caption);
 
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     const PictureLibrary& m_library;
     Controls m_controls;
     std::function<void()> m_openTextDialog;

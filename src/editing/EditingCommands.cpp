@@ -12,22 +12,22 @@
 
 #include <memory>
 
-void wireEditingCommands(AppContext& context, Plan& floors, const EditingControls& controls, QObject* owner)
+void wireEditingCommands(AppContext& context, Plan& plan, const EditingControls& controls, QObject* owner)
 {
     const std::array<CanvasWidget*, 3>& canvases = controls.canvases;
 
-    auto rasterModes = std::make_shared<RasterModeMenu>(floors.toolChoice, controls.rasterModes);
+    auto rasterModes = std::make_shared<RasterModeMenu>(plan.toolChoice, controls.rasterModes);
     for (int k = 1; k <= RasterModeMenu::ModeCount; ++k) {
         QObject::connect(controls.rasterModes[size_t(k - 1)], &QAction::triggered, owner,
                          [rasterModes, k] { rasterModes->choose(k); });
     }
 
-    auto flip = std::make_shared<FloorFlip>(context, floors, canvases);
+    auto flip = std::make_shared<FloorFlip>(context, plan, canvases);
     for (int k = 1; k <= 2; ++k)
         QObject::connect(controls.flips[size_t(k - 1)], &QAction::triggered, owner, [flip, k] { flip->flip(k); });
 
     IconPanel* panel = controls.iconPanel;
-    auto* icon = new IconImport(context, floors, *panel, canvases, owner);
+    auto* icon = new IconImport(context, plan, *panel, canvases, owner);
     QObject::connect(controls.importIcon, &QAction::triggered, icon, &IconImport::importIcon);
     QObject::connect(panel->importButton(), &QToolButton::clicked, icon, &IconImport::importIcon);
     QObject::connect(panel, &IconPanel::iconClicked, icon, &IconImport::chooseIcon);

@@ -20,4 +20,4 @@ struct EditingControls {
 
 // Connects the raster-mode entries, the floor mirrors and the imported-icon
 // panel to the objects that carry them out; they live as long as `owner`.
-void wireEditingCommands(AppContext& context, Plan& floors, const EditingControls& controls, QObject* owner);
+void wireEditingCommands(AppContext& context, Plan& plan, const EditingControls& controls, QObject* owner);

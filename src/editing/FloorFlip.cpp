@@ -4,9 +4,9 @@
 #include "floors/CanvasWidget.h"
 #include "plan/Plan.h"
 
-FloorFlip::FloorFlip(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases)
+FloorFlip::FloorFlip(AppContext& context, Plan& plan, std::array<CanvasWidget*, 3> canvases)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_canvases(canvases)
 {
 }
@@ -15,8 +15,8 @@ void FloorFlip::flip(int k)
 {
     if (k != 1 && k != 2)
         return;
-    const int f = m_floors.currentFloor();
-    Floor& floor = m_floors.floor(f);
+    const int f = m_plan.currentFloor();
+    Floor& floor = m_plan.floor(f);
     if (!confirmDroppingHiddenColumns(m_context.prompts, floor))
         return;
     m_context.playSound(QStringLiteral("zoef.wav"));

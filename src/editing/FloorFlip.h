@@ -10,7 +10,7 @@ class Plan;
 // right or top to bottom in place. Not a drawing step, so no undo snapshot.
 class FloorFlip {
 public:
-    FloorFlip(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases);
+    FloorFlip(AppContext& context, Plan& plan, std::array<CanvasWidget*, 3> canvases);
 
     // k = 1 left to right, k = 2 top to bottom, after the whoosh sound. The
     // shown part turns; drawing a narrowed canvas hides goes, after a question.
@@ -18,6 +18,6 @@ public:
 
 private:
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     std::array<CanvasWidget*, 3> m_canvases;
 };

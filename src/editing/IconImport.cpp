@@ -17,11 +17,11 @@ const QString PlaceHint = QStringLiteral("Klik vervolgens op het linker-icon voo
 const QString NoIconYet = QStringLiteral(".Eerst een icon importeren (File > Import Icons).");
 } // namespace
 
-IconImport::IconImport(AppContext& context, Plan& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
+IconImport::IconImport(AppContext& context, Plan& plan, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
                        QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_panel(panel)
     , m_canvases(canvases)
 {
@@ -41,13 +41,13 @@ void IconImport::importIcon()
         m_context.prompts.message(QStringLiteral("Geen geldig Rimbano icon!"));
         return;
     }
-    m_floors.importedIcon = *picture;
+    m_plan.importedIcon = *picture;
     showIcon();
 }
 
 bool IconImport::refuseWithoutIcon()
 {
-    if (!m_floors.importedIcon.isNull())
+    if (!m_plan.importedIcon.isNull())
         return false;
     m_context.ShowInfoText(NoIconYet);
     return true;
@@ -62,10 +62,10 @@ void IconImport::chooseIcon()
     WaitSeconds(0.2f);
     image->setFrameStyle(QFrame::NoFrame);
 
-    m_floors.toolChoice.current = ToolKind::ImportedIcon;
-    const int f = m_floors.currentFloor();
-    Overlays& overlays = m_floors.floor(f).overlays;
-    overlays.cursorImage = m_floors.importedIcon;
+    m_plan.toolChoice.current = ToolKind::ImportedIcon;
+    const int f = m_plan.currentFloor();
+    Overlays& overlays = m_plan.floor(f).overlays;
+    overlays.cursorImage = m_plan.importedIcon;
     overlays.cursorImageVisible = true;
     m_canvases[size_t(f - 1)]->update();
     m_context.ShowInfoText(QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
@@ -76,7 +76,7 @@ void IconImport::RotateIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    rotateIconClockwise(m_floors.importedIcon);
+    rotateIconClockwise(m_plan.importedIcon);
     showIcon();
 }
 
@@ -85,11 +85,11 @@ void IconImport::MirrorIcon()
     if (refuseWithoutIcon())
         return;
     m_context.ShowInfoText(PlaceHint);
-    mirrorIcon(m_floors.importedIcon);
+    mirrorIcon(m_plan.importedIcon);
     showIcon();
 }
 
 void IconImport::showIcon()
 {
-    m_panel.iconImage()->setPixmap(QPixmap::fromImage(m_floors.importedIcon));
+    m_panel.iconImage()->setPixmap(QPixmap::fromImage(m_plan.importedIcon));
 }

@@ -15,7 +15,7 @@ class IconPanel;
 class IconImport : public QObject {
     Q_OBJECT
 public:
-    IconImport(AppContext& context, Plan& floors, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
+    IconImport(AppContext& context, Plan& plan, IconPanel& panel, std::array<CanvasWidget*, 3> canvases,
                QObject* parent = nullptr);
 
     // File > Import Icons and the import button.
@@ -32,7 +32,7 @@ private:
     void showIcon();
 
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     IconPanel& m_panel;
     std::array<CanvasWidget*, 3> m_canvases;
 };

@@ -5,10 +5,10 @@
 #include "plan/Plan.h"
 #include "image/PictureReader.h"
 
-ExampleTransport::ExampleTransport(AppContext& context, Plan& floors, const ExampleList& examples,
+ExampleTransport::ExampleTransport(AppContext& context, Plan& plan, const ExampleList& examples,
                                    std::function<void(int floor)> floorChanged)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_examples(examples)
     , m_floorChanged(std::move(floorChanged))
 {
@@ -24,7 +24,7 @@ void ExampleTransport::takeOver(int position)
         m_context.prompts.message(QStringLiteral("Fout bij het laden van voorbeeld!"));
         return;
     }
-    const int floor = m_floors.currentFloor();
-    m_floors.floor(floor).setPicture(*picture);
+    const int floor = m_plan.currentFloor();
+    m_plan.floor(floor).setPicture(*picture);
     m_floorChanged(floor);
 }

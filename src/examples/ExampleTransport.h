@@ -10,7 +10,7 @@ class Plan;
 class ExampleTransport {
 public:
     // `floorChanged` repaints the canvas of the floor whose picture was replaced.
-    ExampleTransport(AppContext& context, Plan& floors, const ExampleList& examples,
+    ExampleTransport(AppContext& context, Plan& plan, const ExampleList& examples,
                      std::function<void(int floor)> floorChanged);
 
     // Asks first; on Yes example `position` replaces the current floor's
@@ -19,7 +19,7 @@ public:
 
 private:
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     const ExampleList& m_examples;
     std::function<void(int floor)> m_floorChanged;
 };

@@ -11,9 +11,9 @@
 
 #include <optional>
 
-LoadDrawing::LoadDrawing(AppContext& context, Plan& floors, std::function<void()> floorsChanged)
+LoadDrawing::LoadDrawing(AppContext& context, Plan& plan, std::function<void()> floorsChanged)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_floorsChanged(std::move(floorsChanged))
 {
 }
@@ -67,7 +67,7 @@ void LoadDrawing::loadFile(const QString& path)
         m_context.prompts.message(QStringLiteral("Geen geldig formaat!"));
         return;
     }
-    const int stripWidth = m_floors.canvasWidth();
+    const int stripWidth = m_plan.canvasWidth();
     const int count = floorCountForWidth(picture->width(), stripWidth);
     // The width is checked before any floor is touched, so a picture that
     // does not fit costs the user nothing that was on screen.
@@ -77,7 +77,7 @@ void LoadDrawing::loadFile(const QString& path)
         return;
     }
     for (int k = 1; k <= 3; ++k) {
-        Floor& floor = m_floors.floor(k);
+        Floor& floor = m_plan.floor(k);
         if (k <= count)
             floor.setPicture(cutStrip(*picture, k, stripWidth));
         else

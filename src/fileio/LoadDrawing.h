@@ -12,7 +12,7 @@ class Plan;
 class LoadDrawing {
 public:
     // `floorsChanged` repaints the canvases after their pictures were replaced.
-    LoadDrawing(AppContext& context, Plan& floors, std::function<void()> floorsChanged);
+    LoadDrawing(AppContext& context, Plan& plan, std::function<void()> floorsChanged);
 
     void load();
     // Loads the picture at `path` as if it had been chosen in the dialog.
@@ -24,6 +24,6 @@ public:
 
 private:
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     std::function<void()> m_floorsChanged;
 };

@@ -24,9 +24,9 @@ bool isReadOnlyFile(const QString& path)
 }
 } // namespace
 
-SaveDrawing::SaveDrawing(AppContext& context, const Plan& floors)
+SaveDrawing::SaveDrawing(AppContext& context, const Plan& plan)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
 {
 }
 
@@ -59,9 +59,9 @@ void SaveDrawing::saveFloors(int count)
     {
         const WaitCursor wait;
         // A picture of its own: the undo snapshot of the last press stays as it was.
-        const std::array<QImage, 3> images{m_floors.floor(1).image, m_floors.floor(2).image,
-                                           m_floors.floor(3).image};
-        const QImage composite = ComposeFloors(images, count, m_floors.canvasWidth());
+        const std::array<QImage, 3> images{m_plan.floor(1).image, m_plan.floor(2).image,
+                                           m_plan.floor(3).image};
+        const QImage composite = ComposeFloors(images, count, m_plan.canvasWidth());
         if (asJpg)
             outcome = writeJpg(composite, target, &failedPath);
         else if (!writeBmp24(composite, target))

@@ -10,7 +10,7 @@ class Plan;
 // File > Save: one, two or three floors side by side in one JPG or BMP file.
 class SaveDrawing {
 public:
-    SaveDrawing(AppContext& context, const Plan& floors);
+    SaveDrawing(AppContext& context, const Plan& plan);
     virtual ~SaveDrawing() = default;
 
     // Saves the first `count` floors (1..3) under a name the user chooses.
@@ -28,5 +28,5 @@ private:
     Outcome writeJpg(const QImage& composite, const QString& target, QString* failedPath) const;
 
     AppContext& m_context;
-    const Plan& m_floors;
+    const Plan& m_plan;
 };

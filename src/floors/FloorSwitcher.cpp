@@ -7,10 +7,10 @@
 
 #include <QLabel>
 
-FloorSwitcher::FloorSwitcher(AppContext& context, Plan& floors, FloorPanel& panel,
+FloorSwitcher::FloorSwitcher(AppContext& context, Plan& plan, FloorPanel& panel,
                              std::array<CanvasWidget*, 3> canvases, std::array<QLabel*, 2> titles)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_panel(panel)
     , m_canvases(canvases)
     , m_titles(titles)
@@ -21,7 +21,7 @@ void FloorSwitcher::chooseFloor(int f)
 {
     if (f < 1 || f > 3)
         return;
-    m_floors.setCurrentFloor(f);
+    m_plan.setCurrentFloor(f);
     m_panel.showFloorState(f);
     // Show the new canvas before hiding the old one, so nothing flickers through.
     m_canvases[size_t(f - 1)]->show();
@@ -37,11 +37,11 @@ void FloorSwitcher::chooseFloor(int f)
 
 void FloorSwitcher::clearShownFloor()
 {
-    const int f = m_floors.currentFloor();
+    const int f = m_plan.currentFloor();
     const QString question = QStringLiteral("Wilt u de ") + m_titles[0]->text() + QStringLiteral(" verwijderen?");
     if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), question))
         return;
-    m_floors.floor(f).clear();
+    m_plan.floor(f).clear();
     repaint(f);
 }
 
@@ -50,7 +50,7 @@ void FloorSwitcher::newDrawing()
     if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), QStringLiteral("Wilt u een nieuwe tekening maken? ")))
         return;
     for (int i = 1; i <= 3; ++i) {
-        m_floors.floor(i).clear();
+        m_plan.floor(i).clear();
         repaint(i);
     }
 }

@@ -11,7 +11,7 @@ class QLabel;
 // Shows one floor at a time, clears the shown floor and starts a new drawing.
 class FloorSwitcher {
 public:
-    FloorSwitcher(AppContext& context, Plan& floors, FloorPanel& panel,
+    FloorSwitcher(AppContext& context, Plan& plan, FloorPanel& panel,
                   std::array<CanvasWidget*, 3> canvases, std::array<QLabel*, 2> titles);
 
     // Shows floor f (1..3) and makes it the one drawn on; anything else is ignored.
@@ -25,7 +25,7 @@ private:
     void repaint(int floor);
 
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     FloorPanel& m_panel;
     std::array<CanvasWidget*, 3> m_canvases;
     std::array<QLabel*, 2> m_titles;

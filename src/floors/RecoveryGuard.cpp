@@ -6,11 +6,11 @@
 #include "plan/RecoveryWatcher.h"
 #include "image/Twips.h"
 
-RecoveryGuard::RecoveryGuard(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases,
+RecoveryGuard::RecoveryGuard(AppContext& context, Plan& plan, std::array<CanvasWidget*, 3> canvases,
                              std::function<void()> applyCanvasWidth, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_canvases(canvases)
     , m_applyCanvasWidth(std::move(applyCanvasWidth))
 {
@@ -43,7 +43,7 @@ void RecoveryGuard::start()
         orphan->remove();
     }
     m_ownCopy = shelf.claimNew();
-    m_watcher = std::make_unique<RecoveryWatcher>(m_floors, m_ownCopy->store());
+    m_watcher = std::make_unique<RecoveryWatcher>(m_plan, m_ownCopy->store());
     m_watcher->onWriteFailure([this] {
         m_context.ShowInfoText(QStringLiteral(".Let op: er kan geen herstelkopie van de tekening worden bewaard."));
     });
@@ -62,12 +62,12 @@ void RecoveryGuard::restoreFloors(const RecoveredFloors& floors)
     // copy's first, so what was shown is shown and what was hidden waits again.
     // A width no canvas can have is left alone; the canvas keeps its own.
     const int width = floors.shownWidth;
-    if (width >= BaseCanvasWidth && width <= MaxCanvasWidth && width != m_floors.canvasWidth()) {
+    if (width >= BaseCanvasWidth && width <= MaxCanvasWidth && width != m_plan.canvasWidth()) {
         m_context.settings.canvasExtraWidth = (width - BaseCanvasWidth) * TwipsPerPixel;
         m_applyCanvasWidth();
     }
     for (int f = 1; f <= 3; ++f) {
-        m_floors.floor(f).setWholePicture(floors.wholePictures[size_t(f - 1)]);
+        m_plan.floor(f).setWholePicture(floors.wholePictures[size_t(f - 1)]);
         m_canvases[size_t(f - 1)]->update();
     }
 }

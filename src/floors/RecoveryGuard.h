@@ -19,7 +19,7 @@ class RecoveryGuard : public QObject {
     Q_OBJECT
 public:
     // `applyCanvasWidth` lays the window out for the shared canvas width, as Configuratie does.
-    RecoveryGuard(AppContext& context, Plan& floors, std::array<CanvasWidget*, 3> canvases,
+    RecoveryGuard(AppContext& context, Plan& plan, std::array<CanvasWidget*, 3> canvases,
                   std::function<void()> applyCanvasWidth, QObject* parent);
     ~RecoveryGuard() override;
 
@@ -33,7 +33,7 @@ private:
     void restoreFloors(const RecoveredFloors& floors);
 
     AppContext& m_context;
-    Plan& m_floors;
+    Plan& m_plan;
     std::array<CanvasWidget*, 3> m_canvases;
     std::function<void()> m_applyCanvasWidth;
     // Declared before the watcher: the watcher's last write ends before the lock goes.

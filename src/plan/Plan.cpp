@@ -15,7 +15,7 @@ QImage blankPicture(int width)
 } // namespace
 
 Plan::Plan(int canvasWidth)
-    : m_floors{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
+    : m_plan{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
     , m_undoPicture(blankPicture(canvasWidth))
     , m_copyBuffer(blankPicture(canvasWidth))
 {
@@ -24,13 +24,13 @@ Plan::Plan(int canvasWidth)
 Floor& Plan::floor(int index)
 {
     Q_ASSERT(index >= 1 && index <= 3);
-    return m_floors[size_t(index - 1)];
+    return m_plan[size_t(index - 1)];
 }
 
 const Floor& Plan::floor(int index) const
 {
     Q_ASSERT(index >= 1 && index <= 3);
-    return m_floors[size_t(index - 1)];
+    return m_plan[size_t(index - 1)];
 }
 
 void Plan::setCurrentFloor(int index)
@@ -41,12 +41,12 @@ void Plan::setCurrentFloor(int index)
 
 int Plan::canvasWidth() const
 {
-    return m_floors[0].shownWidth();
+    return m_plan[0].shownWidth();
 }
 
 void Plan::setCanvasWidth(int width)
 {
-    for (Floor& f : m_floors)
+    for (Floor& f : m_plan)
         f.setShownWidth(width);
 }
 

@@ -49,7 +49,7 @@ public:
     ToolChoice toolChoice;
 
 private:
-    std::array<Floor, 3> m_floors;
+    std::array<Floor, 3> m_plan;
     int m_currentFloor = 1;
     QImage m_undoPicture;
     QImage m_copyBuffer;

@@ -15,9 +15,9 @@ QThreadPool& writerPool()
 }
 } // namespace
 
-RecoveryWatcher::RecoveryWatcher(Plan& floors, RecoveryStore store, QObject* parent)
+RecoveryWatcher::RecoveryWatcher(Plan& plan, RecoveryStore store, QObject* parent)
     : QObject(parent)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_store(std::move(store))
 {
     m_savedKeys = currentKeys();
@@ -39,8 +39,8 @@ std::array<qint64, 3> RecoveryWatcher::currentKeys() const
     // Every write into an image moves its cache key on, so this sees any change.
     // The hidden columns never change alone: a new shown width, Undo, a loaded
     // or turned picture all replace the shown image as well.
-    return {m_floors.floor(1).image.cacheKey(), m_floors.floor(2).image.cacheKey(),
-            m_floors.floor(3).image.cacheKey()};
+    return {m_plan.floor(1).image.cacheKey(), m_plan.floor(2).image.cacheKey(),
+            m_plan.floor(3).image.cacheKey()};
 }
 
 void RecoveryWatcher::markSaved()
@@ -64,9 +64,9 @@ void RecoveryWatcher::writeNow()
 {
     m_savedKeys = currentKeys();
     // Copies of their own: the drawing goes on in the window's images while the worker encodes these.
-    const std::array<QImage, 3> copies{m_floors.floor(1).wholePicture(), m_floors.floor(2).wholePicture(),
-                                       m_floors.floor(3).wholePicture()};
-    const int shownWidth = m_floors.canvasWidth();
+    const std::array<QImage, 3> copies{m_plan.floor(1).wholePicture(), m_plan.floor(2).wholePicture(),
+                                       m_plan.floor(3).wholePicture()};
+    const int shownWidth = m_plan.canvasWidth();
     const RecoveryStore store = m_store;
     ++m_pendingWrites;
     writerPool().start([this, copies, shownWidth, store] {

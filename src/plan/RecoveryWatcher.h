@@ -17,7 +17,7 @@ class Plan;
 class RecoveryWatcher : public QObject {
     Q_OBJECT
 public:
-    RecoveryWatcher(Plan& floors, RecoveryStore store, QObject* parent = nullptr);
+    RecoveryWatcher(Plan& plan, RecoveryStore store, QObject* parent = nullptr);
     ~RecoveryWatcher() override;
 
     const RecoveryStore& store() const { return m_store; }
@@ -40,7 +40,7 @@ private:
     void writeNow();
     std::array<qint64, 3> currentKeys() const;
 
-    Plan& m_floors;
+    Plan& m_plan;
     RecoveryStore m_store;
     QTimer m_poll;
     QTimer m_delay;

@@ -7,9 +7,9 @@
 
 #include <QPrinter>
 
-PrintCommands::PrintCommands(AppContext& context, const Plan& floors, std::unique_ptr<PrinterSystem> system)
+PrintCommands::PrintCommands(AppContext& context, const Plan& plan, std::unique_ptr<PrinterSystem> system)
     : m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_system(std::move(system))
 {
 }
@@ -35,7 +35,7 @@ PrintJob& PrintCommands::job()
 void PrintCommands::print(QWidget* parent)
 {
     m_context.playSound(QStringLiteral("space.wav"));
-    PrintDialog dialog(m_floors, job(), parent);
+    PrintDialog dialog(m_plan, job(), parent);
     dialog.exec();
 }
 

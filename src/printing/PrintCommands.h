@@ -13,7 +13,7 @@ class QWidget;
 // run, so what the user sets up is what later pages are printed with.
 class PrintCommands {
 public:
-    PrintCommands(AppContext& context, const Plan& floors, std::unique_ptr<PrinterSystem> system);
+    PrintCommands(AppContext& context, const Plan& plan, std::unique_ptr<PrinterSystem> system);
     ~PrintCommands();
 
     // Plays the opening sound and shows the print dialog until it closes.
@@ -27,7 +27,7 @@ public:
 
 private:
     AppContext& m_context;
-    const Plan& m_floors;
+    const Plan& m_plan;
     std::unique_ptr<PrinterSystem> m_system;
     // Made on first use: asking the system for its printers can take a moment.
     std::unique_ptr<QPrinter> m_printer;

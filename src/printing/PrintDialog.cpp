@@ -46,9 +46,9 @@ QLabel* makeCaption(QWidget* parent, const char* name, const QString& text)
 }
 } // namespace
 
-PrintDialog::PrintDialog(const Plan& floors, PrintJob& job, QWidget* parent)
+PrintDialog::PrintDialog(const Plan& plan, PrintJob& job, QWidget* parent)
     : QDialog(parent)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_job(job)
 {
     setObjectName(QStringLiteral("Afdrukken"));
@@ -83,7 +83,7 @@ void PrintDialog::build()
         thumb->setObjectName(QStringLiteral("floorThumbnail%1").arg(i));
         thumb->setScaledContents(true);
         // A copy: the thumbnails show the floors as they were when the dialog opened.
-        thumb->setPixmap(QPixmap::fromImage(m_floors.floor(i).image));
+        thumb->setPixmap(QPixmap::fromImage(m_plan.floor(i).image));
         placeTwips(thumb, ThumbLeft + ThumbPitch * (i - 1), ThumbTop, 1680, 2505);
         m_thumbs[size_t(i - 1)] = thumb;
     }
@@ -193,7 +193,7 @@ void PrintDialog::print()
     m_ok->setEnabled(false);
     m_cancel->setEnabled(false);
     const PrintRequest request{m_floorCount->value(), m_copies->currentText(), m_title->text(), m_date->isChecked()};
-    const std::array<QImage, 3> floors{m_floors.floor(1).image, m_floors.floor(2).image, m_floors.floor(3).image};
+    const std::array<QImage, 3> floors{m_plan.floor(1).image, m_plan.floor(2).image, m_plan.floor(3).image};
     const bool sent = m_job.print(request, floors, [this] { scan(); });
     m_printing = false;
     m_ok->setEnabled(true);

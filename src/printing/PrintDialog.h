@@ -19,7 +19,7 @@ class QScrollBar;
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    PrintDialog(const Plan& floors, PrintJob& job, QWidget* parent = nullptr);
+    PrintDialog(const Plan& plan, PrintJob& job, QWidget* parent = nullptr);
 
 
     static QString helpText();
@@ -35,7 +35,7 @@ private:
     void print();
     void scan();
 
-    const Plan& m_floors;
+    const Plan& m_plan;
     PrintJob& m_job;
     bool m_printing = false;
 

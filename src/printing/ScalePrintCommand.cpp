@@ -13,11 +13,11 @@ const QString NoScale = QStringLiteral("Er is nog geen schaal ingesteld.\nStel e
                                        "hoeveel centimeter één pixel is;\ndaarna kunt u op schaal printen.");
 } // namespace
 
-ScalePrintCommand::ScalePrintCommand(AppContext& context, const Plan& floors, const PlanScale& scale,
+ScalePrintCommand::ScalePrintCommand(AppContext& context, const Plan& plan, const PlanScale& scale,
                                      PrintCommands& printing, QAction& menuItem, QWidget* owner)
     : QObject(owner)
     , m_context(context)
-    , m_floors(floors)
+    , m_plan(plan)
     , m_scale(scale)
     , m_printing(printing)
     , m_item(menuItem)
@@ -39,6 +39,6 @@ void ScalePrintCommand::open()
         m_context.prompts.message(NoScale);
         return;
     }
-    ScalePrintDialog dialog(m_floors, m_floors.currentFloor(), m_scale, m_printing.job(), m_owner);
+    ScalePrintDialog dialog(m_plan, m_plan.currentFloor(), m_scale, m_printing.job(), m_owner);
     dialog.exec();
 }

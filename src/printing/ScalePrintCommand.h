@@ -14,7 +14,7 @@ class QWidget;
 class ScalePrintCommand : public QObject {
     Q_OBJECT
 public:
-    ScalePrintCommand(AppContext& context, const Plan& floors, const PlanScale& scale, PrintCommands& printing,
+    ScalePrintCommand(AppContext& context, const Plan& plan, const PlanScale& scale, PrintCommands& printing,
                       QAction& menuItem, QWidget* owner);
 
     // Enables the menu item as the scale is now; call after each change of scale.
@@ -24,7 +24,7 @@ public:
 
 private:
     AppContext& m_context;
-    const Plan& m_floors;
+    const Plan& m_plan;
     const PlanScale& m_scale;
     PrintCommands& m_printing;
     QAction& m_item;

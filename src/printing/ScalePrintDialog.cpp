@@ -44,17 +44,17 @@ bool sendPages(QPrinter& printer, const std::vector<ScalePage>& pages)
 }
 } // namespace
 
-ScalePrintDialog::ScalePrintDialog(const Plan& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
+ScalePrintDialog::ScalePrintDialog(const Plan& plan, int shownFloor, const PlanScale& scale, PrintJob& job,
                                    QWidget* parent)
     : QDialog(parent)
-    , m_floorPictures(floors)
+    , m_floorPictures(plan)
     , m_shownFloor(shownFloor)
     , m_scale(scale)
     , m_job(job)
 {
     setWindowTitle(QStringLiteral(" Printen op schaal"));
-    m_floors = new QComboBox(this);
-    m_floors->addItems({QStringLiteral("Getoonde verdieping (") + Plan::floorName(shownFloor) + QLatin1Char(')'),
+    m_floorChoice = new QComboBox(this);
+    m_floorChoice->addItems({QStringLiteral("Getoonde verdieping (") + Plan::floorName(shownFloor) + QLatin1Char(')'),
                         QStringLiteral("Alle verdiepingen, elk op een pagina")});
     m_ratio = new QComboBox(this);
     for (const int ratio : ScalePageComposer::Ratios)
@@ -69,11 +69,11 @@ ScalePrintDialog::ScalePrintDialog(const Plan& floors, int shownFloor, const Pla
     m_message->setText(hint);
     // A refusal speaks of the choice it was given; a new choice takes it away.
     const auto showHint = [this, hint] { m_message->setText(hint); };
-    connect(m_floors, &QComboBox::currentIndexChanged, this, showHint);
+    connect(m_floorChoice, &QComboBox::currentIndexChanged, this, showHint);
     connect(m_ratio, &QComboBox::currentIndexChanged, this, showHint);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Verdieping:"), m_floors);
+    form->addRow(QStringLiteral("Verdieping:"), m_floorChoice);
     form->addRow(QStringLiteral("Schaal:"), m_ratio);
     form->addRow(QStringLiteral("Titel:"), m_title);
     auto* buttons = new QDialogButtonBox(this);
@@ -91,7 +91,7 @@ ScalePrintDialog::ScalePrintDialog(const Plan& floors, int shownFloor, const Pla
 
 void ScalePrintDialog::printClicked()
 {
-    const bool all = m_floors->currentIndex() == 1;
+    const bool all = m_floorChoice->currentIndex() == 1;
     std::vector<ScalePage> pages;
     for (int f = all ? 1 : m_shownFloor; f <= (all ? 3 : m_shownFloor); ++f) {
         const QImage& picture = m_floorPictures.floor(f).image;

@@ -16,10 +16,10 @@ class QPushButton;
 class ScalePrintDialog : public QDialog {
     Q_OBJECT
 public:
-    ScalePrintDialog(const Plan& floors, int shownFloor, const PlanScale& scale, PrintJob& job,
+    ScalePrintDialog(const Plan& plan, int shownFloor, const PlanScale& scale, PrintJob& job,
                      QWidget* parent = nullptr);
 
-    QComboBox* floorChoice() const { return m_floors; }
+    QComboBox* floorChoice() const { return m_floorChoice; }
     QComboBox* ratioChoice() const { return m_ratio; }
     QLineEdit* titleText() const { return m_title; }
     QLabel* messageLabel() const { return m_message; }
@@ -33,7 +33,7 @@ private:
     int m_shownFloor;
     const PlanScale& m_scale;
     PrintJob& m_job;
-    QComboBox* m_floors = nullptr;
+    QComboBox* m_floorChoice = nullptr;
     QComboBox* m_ratio = nullptr;
     QLineEdit* m_title = nullptr;
     QLabel* m_message = nullptr;

@@ -58,7 +58,7 @@ private slots:
         const int windowWidth = main.width();
         const int panelLeft = named<FloorPanel>(main, QStringLiteral("floorPanel"))->x();
         const int oldPixels = 350 + 20 * position;
-        main.floors().floor(2).image.setPixel(oldPixels - 1, 454, qRgb(0, 0, 0));
+        main.plan().floor(2).image.setPixel(oldPixels - 1, 454, qRgb(0, 0, 0));
         named<QScrollBar>(dialog, QStringLiteral("canvasWidthBar"))->setValue(moveTo);
         const int pixels = 350 + 20 * moveTo;
         QCOMPARE(program.settings.canvasExtraWidth, 300 * moveTo);
@@ -68,12 +68,12 @@ private slots:
         QCOMPARE(named<QLabel>(main, QStringLiteral("canvasWidthLabel"))->text(), QStringLiteral(" %1 pixels").arg(pixels));
         for (int f = 1; f <= 3; ++f) {
             QCOMPARE(named<CanvasWidget>(main, QStringLiteral("floorCanvas"), f)->width(), pixels);
-            QCOMPARE(main.floors().floor(f).image.width(), pixels);
+            QCOMPARE(main.plan().floor(f).image.width(), pixels);
         }
         if (pixels > oldPixels) {
             // The drawing keeps its pixels; the new columns are white.
-            QCOMPARE(main.floors().floor(2).image.pixel(oldPixels - 1, 454), qRgb(0, 0, 0));
-            QCOMPARE(main.floors().floor(2).image.pixel(pixels - 1, 454), qRgb(255, 255, 255));
+            QCOMPARE(main.plan().floor(2).image.pixel(oldPixels - 1, 454), qRgb(0, 0, 0));
+            QCOMPARE(main.plan().floor(2).image.pixel(pixels - 1, 454), qRgb(255, 255, 255));
         }
     }
 

@@ -80,7 +80,7 @@ private slots:
         QCOMPARE(window.centralWidget()->width(), (10875 + extra) / 15 - 8);
         for (int f = 1; f <= 3; ++f) {
             QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), f)->geometry(), QRect(136, 7, 350 + extra / 15, 455));
-            QCOMPARE(window.floors().floor(f).image.size(), QSize(350 + extra / 15, 455));
+            QCOMPARE(window.plan().floor(f).image.size(), QSize(350 + extra / 15, 455));
         }
         QCOMPARE(named<FloorPanel>(window, QStringLiteral("floorPanel"))->x(), (7470 + extra) / 15);
         QCOMPARE(named<ToolPanel>(window, QStringLiteral("toolPanel"))->x(), (7470 + extra) / 15);

@@ -175,16 +175,16 @@ private slots:
         QFETCH(QString, script);
         QFETCH(QRect, pressRepaint);
         PointerRig rig;
-        ToolChoice& choice = rig.floors.toolChoice;
+        ToolChoice& choice = rig.plan.toolChoice;
         choice.current = tool;
         choice.chosenOption = choice.arrowStyle = choice.eraserSize = option;
         rig.settings.drawingGreen = 160;
         QFETCH(Pen, pen);
         // On the first floor up, so the engine must find the floor it is given.
-        rig.floors.setCurrentFloor(2);
-        rig.floors.floor(2).pen = pen;
+        rig.plan.setCurrentFloor(2);
+        rig.plan.floor(2).pen = pen;
         rig.image(2) = before;
-        rig.floors.setUndoPicture(paper(qRgb(1, 2, 3)));
+        rig.plan.setUndoPicture(paper(qRgb(1, 2, 3)));
         for (const QString& step : script.split(' ')) {
             if (step == QLatin1String("=")) {
                 QCOMPARE(rig.image(2), before);
@@ -208,8 +208,8 @@ private slots:
         QFETCH(QImage, after);
         QCOMPARE(differences(rig.image(2), after), QList<QPoint>());
         QCOMPARE(rig.image(1), paper());
-        QCOMPARE(rig.floors.undoPicture(), before); // every press takes the snapshot first
-        QVERIFY(!rig.floors.floor(2).pen.invert);
+        QCOMPARE(rig.plan.undoPicture(), before); // every press takes the snapshot first
+        QVERIFY(!rig.plan.floor(2).pen.invert);
     }
 
     void spray_data()
@@ -230,7 +230,7 @@ private slots:
         PointerRig rig;
         if (random >= 0)
             rig.engine.registerTool(ToolKind::Spray, std::make_unique<SprayTool>([random] { return random; }));
-        rig.floors.toolChoice.current = ToolKind::Spray;
+        rig.plan.toolChoice.current = ToolKind::Spray;
         rig.settings.drawingBlue = 255;
         rig.press(100, 50);
         QVERIFY(inkedPixels(rig.image()).isEmpty()); // a click sprays nothing

@@ -54,7 +54,7 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.floors().toolChoice.current = ToolKind::Line;
+        window.plan().toolChoice.current = ToolKind::Line;
         CanvasWidget* canvas = named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1);
         QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(20, 30));
         QCoreApplication::processEvents();
@@ -69,7 +69,7 @@ private slots:
         QTest::mouseMove(canvas, QPoint(120, 30));
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(120, 30));
 
-        const QImage& image = window.floors().floor(1).image;
+        const QImage& image = window.plan().floor(1).image;
         for (int x = 20; x <= 120; ++x)
             QCOMPARE(image.pixel(x, 30), qRgb(0, 0, 0));
         QCOMPARE(image.pixel(40, 35), qRgb(255, 255, 255)); // the band of the first move is gone
@@ -80,7 +80,7 @@ private slots:
 
         // Undo, Copy and Plakken from the menu, after a right-button fill.
         const auto menu = [&window](const char* name) { named<QAction>(window, QLatin1String(name))->trigger(); };
-        window.floors().toolChoice.current = ToolKind::Fill;
+        window.plan().toolChoice.current = ToolKind::Fill;
         program.settings.drawingRed = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
@@ -90,7 +90,7 @@ private slots:
         QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
         window.floorSwitcher().chooseFloor(2);
         menu("pasteAction");
-        QCOMPARE(window.floors().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
+        QCOMPARE(window.plan().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
         QCoreApplication::processEvents();
         QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 2)->grab().toImage().pixel(200, 400), qRgb(255, 0, 0));
     }

@@ -28,11 +28,11 @@ struct GridRig : PointerRig {
 // With the tool of palette button `button`: press at the first point,
 // left-button moves through the middle ones, release at the last, then a
 // move without buttons for the read-out.
-void gesture(PointerEngine& engine, Plan& floors, int button, const QList<QPoint>& points)
+void gesture(PointerEngine& engine, Plan& plan, int button, const QList<QPoint>& points)
 {
-    floors.toolChoice.current = toolOfButton(button);
-    floors.toolChoice.optionBase = 129;
-    floors.toolChoice.chosenOption = 1;
+    plan.toolChoice.current = toolOfButton(button);
+    plan.toolChoice.optionBase = 129;
+    plan.toolChoice.chosenOption = 1;
     engine.press(1, Qt::LeftButton, points.first());
     for (qsizetype i = 1; i + 1 < points.size(); ++i)
         engine.move(1, Qt::LeftButton, points[i]);
@@ -81,7 +81,7 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano-schaal.ini"), QByteArray::number(centimetres) + "\r\n");
         MainWindow& window = program.start();
         window.show();
-        QImage& image = window.floors().floor(1).image;
+        QImage& image = window.plan().floor(1).image;
         image.setPixel(spacing, 3, Black);
         const QImage before = image;
         named<QAction>(window, QStringLiteral("gridAction"))->trigger();
@@ -124,10 +124,10 @@ private slots:
         const GridSnap snap(grid, noScale);
         GridRig aligned;
         aligned.engine.setSnap(&snap);
-        gesture(aligned.engine, aligned.floors, tool, points);
+        gesture(aligned.engine, aligned.plan, tool, points);
 
         GridRig byHand;
-        gesture(byHand.engine, byHand.floors, tool, snapped);
+        gesture(byHand.engine, byHand.plan, tool, snapped);
         QVERIFY(!inkedPixels(byHand.image()).isEmpty());
         QCOMPARE(inkedPixels(aligned.image()), inkedPixels(byHand.image()));
         QTEST(aligned.engine.coordText(), "readOut");
@@ -158,9 +158,9 @@ private slots:
         scale.set(e.centimetresPerPixel);
         const GridSnap snap(grid, scale);
         GridRig rig;
-        rig.floors.setCanvasWidth(e.width);
+        rig.plan.setCanvasWidth(e.width);
         rig.engine.setSnap(&snap);
-        rig.floors.toolChoice.current = tool == 30 ? ToolKind::ImportedIcon : toolOfButton(tool);
+        rig.plan.toolChoice.current = tool == 30 ? ToolKind::ImportedIcon : toolOfButton(tool);
         rig.engine.move(1, Qt::NoButton, e.corner - offset);
         const QPoint seen = (snaps ? e.onGrid : e.corner) - offset;
         QCOMPARE(rig.engine.coordText(), QStringLiteral("X = %1 ,Y = %2").arg(seen.x()).arg(seen.y()));
@@ -176,12 +176,12 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         for (const Gesture& g : gestures)
-            gesture(window.drawing().engine(), window.floors(), g.first, g.second);
+            gesture(window.drawing().engine(), window.plan(), g.first, g.second);
         // The same drawing by a pointer engine that was never given a grid.
         GridRig reference;
         for (const Gesture& g : gestures)
-            gesture(reference.engine, reference.floors, g.first, g.second);
-        const QImage drawn = window.floors().floor(1).image;
+            gesture(reference.engine, reference.plan, g.first, g.second);
+        const QImage drawn = window.plan().floor(1).image;
         QCOMPARE(drawn, reference.image());
         QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
     }

@@ -29,14 +29,14 @@ struct PlacementRig : PointerRig {
 
     void chooseSymbol(ToolKind tool, int optionBase, int option)
     {
-        floors.toolChoice.current = tool;
-        floors.toolChoice.optionBase = optionBase;
-        floors.toolChoice.chosenOption = option;
+        plan.toolChoice.current = tool;
+        plan.toolChoice.optionBase = optionBase;
+        plan.toolChoice.chosenOption = option;
     }
     void chooseIcon(const QImage& icon)
     {
-        floors.importedIcon = icon;
-        floors.toolChoice.current = ToolKind::ImportedIcon;
+        plan.importedIcon = icon;
+        plan.toolChoice.current = ToolKind::ImportedIcon;
     }
     void click(QPoint at)
     {
@@ -105,7 +105,7 @@ private slots:
             QCOMPARE(mode(k)->isChecked(), k == std::max(entry, 1));
 
         PlacementRig rig;
-        rig.floors.toolChoice.rasterOpText = window.floors().toolChoice.rasterOpText;
+        rig.plan.toolChoice.rasterOpText = window.plan().toolChoice.rasterOpText;
         QImage icon = solidIcon(White);
         const QList<QRgb> kinds{White, Black, Colour};
         for (int i = 0; i < 3; ++i) {
@@ -140,7 +140,7 @@ private slots:
         rig.click(click);
         QCOMPARE(inkedArea(rig.image()), covered);
         QCOMPARE(inkedPixels(rig.image()).size(), covered.width() * covered.height());
-        QCOMPARE(rig.floors.toolChoice.current, ToolKind::ImportedIcon);
+        QCOMPARE(rig.plan.toolChoice.current, ToolKind::ImportedIcon);
     }
 
     void doorOpensWall_data()
@@ -207,7 +207,7 @@ private slots:
         QFETCH(int, clicks);
         PlacementRig rig;
         rig.settings.soundOn = soundOn;
-        rig.floors.importedIcon = solidIcon(Black);
+        rig.plan.importedIcon = solidIcon(Black);
         rig.chooseSymbol(tool, 24, 2);
         rig.click(QPoint(120, 120));
         QCOMPARE(rig.sound.played.size(), clicks);
@@ -227,14 +227,14 @@ private slots:
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn")) << program.path(QStringLiteral("b.rbn"));
         named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
         emit named<IconPanel>(window, QStringLiteral("importedIconPanel"))->iconClicked();
-        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
+        QCOMPARE(window.plan().toolChoice.current, ToolKind::ImportedIcon);
         named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
-        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
-        QCOMPARE(window.floors().floor(1).overlays.cursorImage, first);
+        QCOMPARE(window.plan().toolChoice.current, ToolKind::ImportedIcon);
+        QCOMPARE(window.plan().floor(1).overlays.cursorImage, first);
 
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(100, 100));
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(100, 100));
-        QCOMPARE(inkedPixels(window.floors().floor(1).image), QList<QPoint>{QPoint(64, 64)});
+        QCOMPARE(inkedPixels(window.plan().floor(1).image), QList<QPoint>{QPoint(64, 64)});
     }
 
     void textStamp_data()
@@ -251,14 +251,14 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QPoint, click);
         PlacementRig rig;
-        Floor& floor = rig.floors.floor(1);
+        Floor& floor = rig.plan.floor(1);
         if (!text.isEmpty()) {
             floor.font.setPointSize(14);
             floor.font.setBold(true);
             floor.foreColour = qRgb(255, 0, 0);
             floor.overlays.text = text;
         }
-        rig.floors.toolChoice.current = ToolKind::Text;
+        rig.plan.toolChoice.current = ToolKind::Text;
         rig.click(click);
 
         QImage expected(350, 455, QImage::Format_RGB32);
@@ -267,7 +267,7 @@ private slots:
         QCOMPARE(rig.image(), expected);
         QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
         QVERIFY(inkedArea(rig.image()).top() >= click.y());
-        QCOMPARE(rig.floors.toolChoice.current, ToolKind::Text);
+        QCOMPARE(rig.plan.toolChoice.current, ToolKind::Text);
     }
 
     void throughTheWindow()
@@ -277,19 +277,19 @@ private slots:
         named<QToolButton>(window, QStringLiteral("toolButton"), 15)->click();
         QTest::mouseClick(named<QLabel>(window, QStringLiteral("optionImage"), 2), Qt::LeftButton);
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
-        QCOMPARE(window.floors().floor(1).overlays.cursorImageAt, QPoint(164, 114));
+        QCOMPARE(window.plan().floor(1).overlays.cursorImageAt, QPoint(164, 114));
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
         const QImage sofa = window.library().picture(61);
         QVERIFY(!sofa.isNull());
-        QCOMPARE(window.floors().floor(1).image.copy(164, 114, 32, 32),
+        QCOMPARE(window.plan().floor(1).image.copy(164, 114, 32, 32),
                  [&] {
                      QImage paper(32, 32, QImage::Format_RGB32);
                      paper.fill(Qt::white);
                      blitRaster(paper, sofa, QPoint(), RasterOp::And);
                      return paper;
                  }());
-        QCOMPARE(window.floors().toolChoice.current, ToolKind::Furniture);
+        QCOMPARE(window.plan().toolChoice.current, ToolKind::Furniture);
     }
 };
 

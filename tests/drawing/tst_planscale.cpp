@@ -29,7 +29,7 @@ void drag(PointerEngine& engine, QPoint from, QPoint to)
 // A closed black room with 100 x 50 white pixels inside.
 void drawRoom(MainWindow& window)
 {
-    drawBox(window.floors().floor(1).image, QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
+    drawBox(window.plan().floor(1).image, QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
 }
 
 // The box round every non-white pixel inside `area`.
@@ -215,8 +215,8 @@ private slots:
         MainWindow& window = program.start();
         window.scale().set(centimetres);
         drawRoom(window);
-        window.floors().toolChoice.current = tool;
-        window.floors().toolChoice.chosenOption = 1;
+        window.plan().toolChoice.current = tool;
+        window.plan().toolChoice.chosenOption = 1;
         PointerEngine& engine = window.drawing().engine();
         engine.press(1, Qt::LeftButton, QPointF(50, 30));
         engine.move(1, Qt::LeftButton, to);
@@ -237,13 +237,13 @@ private slots:
         for (TestProgram* program : {&never, &switchedOff, &on}) {
             MainWindow& window = program == &never ? never.start() : program->window();
             drawRoom(window);
-            window.floors().toolChoice.current = ToolKind::Dimension;
+            window.plan().toolChoice.current = ToolKind::Dimension;
             drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
-            window.floors().toolChoice.current = ToolKind::Fill;
+            window.plan().toolChoice.current = ToolKind::Fill;
             window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
             emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
         }
-        const auto picture = [](TestProgram& p) { return p.window().floors().floor(1).image; };
+        const auto picture = [](TestProgram& p) { return p.window().plan().floor(1).image; };
         const auto texts = [](TestProgram& p) { return named<InfoLabel>(p.window(), QStringLiteral("infoLabel"))->text() + '|' + named<QLabel>(p.window(), QStringLiteral("coordinateLabel"))->text(); };
         QCOMPARE(picture(switchedOff), picture(never));
         QCOMPARE(texts(switchedOff), texts(never));
@@ -272,10 +272,10 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         window.scale().set(centimetres);
-        window.floors().toolChoice.current = ToolKind::Dimension;
-        window.floors().toolChoice.arrowStyle = 1;
+        window.plan().toolChoice.current = ToolKind::Dimension;
+        window.plan().toolChoice.arrowStyle = 1;
         drag(window.drawing().engine(), from, to);
-        const QImage& image = window.floors().floor(1).image;
+        const QImage& image = window.plan().floor(1).image;
 
         // The text alone, printed the same way on white, tells its size.
         QFont font(QStringLiteral("Arial"));

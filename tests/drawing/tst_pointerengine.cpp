@@ -37,7 +37,7 @@ private slots:
     void previewsFollowThePointer()
     {
         PointerRig rig;
-        Overlays& o = rig.floors.floor(1).overlays;
+        Overlays& o = rig.plan.floor(1).overlays;
         o.gum = QRect(0, 0, 10, 10);
         const QPoint textBefore = o.textAt;
         rig.move(100, 50, Qt::NoButton);
@@ -46,13 +46,13 @@ private slots:
         QCOMPARE(o.cursorImageAt, QPoint(64, 14));
         QCOMPARE(o.textAt, textBefore); // only while the text tool is chosen
 
-        rig.floors.toolChoice.current = ToolKind::Text;
+        rig.plan.toolChoice.current = ToolKind::Text;
         rig.move(30, 200, Qt::RightButton);
         QCOMPARE(o.textAt, QPoint(44, 200));
         QCOMPARE(o.gum.topLeft(), QPoint(40, 192));
 
         // A shown outline repaints its old and new place, nothing inside them and nothing else.
-        rig.floors.toolChoice.current = ToolKind::None;
+        rig.plan.toolChoice.current = ToolKind::None;
         o.gumVisible = true;
         const QRegion repaint = rig.move(33, 201, Qt::NoButton);
         QCOMPARE(repaint, outlineRegion(QRect(40, 192, 10, 10)) + outlineRegion(QRect(43, 193, 10, 10)));
@@ -73,23 +73,23 @@ private slots:
         QFETCH(ToolKind, tool);
         QFETCH(int, buttons);
         PointerRig rig;
-        rig.floors.toolChoice.current = tool;
+        rig.plan.toolChoice.current = tool;
         QImage& image = rig.image();
         fillBox(image, QPoint(40, 40), QPoint(80, 80), qRgb(0, 0, 0));
         const QImage before = image;
 
         rig.press(60.0, 20.0, Qt::MouseButtons(buttons));
-        QCOMPARE(rig.floors.undoPicture(), before);
+        QCOMPARE(rig.plan.undoPicture(), before);
         QCOMPARE(rig.engine.pressPoint(), QPointF(60, 20));
         // An independent copy: drawing on now leaves the snapshot as it was.
         fillBox(image, QPoint(0, 0), QPoint(10, 10), qRgb(255, 0, 0));
-        QCOMPARE(rig.floors.undoPicture(), before);
+        QCOMPARE(rig.plan.undoPicture(), before);
     }
 
     void rubberBandLeavesNoTrace()
     {
         PointerRig rig;
-        rig.floors.toolChoice.current = ToolKind::Line;
+        rig.plan.toolChoice.current = ToolKind::Line;
         QImage& image = rig.image();
         fillBox(image, QPoint(50, 0), QPoint(52, 200), qRgb(0, 0, 0));
         fillBox(image, QPoint(0, 60), QPoint(200, 62), qRgb(255, 0, 0));
@@ -100,7 +100,7 @@ private slots:
         rig.move(100, 100);
         QVERIFY(image != walls);
         QCOMPARE(image.pixel(20, 30), qRgb(0, 0, 0)); // white inverted
-        QVERIFY(rig.floors.floor(1).pen.invert);
+        QVERIFY(rig.plan.floor(1).pen.invert);
         rig.move(60, 150);
         rig.move(90, 10);
         rig.move(20, 30); // back on the start point: the band is a point and draws nothing
@@ -133,9 +133,9 @@ private slots:
         QFETCH(QString, info);
         QFETCH(bool, drawn);
         PointerRig rig;
-        rig.floors.toolChoice.current = ToolKind::Rectangle;
-        rig.floors.toolChoice.chosenOption = 1;
-        const Overlays& o = rig.floors.floor(1).overlays;
+        rig.plan.toolChoice.current = ToolKind::Rectangle;
+        rig.plan.toolChoice.chosenOption = 1;
+        const Overlays& o = rig.plan.floor(1).overlays;
         const QImage before = rig.image();
 
         rig.press(40, 30);
@@ -146,7 +146,7 @@ private slots:
         QCOMPARE(rig.info.last(), info);
         QCOMPARE(repaint, outlineRegion(layer));
         QCOMPARE(rig.image(), before); // the band floats above the picture
-        QVERIFY(!rig.floors.floor(1).pen.invert);
+        QVERIFY(!rig.plan.floor(1).pen.invert);
 
         // The release point decides, not the last move.
         rig.move(60, 60);

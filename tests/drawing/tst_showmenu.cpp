@@ -33,14 +33,14 @@ private slots:
         TestProgram program;
         MainWindow& main = program.start();
         QAction* cross = named<QAction>(main, QStringLiteral("drawingCrossAction"));
-        Floor& floor = main.floors().floor(2);
+        Floor& floor = main.plan().floor(2);
         floor.overlays.cross = QPoint(40, 70);
         const QImage before = floor.image;
         for (bool on : {true, false}) {
             cross->trigger();
             QCOMPARE(cross->isChecked(), on);
             for (int f = 1; f <= 3; ++f)
-                QCOMPARE(main.floors().floor(f).overlays.crossVisible, on);
+                QCOMPARE(main.plan().floor(f).overlays.crossVisible, on);
             const QImage shown = named<CanvasWidget>(main, QStringLiteral("floorCanvas"), 2)->grab().toImage();
             const QColor hair = on ? QColor(192, 192, 192) : QColor(Qt::white);
             QCOMPARE(shown.pixelColor(40, 5), hair);
@@ -115,17 +115,17 @@ private slots:
         program.settings.drawingRed = qRed(drawingColour);
         program.settings.drawingGreen = qGreen(drawingColour);
         program.settings.drawingBlue = qBlue(drawingColour);
-        QImage& image = main.floors().floor(floor).image;
+        QImage& image = main.plan().floor(floor).image;
         const int w0 = image.width();
         QFETCH(Pen, pen);
-        main.floors().floor(floor).pen = pen;
+        main.plan().floor(floor).pen = pen;
         if (corner)
             image.setPixel(0, 0, corner);
         QImage green(w0, 455, QImage::Format_RGB32);
         green.fill(Qt::green);
-        main.floors().setUndoPicture(green);
-        const QImage snapshot = main.floors().undoPicture();
-        const QImage other = main.floors().floor(floor == 1 ? 2 : 1).image;
+        main.plan().setUndoPicture(green);
+        const QImage snapshot = main.plan().undoPicture();
+        const QImage other = main.plan().floor(floor == 1 ? 2 : 1).image;
         const int w = 350 + extraWidth / 15;
         QCOMPARE(image.width(), w);
         for (QRgb ring : rings) {
@@ -142,8 +142,8 @@ private slots:
             // Inside the ring, the other floors and the undo snapshot stay as they were.
             QCOMPARE(image.pixel(1, 1), qRgb(255, 255, 255));
             QCOMPARE(image.pixel(w - 2, 453), qRgb(255, 255, 255));
-            QCOMPARE(main.floors().floor(floor == 1 ? 2 : 1).image, other);
-            QCOMPARE(main.floors().undoPicture(), snapshot);
+            QCOMPARE(main.plan().floor(floor == 1 ? 2 : 1).image, other);
+            QCOMPARE(main.plan().undoPicture(), snapshot);
         }
     }
 };

@@ -43,7 +43,7 @@ private slots:
         TestProgram program;
         MainWindow& window = program.start();
         window.floorSwitcher().chooseFloor(2);
-        const QFont before = window.floors().floor(1).font;
+        const QFont before = window.plan().floor(1).font;
         TextDialog* dialog = openTextTool(window);
         QVERIFY(dialog && dialog->isVisible());
         QCOMPARE(named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->currentText(), QStringLiteral("10"));
@@ -62,7 +62,7 @@ private slots:
         TestProgram::settle();
 
         QVERIFY(!window.findChild<TextDialog*>());
-        const Floor& floor = window.floors().floor(2);
+        const Floor& floor = window.plan().floor(2);
         QCOMPARE(floor.font.family(), QStringLiteral("Arial"));
         QCOMPARE(floor.font.pointSize(), 14);
         QVERIFY(floor.font.bold());
@@ -73,11 +73,11 @@ private slots:
         QVERIFY(floor.overlays.textVisible);
         QCOMPARE(floor.overlays.textFont, floor.font);
         QCOMPARE(floor.overlays.textColour, QColor(255, 0, 0));
-        QCOMPARE(window.floors().toolChoice.current, ToolKind::Text);
+        QCOMPARE(window.plan().toolChoice.current, ToolKind::Text);
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), QStringLiteral("Tekst plaatsen"));
         // The other floors keep their own font and preview.
-        QCOMPARE(window.floors().floor(1).font, before);
-        QVERIFY(!window.floors().floor(1).overlays.textVisible);
+        QCOMPARE(window.plan().floor(1).font, before);
+        QVERIFY(!window.plan().floor(1).overlays.textVisible);
         // Opened again, the dialog starts from its defaults.
         TextDialog* again = openTextTool(window);
         QCOMPARE(named<QComboBox>(again, QStringLiteral("textSizeCombo"))->currentText(), QStringLiteral("10"));
@@ -104,7 +104,7 @@ private slots:
         QFETCH(bool, keepsTool);
         TestProgram program;
         MainWindow& window = program.start();
-        const Floor before = window.floors().floor(1);
+        const Floor before = window.plan().floor(1);
         TextDialog* dialog = openTextTool(window);
         named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(text);
         named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
@@ -114,14 +114,14 @@ private slots:
             dialog->close();
         TestProgram::settle();
         QVERIFY(!window.findChild<TextDialog*>());
-        QCOMPARE(window.floors().toolChoice.current, keepsTool ? ToolKind::Text : ToolKind::None);
+        QCOMPARE(window.plan().toolChoice.current, keepsTool ? ToolKind::Text : ToolKind::None);
         const QString heading = keepsTool ? QStringLiteral("Tekst plaatsen") : QStringLiteral("Tools");
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), heading);
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 2)->text(), heading);
         if (!keepsTool)
             QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
         QVERIFY(program.prompts.messages.isEmpty());
-        const Floor& after = window.floors().floor(1);
+        const Floor& after = window.plan().floor(1);
         QCOMPARE(after.font, before.font);
         QCOMPARE(after.foreColour, before.foreColour);
         QVERIFY(!after.overlays.textVisible);
@@ -151,7 +151,7 @@ private slots:
         named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(typed);
         dialog->TransferText();
         TestProgram::settle();
-        const Floor& floor = window.floors().floor(1);
+        const Floor& floor = window.plan().floor(1);
         if (size > 0) {
             QVERIFY(program.prompts.messages.isEmpty());
             QVERIFY(!window.findChild<TextDialog*>());
@@ -163,7 +163,7 @@ private slots:
             QVERIFY(dialog->isVisible());
             QVERIFY(!floor.overlays.textVisible);
             QCOMPARE(floor.font.pointSizeF(), 8.25);
-            QCOMPARE(window.floors().toolChoice.current, ToolKind::Text);
+            QCOMPARE(window.plan().toolChoice.current, ToolKind::Text);
             // Put right, the same dialog transfers.
             named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(QStringLiteral("12"));
             dialog->TransferText();

@@ -95,20 +95,20 @@ private slots:
         QTEST(!named<QCheckBox>(window, QStringLiteral("lineStyleCheck"))->isHidden(), "lineStyle");
         for (QWidget* part : std::initializer_list<QWidget*>{named<QLabel>(panel, QStringLiteral("eraserBackdrop")), named<QScrollBar>(panel, QStringLiteral("eraserSizeBar")), named<QLabel>(panel, QStringLiteral("eraserSizeLabel"))})
             QCOMPARE(!part->isHidden(), eraserRow);
-        const Floor& floor = window.floors().floor(2);
+        const Floor& floor = window.plan().floor(2);
         QCOMPARE(floor.overlays.gumVisible, eraserRow);
-        QVERIFY(!window.floors().floor(1).overlays.gumVisible);
+        QVERIFY(!window.plan().floor(1).overlays.gumVisible);
         QTEST(window.findChild<ShowMenu*>()->magnifier().shift(), "shift");
-        QCOMPARE(window.floors().toolChoice.chosenOption, 1);
+        QCOMPARE(window.plan().toolChoice.chosenOption, 1);
         QCOMPARE(window.findChild<TextDialog*>() != nullptr, tool == 5); // opened without blocking
         QCOMPARE(program.sound.played, tool == 5 && soundOn ? QStringList(program.path("sounds/space.wav")) : QStringList());
         if (eraserRow) {
             // Above the range the size stays at the largest, on every floor.
             named<QScrollBar>(panel, QStringLiteral("eraserSizeBar"))->setValue(31);
             QCOMPARE(named<QLabel>(panel, QStringLiteral("eraserSizeLabel"))->text(), QStringLiteral("30 pixels"));
-            QCOMPARE(window.floors().toolChoice.eraserSize, 30);
+            QCOMPARE(window.plan().toolChoice.eraserSize, 30);
             for (int f = 1; f <= 3; ++f)
-                QCOMPARE(window.floors().floor(f).overlays.gum.size(), QSize(30, 30));
+                QCOMPARE(window.plan().floor(f).overlays.gum.size(), QSize(30, 30));
         }
         if (option == 0)
             return;
@@ -116,11 +116,11 @@ private slots:
         // style for dimensions, the picture the pointer carries for symbols.
         clickOption(window, 1);
         clickOption(window, option);
-        QCOMPARE(window.floors().toolChoice.chosenOption, option);
+        QCOMPARE(window.plan().toolChoice.chosenOption, option);
         QCOMPARE(options(panel, true), 1);
         QCOMPARE(named<QLabel>(panel, QStringLiteral("optionImage"), option)->frameShape(), QFrame::Box);
         QCOMPARE(floor.pen.width, tool <= 3 ? option : 1);
-        QCOMPARE(window.floors().toolChoice.arrowStyle, tool == 4 ? option : 1);
+        QCOMPARE(window.plan().toolChoice.arrowStyle, tool == 4 ? option : 1);
         QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
         if (tool >= 9)
             QCOMPARE(floor.overlays.cursorImage, window.library().picture(first + option - 1));
@@ -134,16 +134,16 @@ private slots:
         TestProgram program;
         program.prompts.yesNoAnswers << false; // the library overview
         MainWindow& window = program.start();
-        Plan& floors = window.floors();
+        Plan& plan = window.plan();
         const Magnifier& magnifier = window.findChild<ShowMenu*>()->magnifier();
         QString seen;
         for (int i = 1; i <= 20; ++i) {
             clickTool(window, i);
-            floors.toolChoice.arrowStyle = 1;
+            plan.toolChoice.arrowStyle = 1;
             emit named<ToolPanel>(window, QStringLiteral("toolPanel"))->optionClicked(2);
-            const Floor& floor = floors.floor(1);
+            const Floor& floor = plan.floor(1);
             seen += floor.pen.width == 2 ? (named<QCheckBox>(window, QStringLiteral("lineStyleCheck"))->isHidden() ? 'w' : 'd')
-                  : floors.toolChoice.arrowStyle == 2 ? 'a'
+                  : plan.toolChoice.arrowStyle == 2 ? 'a'
                   : floor.overlays.cursorImageVisible ? (magnifier.shift() == 34 ? 'S' : 's')
                   : magnifier.shift() == 0 ? '-' : '?';
         }
@@ -156,19 +156,19 @@ private slots:
         MainWindow& window = program.start();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        Plan& floors = window.floors();
+        Plan& plan = window.plan();
         clickTool(window, 2);
         QCheckBox* box = named<QCheckBox>(window, QStringLiteral("lineStyleCheck"));
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
         QCOMPARE(box->text(), QStringLiteral("Stippellijn"));
         clickOption(window, 4);
         for (int f = 1; f <= 3; ++f) {
-            QVERIFY(floors.floor(f).pen.dotted);
-            floors.floor(f).overlays.textVisible = true;
-            floors.floor(f).overlays.cursorImageVisible = true;
-            floors.floor(f).overlays.gumVisible = true;
+            QVERIFY(plan.floor(f).pen.dotted);
+            plan.floor(f).overlays.textVisible = true;
+            plan.floor(f).overlays.cursorImageVisible = true;
+            plan.floor(f).overlays.gumVisible = true;
         }
-        QCOMPARE(floors.floor(1).pen.width, 4);
+        QCOMPARE(plan.floor(1).pen.width, 4);
 
         clickTool(window, 7);
         QVERIFY(box->isHidden());
@@ -177,7 +177,7 @@ private slots:
         QCOMPARE(options(named<ToolPanel>(window, QStringLiteral("toolPanel")), false), 0);
         QCOMPARE(options(named<ToolPanel>(window, QStringLiteral("toolPanel")), true), 0);
         for (int f = 1; f <= 3; ++f) {
-            const Floor& floor = floors.floor(f);
+            const Floor& floor = plan.floor(f);
             QCOMPARE(floor.pen.width, 1);
             QVERIFY(!floor.pen.dotted);
             QVERIFY(!floor.overlays.textVisible);
@@ -194,18 +194,18 @@ private slots:
         clickTool(window, 2);
         clickOption(window, 5);
         window.floorSwitcher().chooseFloor(1);
-        QCOMPARE(window.floors().floor(3).pen.width, 5);
-        QCOMPARE(window.floors().floor(1).pen.width, 1);
-        QCOMPARE(window.floors().floor(2).pen.width, 1);
+        QCOMPARE(window.plan().floor(3).pen.width, 5);
+        QCOMPARE(window.plan().floor(1).pen.width, 1);
+        QCOMPARE(window.plan().floor(2).pen.width, 1);
         clickTool(window, 3);
-        QCOMPARE(window.floors().floor(3).pen.width, 1);
+        QCOMPARE(window.plan().floor(3).pen.width, 1);
         // The arrow style is chosen with the dimension tool only, and outlives tool clicks.
         clickTool(window, 4);
         clickOption(window, 2);
         clickTool(window, 9);
         clickOption(window, 3);
         clickTool(window, 1);
-        QCOMPARE(window.floors().toolChoice.arrowStyle, 2);
+        QCOMPARE(window.plan().toolChoice.arrowStyle, 2);
     }
 
     void overviewCells_data()
@@ -230,13 +230,13 @@ private slots:
         TestProgram program;
         program.prompts.yesNoAnswers << true;
         MainWindow& window = program.start();
-        window.floors().toolChoice.rasterOpText = rasterOp;
+        window.plan().toolChoice.rasterOpText = rasterOp;
         named<QToolButton>(window, QStringLiteral("toolButton"), 20)->click();
 
         const QImage picture = index < 0 ? QImage() : window.library().picture(index);
         QVERIFY2(index < 0 || !picture.isNull(), "library picture missing");
         const RasterOp op = *rasterOpFromText(rasterOp);
-        const QImage& floor = window.floors().floor(1).image;
+        const QImage& floor = window.plan().floor(1).image;
         int marked = 0;
         for (int y = 0; y < area.height(); ++y) {
             for (int x = 0; x < area.width(); ++x) {
@@ -264,25 +264,25 @@ private slots:
         program.prompts.yesNoAnswers << yes;
         MainWindow& window = program.start();
         window.floorSwitcher().chooseFloor(2);
-        Plan& floors = window.floors();
+        Plan& plan = window.plan();
         for (int f = 1; f <= 3; ++f)
-            floors.floor(f).image = scribbled(floors.floor(f).image);
-        const QImage before = floors.floor(1).image;
-        const QImage undo = scribbled(floors.undoPicture());
-        floors.setUndoPicture(undo);
+            plan.floor(f).image = scribbled(plan.floor(f).image);
+        const QImage before = plan.floor(1).image;
+        const QImage undo = scribbled(plan.undoPicture());
+        plan.setUndoPicture(undo);
         named<QToolButton>(window, QStringLiteral("toolButton"), 9)->click();
 
         named<QToolButton>(window, QStringLiteral("toolButton"), 20)->click();
         QCOMPARE(program.prompts.questions, QStringList{QStringLiteral(" Show|Bestaande plattegrond wordt verwijderd!")});
-        QCOMPARE(floors.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
-        QCOMPARE(floors.floor(1).image, before);
-        QCOMPARE(floors.floor(3).image, before);
+        QCOMPARE(plan.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
+        QCOMPARE(plan.floor(1).image, before);
+        QCOMPARE(plan.floor(3).image, before);
         // Not a drawing step: the undo snapshot stays what it was.
-        QCOMPARE(floors.undoPicture(), undo);
+        QCOMPARE(plan.undoPicture(), undo);
         const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), heading);
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 2)->text(), heading);
-        QCOMPARE(floors.toolChoice.current, ToolKind::LibraryOverview);
+        QCOMPARE(plan.toolChoice.current, ToolKind::LibraryOverview);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 };

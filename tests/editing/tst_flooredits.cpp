@@ -19,8 +19,8 @@ QImage whiteFloor()
 
 void drawRoom(PointerRig& rig, QPoint corner)
 {
-    rig.floors.toolChoice.current = ToolKind::Rectangle;
-    rig.floors.toolChoice.chosenOption = 1;
+    rig.plan.toolChoice.current = ToolKind::Rectangle;
+    rig.plan.toolChoice.chosenOption = 1;
     rig.drag(corner, {corner + QPoint(60, 40)});
 }
 
@@ -44,19 +44,19 @@ private slots:
         drawRoom(rig, QPoint(10, 10));
         const QImage withRoom = rig.image();
         QCOMPARE(inkedPixels(withRoom).size(), 2 * 61 + 2 * 39);
-        rig.floors.toolChoice.current = ToolKind::Line;
+        rig.plan.toolChoice.current = ToolKind::Line;
         rig.drag(QPoint(100, 100), {QPoint(200, 300)});
         const QImage withLine = rig.image();
         QVERIFY(withLine != withRoom);
         // Undo on another floor puts the snapshot there and leaves the floor it came from.
-        rig.floors.undo(2);
+        rig.plan.undo(2);
         QCOMPARE(rig.image(2), withRoom);
         QCOMPARE(rig.image(1), withLine);
         QCOMPARE(rig.image(3), whiteFloor());
-        rig.floors.undo(1);
+        rig.plan.undo(1);
         QCOMPARE(rig.image(), withRoom);
         // Twice is once: there is one step back.
-        rig.floors.undo(1);
+        rig.plan.undo(1);
         QCOMPARE(rig.image(), withRoom);
     }
 
@@ -64,17 +64,17 @@ private slots:
     {
         PointerRig rig;
         fillBox(rig.image(), QPoint(0, 0), QPoint(349, 454), qRgb(0, 0, 255));
-        rig.floors.undo(1); // before any press
+        rig.plan.undo(1); // before any press
         QCOMPARE(rig.image(), whiteFloor());
         drawRoom(rig, QPoint(10, 10));
-        rig.floors.paste(1); // before any copy
+        rig.plan.paste(1); // before any copy
         QCOMPARE(rig.image(), whiteFloor());
         // Saving leaves floors side by side in the undo buffer: Undo takes the left one.
         QImage composite(700, 455, QImage::Format_RGB32);
         composite.fill(Qt::white);
         fillBox(composite, QPoint(340, 0), QPoint(360, 454), qRgb(255, 0, 0));
-        rig.floors.setUndoPicture(composite);
-        rig.floors.undo(1);
+        rig.plan.setUndoPicture(composite);
+        rig.plan.undo(1);
         QCOMPARE(rig.image(), composite.copy(0, 0, 350, 455));
     }
 
@@ -83,20 +83,20 @@ private slots:
         PointerRig rig;
         drawRoom(rig, QPoint(10, 10));
         const QImage ground = rig.image(1);
-        rig.floors.copy(1);
+        rig.plan.copy(1);
         drawRoom(rig, QPoint(150, 150)); // later drawing stays out of the buffer
         const QImage groundNow = rig.image(1);
-        rig.floors.setCurrentFloor(2);
-        rig.floors.paste(2);
+        rig.plan.setCurrentFloor(2);
+        rig.plan.paste(2);
         QCOMPARE(rig.image(2), ground);
         QCOMPARE(rig.image(1), groundNow);
         drawRoom(rig, QPoint(50, 200)); // drawing on the pasted floor leaves the buffer too
-        rig.floors.paste(3);
+        rig.plan.paste(3);
         QCOMPARE(rig.image(3), ground);
-        rig.floors.paste(1);
+        rig.plan.paste(1);
         QCOMPARE(rig.image(1), ground);
         // Paste takes no snapshot: Undo goes back to before the last press.
-        rig.floors.undo(2);
+        rig.plan.undo(2);
         QCOMPARE(rig.image(2), ground);
     }
 
@@ -130,19 +130,19 @@ private slots:
         program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
         window.floorSwitcher().chooseFloor(3);
-        Plan& floors = window.floors();
-        const int width = floors.canvasWidth();
+        Plan& plan = window.plan();
+        const int width = plan.canvasWidth();
         QCOMPARE(width, 350 + extraTwips / 15);
-        floors.floor(3).image = lopsided(width);
-        floors.floor(1).image = lopsided(width);
-        const QImage undo = floors.undoPicture();
+        plan.floor(3).image = lopsided(width);
+        plan.floor(1).image = lopsided(width);
+        const QImage undo = plan.undoPicture();
         for (int entry : entries)
             named<QAction>(window, QStringLiteral("flipAction"), entry)->trigger();
 
-        QCOMPARE(floors.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
+        QCOMPARE(plan.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
         // Only the current floor turns, and it is no drawing step.
-        QCOMPARE(floors.floor(1).image, lopsided(width));
-        QCOMPARE(floors.undoPicture(), undo);
+        QCOMPARE(plan.floor(1).image, lopsided(width));
+        QCOMPARE(plan.undoPicture(), undo);
         QCOMPARE(program.sound.played, soundOn ? QStringList(entries.size(), program.path("sounds/zoef.wav")) : QStringList());
     }
 };

@@ -87,18 +87,18 @@ private slots:
         program.prompts.openAnswers << program.path(QStringLiteral("eerste.rbn"));
         named<QAction>(window, QStringLiteral("importIconAction"))->trigger();
         QCOMPARE(shownIcon(window), first);
-        const ToolKind tool = window.floors().toolChoice.current;
+        const ToolKind tool = window.plan().toolChoice.current;
         const QString info = named<InfoLabel>(window, QStringLiteral("infoLabel"))->text();
 
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
         named<QToolButton>(window, QStringLiteral("importIconButton"))->click();
         const QImage expected = accepted ? pattern(35, 35, 90) : first;
         QCOMPARE(shownIcon(window), expected);
-        QCOMPARE(window.floors().importedIcon, expected);
+        QCOMPARE(window.plan().importedIcon, expected);
         QTEST(program.prompts.messages, "messages");
         QCOMPARE(program.prompts.fileFilters, QStringList(2, QStringLiteral("Rimbano (*.rbn)")));
         // Importing is all it does: no tool change, no hint, no sound.
-        QCOMPARE(window.floors().toolChoice.current, tool);
+        QCOMPARE(window.plan().toolChoice.current, tool);
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), info);
         QVERIFY(program.sound.played.isEmpty());
     }
@@ -125,17 +125,17 @@ private slots:
         QImage icon = pattern(35, 35, 7);
         program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(icon));
         MainWindow& window = program.start();
-        window.floors().toolChoice.current = ToolKind::Walls;
+        window.plan().toolChoice.current = ToolKind::Walls;
         IconPanel* panel = named<IconPanel>(window, QStringLiteral("importedIconPanel"));
-        const Overlays& overlays = window.floors().floor(1).overlays;
+        const Overlays& overlays = window.plan().floor(1).overlays;
         if (!imported) {
             if (button.isEmpty())
                 QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
             else
                 panel->findChild<QToolButton*>(button)->click();
-            QCOMPARE(window.floors().toolChoice.current, ToolKind::Walls);
+            QCOMPARE(window.plan().toolChoice.current, ToolKind::Walls);
             QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 0);
-            QVERIFY(window.floors().importedIcon.isNull());
+            QVERIFY(window.plan().importedIcon.isNull());
             QVERIFY(!overlays.cursorImageVisible);
             QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Eerst een icon importeren (File > Import Icons)."));
             // Shown as a warning.
@@ -144,9 +144,9 @@ private slots:
         }
         program.prompts.openAnswers << program.path(QStringLiteral("a.rbn"));
         named<QToolButton>(panel, QStringLiteral("importIconButton"))->click();
-        const QImage undo = window.floors().undoPicture();
+        const QImage undo = window.plan().undoPicture();
         QTest::mouseClick(named<QLabel>(panel, QStringLiteral("importedIconImage")), Qt::LeftButton);
-        QCOMPARE(window.floors().toolChoice.current, ToolKind::ImportedIcon);
+        QCOMPARE(window.plan().toolChoice.current, ToolKind::ImportedIcon);
         QCOMPARE(window.findChild<ShowMenu*>()->magnifier().shift(), 34);
         QVERIFY(overlays.cursorImageVisible);
         QCOMPARE(overlays.cursorImage, icon);
@@ -156,10 +156,10 @@ private slots:
         panel->findChild<QToolButton*>(button)->click();
         QCOMPARE(overlays.cursorImage, icon);
         operation(icon);
-        QCOMPARE(window.floors().importedIcon, icon);
+        QCOMPARE(window.plan().importedIcon, icon);
         QCOMPARE(shownIcon(window), icon);
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Klik vervolgens op het linker-icon voor plaatsing op het tekenveld."));
-        QCOMPARE(window.floors().undoPicture(), undo);
+        QCOMPARE(window.plan().undoPicture(), undo);
         QVERIFY(program.sound.played.isEmpty());
     }
 };

@@ -96,9 +96,9 @@ private slots:
             program.writeFile(QStringLiteral("examples/%1-example.jpg").arg(QChar('a' + i)), files[i]);
         MainWindow& window = program.start();
         window.floorSwitcher().chooseFloor(shownFloor);
-        Plan& floors = window.floors();
+        Plan& plan = window.plan();
         for (int k = 1; k <= 3; ++k)
-            floors.floor(k).image.fill(qRgb(k, k, k));
+            plan.floor(k).image.fill(qRgb(k, k, k));
         named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(position);
         if (none)
             QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QStringLiteral("Geen voorbeelden..."));
@@ -114,7 +114,7 @@ private slots:
             expected.fill(here ? qRgb(255, 255, 255) : qRgb(k, k, k));
             if (here)
                 QPainter(&expected).drawImage(0, 0, QImage::fromData(files[position]));
-            QCOMPARE(largestChannelError(floors.floor(k).image, expected), 0);
+            QCOMPARE(largestChannelError(plan.floor(k).image, expected), 0);
         }
     }
 
@@ -135,12 +135,12 @@ private slots:
         QVERIFY(QFile::copy(path, program.path("examples/" + QFileInfo(path).fileName())));
         MainWindow& window = program.start();
         QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QFileInfo(path).completeBaseName());
-        window.floors().floor(1).image.fill(qRgb(9, 9, 9));
+        window.plan().floor(1).image.fill(qRgb(9, 9, 9));
         program.prompts.yesNoAnswers << true;
         named<QPushButton>(window, QStringLiteral("takeOverExampleButton"))->click();
         QCOMPARE(program.prompts.messages, QStringList());
         const QImage shipped = QImage(path).convertToFormat(QImage::Format_RGB32);
-        const QImage& floor = window.floors().floor(1).image;
+        const QImage& floor = window.plan().floor(1).image;
         QCOMPARE(shipped.size(), QSize(350, 455));
         QCOMPARE(largestChannelError(floor, shipped), 0);
     }

@@ -70,14 +70,14 @@ private slots:
         MainWindow& window = program.start();
         program.settings.soundOn = soundOn;
         window.floorSwitcher().chooseFloor(2);
-        Plan& floors = window.floors();
+        Plan& plan = window.plan();
         for (int k = 1; k <= 3; ++k)
-            floors.floor(k).image.fill(mark(k));
-        const QImage undoSnapshot = floors.undoPicture();
+            plan.floor(k).image.fill(mark(k));
+        const QImage undoSnapshot = plan.undoPicture();
         program.writeFile("plan.bmp", bytes);
 
         int repaints = 0;
-        LoadDrawing load(program.context, floors, [&] { ++repaints; });
+        LoadDrawing load(program.context, plan, [&] { ++repaints; });
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
         load.load();
 
@@ -93,10 +93,10 @@ private slots:
         for (int k = 1; k <= 3; ++k) {
             QImage expected(350, 455, QImage::Format_RGB32);
             expected.fill(floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
-            QCOMPARE(floors.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : expected);
+            QCOMPARE(plan.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : expected);
         }
-        QCOMPARE(floors.undoPicture(), undoSnapshot);
-        QCOMPARE(floors.currentFloor(), 2);
+        QCOMPARE(plan.undoPicture(), undoSnapshot);
+        QCOMPARE(plan.currentFloor(), 2);
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 };

@@ -15,11 +15,11 @@
 namespace {
 // Each floor gets its own colour and a mark of its own, so a strip in the
 // wrong place or a floor saved twice shows.
-void drawOnFloors(Plan& floors)
+void drawOnFloors(Plan& plan)
 {
     const QRgb backgrounds[3] = {qRgb(255, 255, 255), qRgb(255, 240, 200), qRgb(200, 230, 255)};
     for (int i = 1; i <= 3; ++i) {
-        QImage& image = floors.floor(i).image;
+        QImage& image = plan.floor(i).image;
         image.fill(backgrounds[i - 1]);
         for (int x = 10; x < image.width() - 10; ++x)
             image.setPixel(x, 50 * i, qRgb(0, 0, 0));
@@ -82,10 +82,10 @@ private slots:
         program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
         window.floorSwitcher().chooseFloor(shownFloor);
-        drawOnFloors(window.floors());
-        QImage undoSnapshot(window.floors().canvasWidth(), 455, QImage::Format_RGB32);
+        drawOnFloors(window.plan());
+        QImage undoSnapshot(window.plan().canvasWidth(), 455, QImage::Format_RGB32);
         undoSnapshot.fill(qRgb(1, 2, 3));
-        window.floors().setUndoPicture(undoSnapshot);
+        window.plan().setUndoPicture(undoSnapshot);
 
         program.prompts.saveAnswers << program.path(name);
         named<QAction>(window, QStringLiteral("saveFloorsAction"), count)->trigger();
@@ -101,16 +101,16 @@ private slots:
         QCOMPARE(saved.size(), QSize(count * w, 455));
         // A JPG comes back within one step of every colour value.
         for (int k = 1; k <= count; ++k)
-            QVERIFY(largestChannelError(saved.copy((k - 1) * w, 0, w, 455), window.floors().floor(k).image) <= (asJpg ? 1 : 0));
+            QVERIFY(largestChannelError(saved.copy((k - 1) * w, 0, w, 455), window.plan().floor(k).image) <= (asJpg ? 1 : 0));
         QCOMPARE(QDir(writable.path()).entryList(QDir::Files), QStringList());
-        QCOMPARE(window.floors().undoPicture(), undoSnapshot);
-        QCOMPARE(window.floors().currentFloor(), shownFloor);
+        QCOMPARE(window.plan().undoPicture(), undoSnapshot);
+        QCOMPARE(window.plan().currentFloor(), shownFloor);
         QVERIFY(!QGuiApplication::overrideCursor());
 
         // And back: loading the file gives the saved floors, the rest white.
         QList<QImage> expected;
         for (int k = 1; k <= 3; ++k) {
-            QImage& floor = window.floors().floor(k).image;
+            QImage& floor = window.plan().floor(k).image;
             expected << floor;
             if (k > count)
                 expected.last().fill(Qt::white);
@@ -120,14 +120,14 @@ private slots:
         named<QAction>(window, QStringLiteral("loadAction"))->trigger();
         QCOMPARE(program.prompts.messages, QStringList());
         for (int k = 1; k <= 3; ++k)
-            QVERIFY(largestChannelError(window.floors().floor(k).image, expected[k - 1]) <= (asJpg ? 1 : 0));
+            QVERIFY(largestChannelError(window.plan().floor(k).image, expected[k - 1]) <= (asJpg ? 1 : 0));
     }
 
     void temporaryFileNotListed()
     {
         TestProgram program;
         MainWindow& window = program.start();
-        ListingWithoutTemporary save(window.context(), window.floors());
+        ListingWithoutTemporary save(window.context(), window.plan());
         program.prompts.saveAnswers << program.path("plan.jpg");
         save.saveFloors(1);
         QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));

@@ -21,12 +21,12 @@ const char SettingsFileText[] = "\"Mijn eigen regel\"\r\n0,0,0\r\n#TRUE#\r\n#TRU
 void markFloors(MainWindow& window)
 {
     for (int f = 1; f <= 3; ++f)
-        window.floors().floor(f).image.setPixel(10 * f, 20, qRgb(0, 0, 0));
+        window.plan().floor(f).image.setPixel(10 * f, 20, qRgb(0, 0, 0));
 }
 
 bool isMarked(MainWindow& window, int f)
 {
-    return window.floors().floor(f).image.pixel(10 * f, 20) == qRgb(0, 0, 0);
+    return window.plan().floor(f).image.pixel(10 * f, 20) == qRgb(0, 0, 0);
 }
 
 QImage white(int width)
@@ -60,7 +60,7 @@ private slots:
         named<QPushButton>(window, QStringLiteral("showFloorButton"), floor == 1 ? 2 : 1)->click();
         named<QPushButton>(window, QStringLiteral("showFloorButton"), floor)->click();
 
-        QCOMPARE(window.floors().currentFloor(), floor);
+        QCOMPARE(window.plan().currentFloor(), floor);
         for (int j = 1; j <= 3; ++j) {
             QCOMPARE(named<QPushButton>(window, QStringLiteral("showFloorButton"), j)->isEnabled(), j != floor);
             QCOMPARE(named<QPushButton>(window, QStringLiteral("clearFloorButton"), j)->isEnabled(), j == floor);
@@ -103,10 +103,10 @@ private slots:
         for (int j = 1; j <= 3; ++j) {
             const bool cleared = answer && (floor == 0 || floor == j);
             QCOMPARE(isMarked(window, j), !cleared);
-            QVERIFY(!cleared || window.floors().floor(j).image == white(350));
+            QVERIFY(!cleared || window.plan().floor(j).image == white(350));
         }
         // The user stays on the floor that was shown.
-        QCOMPARE(window.floors().currentFloor(), floor == 0 ? 3 : floor);
+        QCOMPARE(window.plan().currentFloor(), floor == 0 ? 3 : floor);
     }
 
     // A narrowed canvas hides columns; an operation on the whole floor either
@@ -139,8 +139,8 @@ private slots:
         };
         setWidth(1800);
         for (int x = 0; x < 470; ++x)
-            window.floors().floor(1).image.setPixel(x, x % 455, qRgb(0, 0, 0));
-        const QImage drawn = window.floors().floor(1).image;
+            window.plan().floor(1).image.setPixel(x, x % 455, qRgb(0, 0, 0));
+        const QImage drawn = window.plan().floor(1).image;
         setWidth(0);
         if (between == QStringLiteral("Undo")) {
             // The press on the narrow canvas keeps the floor whole for Undo.
@@ -153,7 +153,7 @@ private slots:
                 item->trigger();
         setWidth(1800);
 
-        const QImage& image = window.floors().floor(1).image;
+        const QImage& image = window.plan().floor(1).image;
         const QImage shownPart = drawn.copy(0, 0, 350, 455);
         QImage expected = white(470);
         QPainter painter(&expected);
@@ -185,7 +185,7 @@ private slots:
         for (const auto& [key, floor] : {std::pair(Qt::Key_F3, 2), std::pair(Qt::Key_F4, 3), std::pair(Qt::Key_F2, 1),
                                          std::pair(Qt::Key_F2, 1)}) {
             QTest::keyClick(red, key);
-            QCOMPARE(window.floors().currentFloor(), floor);
+            QCOMPARE(window.plan().currentFloor(), floor);
             QVERIFY(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), floor)->isVisible());
         }
     }
@@ -263,12 +263,12 @@ private slots:
             return named<CanvasWidget>(window, QStringLiteral("floorCanvas"), floor)->grab().toImage().pixel(x, y) | 0xff000000u;
         };
         const QRgb white = qRgb(255, 255, 255), grey = qRgb(205, 205, 205);
-        Plan& floors = window.floors();
-        floors.floor(1).image.setPixel(10, 10, qRgb(0, 0, 0));
-        floors.floor(1).image.setPixel(20, 20, qRgb(0, 0, 0));
-        floors.floor(2).image.setPixel(20, 20, qRgb(255, 0, 0));
-        floors.floor(2).image.setPixel(40, 40, qRgb(0, 0, 0));
-        const QImage before = floors.floor(2).image;
+        Plan& plan = window.plan();
+        plan.floor(1).image.setPixel(10, 10, qRgb(0, 0, 0));
+        plan.floor(1).image.setPixel(20, 20, qRgb(0, 0, 0));
+        plan.floor(2).image.setPixel(20, 20, qRgb(255, 0, 0));
+        plan.floor(2).image.setPixel(40, 40, qRgb(0, 0, 0));
+        const QImage before = plan.floor(2).image;
         QAction* guide = named<QAction>(window, QStringLiteral("floorBelowAction"));
         QVERIFY(!guide->isChecked());
         QCOMPARE(shown(2, 10, 10), white);
@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(shown(2, 10, 10), grey);
         QCOMPARE(shown(2, 20, 20), qRgb(255, 0, 0));
         QCOMPARE(shown(2, 5, 5), white);
-        QCOMPARE(floors.floor(2).image, before);
+        QCOMPARE(plan.floor(2).image, before);
         // The second floor shows the first floor, not the ground floor; the ground floor none.
         QCOMPARE(shown(3, 10, 10), white);
         QCOMPARE(shown(3, 40, 40), grey);

@@ -86,17 +86,17 @@ private slots:
     void watcherWritesAfterChange()
     {
         QTemporaryDir dir;
-        Plan floors(470);
-        RecoveryWatcher watcher(floors, RecoveryStore(dir.path()));
+        Plan plan(470);
+        RecoveryWatcher watcher(plan, RecoveryStore(dir.path()));
         watcher.setDelay(50);
         QSignalSpy written(&watcher, &RecoveryWatcher::written);
         QTest::qWait(300);
         QCOMPARE(written.count(), 0);
         QVERIFY(!watcher.store().exists());
 
-        floors.floor(2).image.setPixel(460, 6, qRgb(1, 2, 3));
+        plan.floor(2).image.setPixel(460, 6, qRgb(1, 2, 3));
         QVERIFY(written.wait(3000));
-        floors.setCanvasWidth(350);
+        plan.setCanvasWidth(350);
         QVERIFY(written.wait(3000));
         const auto back = watcher.store().load();
         QVERIFY(back.has_value());
@@ -196,7 +196,7 @@ private slots:
                  readable ? QStringList() : QStringList{QStringLiteral("De bewaarde tekening kan niet worden gelezen.")});
         const bool restored = answer && readable;
         for (int f = 1; f <= 3; ++f)
-            QCOMPARE(window.floors().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), canvasWidth));
+            QCOMPARE(window.plan().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), canvasWidth));
         // As the width bar sets it: the value kept at Exit, the window and its label.
         QCOMPARE(program.settings.canvasExtraWidth, (canvasWidth - 350) * 15);
         QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->width(), canvasWidth);
@@ -207,7 +207,7 @@ private slots:
         program.settings.canvasExtraWidth = 1800;
         window.applyCanvasWidth();
         for (int f = 1; f <= 3; ++f)
-            QCOMPARE(window.floors().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), 470));
+            QCOMPARE(window.plan().floor(f).image, onWhite(restored ? floors[size_t(f - 1)] : QImage(), 470));
     }
 
     void newestFirstThenTheNext_data()
@@ -236,7 +236,7 @@ private slots:
         program.prompts.yesNoAnswers << answers;
         window.recoveryGuard().start();
         QCOMPARE(program.prompts.questions.size(), answers.size());
-        QCOMPARE(window.floors().floor(1).image, restored < 0 ? onWhite(QImage(), 350) : drawings[size_t(restored)]);
+        QCOMPARE(window.plan().floor(1).image, restored < 0 ? onWhite(QImage(), 350) : drawings[size_t(restored)]);
         QTEST(int(RecoveryShelf(shelf).claimOrphans().size()), "left");
     }
 
@@ -248,7 +248,7 @@ private slots:
         window.show();
         QTest::qWait(50);
         QVERIFY(program.prompts.questions.isEmpty());
-        window.floors().floor(1).image.setPixel(1, 1, qRgb(0, 0, 0));
+        window.plan().floor(1).image.setPixel(1, 1, qRgb(0, 0, 0));
         QVERIFY(window.recoveryGuard().watcher()->flush());
         QVERIFY(window.recoveryGuard().watcher()->store().exists());
 
@@ -270,7 +270,7 @@ private slots:
         MainWindow& window = program.start();
         window.recoveryGuard().start();
         RecoveryWatcher* watcher = window.recoveryGuard().watcher();
-        window.floors().floor(1).image.setPixel(3, 3, qRgb(0, 0, 0));
+        window.plan().floor(1).image.setPixel(3, 3, qRgb(0, 0, 0));
         QVERIFY(!watcher->flush());
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(),
                  QStringLiteral("Let op: er kan geen herstelkopie van de tekening worden bewaard."));
@@ -278,11 +278,11 @@ private slots:
 
         // Said once: later failures leave the information line to the drawing.
         named<InfoLabel>(window, QStringLiteral("infoLabel"))->ShowInfoText(QStringLiteral("-"));
-        window.floors().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
+        window.plan().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
         watcher->flush();
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));
         // Drawing goes on as before.
-        QCOMPARE(window.floors().floor(1).image.pixel(4, 4), qRgb(0, 0, 0));
+        QCOMPARE(window.plan().floor(1).image.pixel(4, 4), qRgb(0, 0, 0));
     }
 };
 

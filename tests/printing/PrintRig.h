@@ -34,9 +34,9 @@ public:
 // One program's worth of printing on a machine without printers: the program
 // folder takes the PDF files, the answers are scripted.
 struct PrintRig : TestProgram {
-    Plan floors{350};
+    Plan plan{350};
     ScriptedPrinterSystem* system = new ScriptedPrinterSystem;
-    PrintCommands commands{context, floors, std::unique_ptr<PrinterSystem>(system)};
+    PrintCommands commands{context, plan, std::unique_ptr<PrinterSystem>(system)};
 
     PrintRig()
     {
@@ -44,7 +44,7 @@ struct PrintRig : TestProgram {
         while (QGuiApplication::overrideCursor())
             QGuiApplication::restoreOverrideCursor();
         for (int f = 1; f <= 3; ++f)
-            floors.floor(f).image.fill(FloorColour[f - 1]);
+            plan.floor(f).image.fill(FloorColour[f - 1]);
     }
 
     // Answers the PDF offer with Yes and names `file` in the program folder.
@@ -58,7 +58,7 @@ struct PrintRig : TestProgram {
     bool print(int floorCount, const QString& copies = QStringLiteral("1"))
     {
         return commands.job().print({floorCount, copies, QStringLiteral("Huis"), true},
-                                    {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image}, {});
+                                    {plan.floor(1).image, plan.floor(2).image, plan.floor(3).image}, {});
     }
 
     QStringList files() const { return QDir(folder()).entryList(QDir::Files | QDir::Hidden); }

@@ -50,7 +50,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QString, names);
         PrintRig rig;
-        PrintDialog dialog(rig.floors, rig.commands.job());
+        PrintDialog dialog(rig.plan, rig.commands.job());
         // One control where the form puts it: the scale from twips holds for all.
         QCOMPARE(named<QPushButton>(dialog, QStringLiteral("printOkButton"))->geometry(), QRect(px(3540), px(3150), px(990), px(300)));
         named<QLineEdit>(dialog, QStringLiteral("printTitleEdit"))->setText(QStringLiteral("Ons huis"));
@@ -71,9 +71,9 @@ private slots:
     void thumbnailsTakenAtOpening()
     {
         PrintRig rig;
-        rig.floors.floor(3).clear();
-        PrintDialog dialog(rig.floors, rig.commands.job());
-        rig.floors.floor(2).image.fill(Qt::black);
+        rig.plan.floor(3).clear();
+        PrintDialog dialog(rig.plan, rig.commands.job());
+        rig.plan.floor(2).image.fill(Qt::black);
         named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(3);
         for (int f = 1; f <= 3; ++f) {
             // The whole floor stretched over the thumbnail, as it was at opening.
@@ -105,7 +105,7 @@ private slots:
         QFETCH(bool, open);
         QFETCH(QString, message);
         PrintRig rig;
-        PrintDialog dialog(rig.floors, rig.commands.job());
+        PrintDialog dialog(rig.plan, rig.commands.job());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QLineEdit* copies = named<QComboBox>(dialog, QStringLiteral("copiesCombo"))->lineEdit();
@@ -142,7 +142,7 @@ private slots:
         QVERIFY2(rasteriserInstalled(), "pdftoppm (poppler-utils) is needed to read the printed page");
         PrintRig rig;
         const QString pdf = rig.offerPdf(QStringLiteral("huis.pdf"));
-        PrintDialog dialog(rig.floors, rig.commands.job());
+        PrintDialog dialog(rig.plan, rig.commands.job());
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         named<QScrollBar>(dialog, QStringLiteral("floorCountBar"))->setValue(3);

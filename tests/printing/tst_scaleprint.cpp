@@ -44,7 +44,7 @@ QImage floorWith(const QRect& block)
 
 std::unique_ptr<ScalePrintDialog> openDialog(PrintRig& rig, const PlanScale& scale, int ratio, bool allFloors)
 {
-    auto dialog = std::make_unique<ScalePrintDialog>(rig.floors, 1, scale, rig.commands.job());
+    auto dialog = std::make_unique<ScalePrintDialog>(rig.plan, 1, scale, rig.commands.job());
     dialog->ratioChoice()->setCurrentIndex(dialog->ratioChoice()->findData(ratio));
     dialog->floorChoice()->setCurrentIndex(allFloors ? 1 : 0);
     return dialog;
@@ -132,7 +132,7 @@ private slots:
         QFETCH(QString, refusal);
         PrintRig rig;
         for (int f = 1; f <= 3; ++f)
-            rig.floors.floor(f).image = floorWith(QRect(QPoint(20, 20), blocks.value(f - 1)));
+            rig.plan.floor(f).image = floorWith(QRect(QPoint(20, 20), blocks.value(f - 1)));
         const QString pdf = rig.path(QStringLiteral("plan.pdf"));
         if (via == QLatin1String("window")) {
             if (refusal.isEmpty())
@@ -147,7 +147,7 @@ private slots:
             QCOMPARE(rig.prompts.questions.isEmpty(), !refusal.isEmpty());
             QCOMPARE(rig.files(), refusal.isEmpty() ? QStringList{QStringLiteral("plan.pdf")} : QStringList());
         } else {
-            const auto& floors = rig.floors;
+            const auto& floors = rig.plan;
             QVERIFY(ComposeFloors({floors.floor(1).image, floors.floor(2).image, floors.floor(3).image}, 3, 350)
                         .save(rig.path(QStringLiteral("huis.bmp")), "BMP"));
             QStringList arguments{"rimbano", "--export-pdf", rig.path(QStringLiteral("huis.bmp")), "--output", pdf,

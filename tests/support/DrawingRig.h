@@ -74,24 +74,24 @@ inline QList<QPoint> inkedPixels(const QImage& image)
 }
 
 struct PointerRig : TestProgram {
-    Plan floors{350};
-    PointerEngine engine{context, floors};
+    Plan plan{350};
+    PointerEngine engine{context, plan};
 
     PointerRig() { registerDrawingTools(engine); }
 
-    QImage& image(int floor = 1) { return floors.floor(floor).image; }
+    QImage& image(int floor = 1) { return plan.floor(floor).image; }
 
     QRegion press(double x, double y, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        return engine.press(floors.currentFloor(), buttons, QPointF(x, y));
+        return engine.press(plan.currentFloor(), buttons, QPointF(x, y));
     }
     QRegion move(double x, double y, Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        return engine.move(floors.currentFloor(), buttons, QPointF(x, y));
+        return engine.move(plan.currentFloor(), buttons, QPointF(x, y));
     }
     QRegion release(double x, double y, Qt::MouseButtons button = Qt::LeftButton)
     {
-        return engine.release(floors.currentFloor(), button, QPointF(x, y));
+        return engine.release(plan.currentFloor(), button, QPointF(x, y));
     }
     // A whole left-button drag: press, the moves in order, release at the last point.
     void drag(QPoint from, const QList<QPoint>& moves)

@@ -84,7 +84,7 @@ QRect drawLength(ToolCanvas& canvas, QPoint start, QPoint end, bool level)
 QRect DimensionTool::finish(ToolCanvas& canvas, const PointerPoints& points)
 {
     const QPointF end = points.current;
-    const int arrowStyle = canvas.floors.toolChoice.arrowStyle;
+    const int arrowStyle = canvas.plan.toolChoice.arrowStyle;
     Floor& floor = canvas.floor;
     const QPoint start = startPixel(points);
     const QPoint raw = pixelAt(end.x(), end.y());

@@ -18,7 +18,7 @@ QRect RectangleTool::finish(ToolCanvas& canvas, const PointerPoints& points)
     const QPoint start = startPixel(points);
     const QPoint corner = pixelAt(end.x(), end.y());
     const QRgb black = qRgb(0, 0, 0);
-    if (canvas.floors.toolChoice.chosenOption != DoubleLineOption)
+    if (canvas.plan.toolChoice.chosenOption != DoubleLineOption)
         return drawBox(floor.image, start, corner, black, floor.pen);
 
     // The width stays at 3 until the next option or tool click.

@@ -17,14 +17,14 @@ SymbolTool::SymbolTool(const PictureLibrary& library) : m_library(library)
 
 QRect SymbolTool::click(ToolCanvas& canvas, QPointF at)
 {
-    const ToolChoice& choice = canvas.floors.toolChoice;
+    const ToolChoice& choice = canvas.plan.toolChoice;
     canvas.app.playSound(QStringLiteral("klik.wav"));
     const QPoint p = pixelAt(at.x(), at.y());
     QImage& image = canvas.floor.image;
     QRect changed;
     if (toolProperties(choice.current).opensWall)
         changed = fillBox(image, p - QPoint(34, 34), p - QPoint(7, 7), qRgb(255, 255, 255));
-    const QImage symbol = choice.current == ToolKind::ImportedIcon ? canvas.floors.importedIcon
+    const QImage symbol = choice.current == ToolKind::ImportedIcon ? canvas.plan.importedIcon
                                                                    : m_library.picture(choice.optionBase + choice.chosenOption);
     const RasterOp op = rasterOpFromText(choice.rasterOpText).value_or(RasterOp::And);
     return changed | blitRaster(image, symbol, p - Anchor, op);

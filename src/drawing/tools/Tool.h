@@ -15,7 +15,7 @@ class PlanScale;
 // pictures, and the floor whose canvas received the event.
 struct ToolCanvas {
     AppContext& app;
-    Plan& floors;
+    Plan& plan;
     int floorIndex;
     Floor& floor;
     // The plan's scale; lengths and areas in metres only while it is on.
