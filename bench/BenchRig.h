@@ -38,8 +38,8 @@ public:
 
 class Silence : public WavePlayer, public InfoLine {
 public:
-    void PlayWave(const QString&) override {}
-    void ShowInfoText(const QString&) override {}
+    void playWave(const QString&) override {}
+    void showInfoText(const QString&) override {}
 };
 
 // A program folder of its own with the sub-folders the program expects; the

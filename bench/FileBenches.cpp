@@ -67,7 +67,7 @@ void compose(benchmark::State& run)
     const Drawing drawing(false);
     const std::array<QImage, 3> images = drawing.images();
     for (auto _ : run) {
-        QImage picture = ComposeFloors(images, 3, Width);
+        QImage picture = composeFloors(images, 3, Width);
         benchmark::DoNotOptimize(picture.constBits());
     }
 }
@@ -89,7 +89,7 @@ void cjpeg(benchmark::State& run, const QString& command)
     const Drawing drawing(false);
     const QString bmp = drawing.program.path(QStringLiteral("house.bmp"));
     const QString jpg = drawing.program.path(QStringLiteral("cjpeg.jpg"));
-    if (!writeBmp24(ComposeFloors(drawing.images(), 3, Width), bmp)) {
+    if (!writeBmp24(composeFloors(drawing.images(), 3, Width), bmp)) {
         run.SkipWithError("no BMP for cjpeg");
         return;
     }

@@ -39,7 +39,7 @@ void checkStrips(const QImage& picture, int stripWidth)
         floors[size_t(k - 1)] = cutStrip(picture, k, stripWidth);
         FUZZ_CHECK(floors[size_t(k - 1)].size() == QSize(stripWidth, CanvasHeight));
     }
-    FUZZ_CHECK(ComposeFloors(floors, count, stripWidth) == picture);
+    FUZZ_CHECK(composeFloors(floors, count, stripWidth) == picture);
 }
 } // namespace
 

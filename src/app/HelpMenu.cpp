@@ -11,18 +11,18 @@
 
 const QString HelpMenu::SoftwarePage = QStringLiteral("https://rimbano.nl/software");
 
-HelpMenu::HelpMenu(AppContext& context, QPlainTextEdit& text1, const MainMenus& menus, QObject* parent)
+HelpMenu::HelpMenu(AppContext& context, QPlainTextEdit& helpText, const MainMenus& menus, QObject* parent)
     : QObject(parent)
     , m_context(context)
-    , m_text(text1)
+    , m_text(helpText)
 {
     // Nothing reads the help text back, so typing in it would only mislead.
     m_text.setReadOnly(true);
-    connect(menus.help, &QAction::triggered, this, &HelpMenu::HelpUitleg);
-    connect(menus.moreSoftware, &QAction::triggered, this, &HelpMenu::HelpSoftware);
+    connect(menus.help, &QAction::triggered, this, &HelpMenu::toggleHelpText);
+    connect(menus.moreSoftware, &QAction::triggered, this, &HelpMenu::openMoreSoftware);
 }
 
-void HelpMenu::HelpUitleg()
+void HelpMenu::toggleHelpText()
 {
     m_context.playSound(QStringLiteral("space.wav"));
     if (!m_text.isHidden()) {
@@ -42,7 +42,7 @@ void HelpMenu::HelpUitleg()
     m_text.show();
 }
 
-void HelpMenu::HelpSoftware()
+void HelpMenu::openMoreSoftware()
 {
     QDesktopServices::openUrl(QUrl(SoftwarePage));
 }

@@ -12,11 +12,11 @@ class QPlainTextEdit;
 class HelpMenu : public QObject {
     Q_OBJECT
 public:
-    HelpMenu(AppContext& context, QPlainTextEdit& text1, const MainMenus& menus, QObject* parent);
+    HelpMenu(AppContext& context, QPlainTextEdit& helpText, const MainMenus& menus, QObject* parent);
 
     // Shows help.txt from the program folder, read anew, or hides it.
-    void HelpUitleg();
-    void HelpSoftware();
+    void toggleHelpText();
+    void openMoreSoftware();
 
     static const QString SoftwarePage;
 

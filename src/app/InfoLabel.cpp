@@ -2,10 +2,10 @@
 
 InfoLabel::InfoLabel(QWidget* parent) : QLabel(parent)
 {
-    ShowInfoText(QStringLiteral("-"));
+    showInfoText(QStringLiteral("-"));
 }
 
-void InfoLabel::ShowInfoText(const QString& message)
+void InfoLabel::showInfoText(const QString& message)
 {
     const InfoText shown = infoTextFor(message);
     QPalette pal = palette();

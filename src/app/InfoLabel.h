@@ -7,5 +7,5 @@
 class InfoLabel : public QLabel, public InfoLine {
 public:
     explicit InfoLabel(QWidget* parent = nullptr);
-    void ShowInfoText(const QString& message) override;
+    void showInfoText(const QString& message) override;
 };

@@ -95,8 +95,8 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     auto* palette = new ToolPalette(
         m_context, m_plan, *m_library, {*m_toolPanel, *m_lineStyle, m_toolTitles, m_canvases},
         [this] { (new TextDialog({m_context, m_plan, m_toolTitles, m_canvases}, this))->open(); }, this);
-    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::SelectTool);
-    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::ChooseOption);
+    connect(m_toolPanel, &ToolPanel::toolClicked, palette, &ToolPalette::selectTool);
+    connect(m_toolPanel, &ToolPanel::optionClicked, palette, &ToolPalette::chooseOption);
     m_recovery = new RecoveryGuard(m_context, m_plan, m_canvases, [this] { applyCanvasWidth(); }, this);
     wireMenus();
     m_drawing = std::make_unique<DrawingControls>(

@@ -6,7 +6,7 @@
 
 QtWavePlayer::QtWavePlayer(QObject* parent) : QObject(parent) {}
 
-void QtWavePlayer::PlayWave(const QString& path)
+void QtWavePlayer::playWave(const QString& path)
 {
     if (!QFileInfo(path).isFile())
         return;

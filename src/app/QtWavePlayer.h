@@ -10,7 +10,7 @@ class QSoundEffect;
 class QtWavePlayer : public QObject, public WavePlayer {
 public:
     explicit QtWavePlayer(QObject* parent = nullptr);
-    void PlayWave(const QString& path) override;
+    void playWave(const QString& path) override;
 
 private:
     // Effects are kept once loaded, so a repeated click sound starts at once.

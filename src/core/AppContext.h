@@ -22,8 +22,8 @@ struct AppContext {
     void playSound(const QString& fileName) const
     {
         if (settings.soundOn)
-            sound.PlayWave(programPath(QStringLiteral("sounds/") + fileName));
+            sound.playWave(programPath(QStringLiteral("sounds/") + fileName));
     }
 
-    void ShowInfoText(const QString& message) const { info.ShowInfoText(message); }
+    void showInfoText(const QString& message) const { info.showInfoText(message); }
 };

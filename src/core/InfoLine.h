@@ -15,5 +15,5 @@ InfoText infoTextFor(const QString& message);
 class InfoLine {
 public:
     virtual ~InfoLine() = default;
-    virtual void ShowInfoText(const QString& message) = 0;
+    virtual void showInfoText(const QString& message) = 0;
 };

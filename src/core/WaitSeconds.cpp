@@ -4,7 +4,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
-void WaitSeconds(float seconds)
+void waitSeconds(float seconds)
 {
     // A monotonic clock: a pause across midnight ends like any other. Counted in
     // nanoseconds, because whole milliseconds would cut 0.02 s short to 19 ms.

@@ -2,4 +2,4 @@
 
 // Returns after at least `seconds` have passed, letting pending window events
 // run meanwhile. Zero or less returns at once without handling any event.
-void WaitSeconds(float seconds);
+void waitSeconds(float seconds);

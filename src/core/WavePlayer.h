@@ -7,5 +7,5 @@
 class WavePlayer {
 public:
     virtual ~WavePlayer() = default;
-    virtual void PlayWave(const QString& path) = 0;
+    virtual void playWave(const QString& path) = 0;
 };

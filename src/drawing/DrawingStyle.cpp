@@ -18,7 +18,7 @@ QColor DrawingStyle::colourBarDragged(int bar, int value)
     case 3: s.drawingBlue = value; break;
     default: break;
     }
-    m_app.ShowInfoText(
+    m_app.showInfoText(
         QStringLiteral("Rood: %1, Groen: %2, Blauw: %3").arg(s.drawingRed).arg(s.drawingGreen).arg(s.drawingBlue));
     return QColor(s.drawingRed, s.drawingGreen, s.drawingBlue);
 }

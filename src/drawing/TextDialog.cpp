@@ -115,9 +115,9 @@ TextDialog::TextDialog(Target target, QWidget* parent) : QDialog(parent), m_targ
     m_transfer->setObjectName(QStringLiteral("transferTextButton"));
     m_transfer->setAutoDefault(false);
     placeTwips(m_transfer, 4905, 1275, 795, 270);
-    connect(m_transfer, &QPushButton::clicked, this, &TextDialog::TransferText);
+    connect(m_transfer, &QPushButton::clicked, this, &TextDialog::transferText);
     // Enter in the text box transfers like the button.
-    connect(m_text, &QLineEdit::returnPressed, this, &TextDialog::TransferText);
+    connect(m_text, &QLineEdit::returnPressed, this, &TextDialog::transferText);
     m_text->setFocus();
 }
 
@@ -133,12 +133,12 @@ void TextDialog::pickColour(QPoint at)
     setBackground(m_colourLabel, QColor::fromRgb(m_palette.pixel(at)));
 }
 
-void TextDialog::TransferText()
+void TextDialog::transferText()
 {
     AppContext& context = m_target.context;
     if (m_text->text().isEmpty()) {
         m_target.plan.toolChoice.current = ToolKind::None;
-        context.ShowInfoText(QStringLiteral("-"));
+        context.showInfoText(QStringLiteral("-"));
         accept();
         return;
     }
@@ -171,7 +171,7 @@ void TextDialog::done(int result)
             heading->adjustSize();
         }
         m_target.plan.toolChoice.current = ToolKind::None;
-        m_target.context.ShowInfoText(QStringLiteral("-"));
+        m_target.context.showInfoText(QStringLiteral("-"));
     }
     QDialog::done(result);
 }

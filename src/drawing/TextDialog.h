@@ -43,7 +43,7 @@ public:
 
     // A press at `at` in the palette picks the colour of the pixel there.
     void pickColour(QPoint at);
-    void TransferText();
+    void transferText();
 
     void done(int result) override;
 

@@ -35,7 +35,7 @@ ToolPalette::ToolPalette(AppContext& context, Plan& plan, const PictureLibrary& 
 {
 }
 
-void ToolPalette::SelectTool(ToolKind tool)
+void ToolPalette::selectTool(ToolKind tool)
 {
     ToolChoice& choice = m_plan.toolChoice;
     choice.current = tool;
@@ -44,7 +44,7 @@ void ToolPalette::SelectTool(ToolKind tool)
 
     const ToolEntry& entry = toolEntry(tool);
     choice.optionBase = entry.optionBase;
-    m_context.ShowInfoText(entry.info);
+    m_context.showInfoText(entry.info);
     setHeadings(entry.caption);
 
     if (tool == ToolKind::LibraryOverview) {
@@ -123,7 +123,7 @@ void ToolPalette::showLibraryOverview()
     QGuiApplication::restoreOverrideCursor();
 }
 
-void ToolPalette::ChooseOption(int index)
+void ToolPalette::chooseOption(int index)
 {
     if (index < 1 || index > OptionImages)
         return;

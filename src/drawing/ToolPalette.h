@@ -31,8 +31,8 @@ public:
     ToolPalette(AppContext& context, Plan& plan, const PictureLibrary& library, Controls controls,
                 std::function<void()> openTextDialog, QObject* parent = nullptr);
 
-    void SelectTool(ToolKind tool);
-    void ChooseOption(int index);
+    void selectTool(ToolKind tool);
+    void chooseOption(int index);
 
 private:
     void resetPanel();

@@ -31,6 +31,6 @@ void wireEditingCommands(AppContext& context, Plan& plan, const EditingControls&
     QObject::connect(controls.importIcon, &QAction::triggered, icon, &IconImport::importIcon);
     QObject::connect(panel->importButton(), &QToolButton::clicked, icon, &IconImport::importIcon);
     QObject::connect(panel, &IconPanel::iconClicked, icon, &IconImport::chooseIcon);
-    QObject::connect(panel->rotateButton(), &QToolButton::clicked, icon, &IconImport::RotateIcon);
-    QObject::connect(panel->mirrorButton(), &QToolButton::clicked, icon, &IconImport::MirrorIcon);
+    QObject::connect(panel->rotateButton(), &QToolButton::clicked, icon, &IconImport::rotateImportedIcon);
+    QObject::connect(panel->mirrorButton(), &QToolButton::clicked, icon, &IconImport::mirrorImportedIcon);
 }

@@ -49,7 +49,7 @@ bool IconImport::refuseWithoutIcon()
 {
     if (!m_plan.importedIcon.isNull())
         return false;
-    m_context.ShowInfoText(NoIconYet);
+    m_context.showInfoText(NoIconYet);
     return true;
 }
 
@@ -59,7 +59,7 @@ void IconImport::chooseIcon()
         return;
     QLabel* image = m_panel.iconImage();
     image->setFrameStyle(QFrame::Box | QFrame::Plain);
-    WaitSeconds(0.2f);
+    waitSeconds(0.2f);
     image->setFrameStyle(QFrame::NoFrame);
 
     m_plan.toolChoice.current = ToolKind::ImportedIcon;
@@ -68,23 +68,23 @@ void IconImport::chooseIcon()
     overlays.cursorImage = m_plan.importedIcon;
     overlays.cursorImageVisible = true;
     m_canvases[size_t(f - 1)]->update();
-    m_context.ShowInfoText(QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
+    m_context.showInfoText(QStringLiteral("Plaats nu het gekozen icon op het tekenveld."));
 }
 
-void IconImport::RotateIcon()
+void IconImport::rotateImportedIcon()
 {
     if (refuseWithoutIcon())
         return;
-    m_context.ShowInfoText(PlaceHint);
+    m_context.showInfoText(PlaceHint);
     rotateIconClockwise(m_plan.importedIcon);
     showIcon();
 }
 
-void IconImport::MirrorIcon()
+void IconImport::mirrorImportedIcon()
 {
     if (refuseWithoutIcon())
         return;
-    m_context.ShowInfoText(PlaceHint);
+    m_context.showInfoText(PlaceHint);
     mirrorIcon(m_plan.importedIcon);
     showIcon();
 }

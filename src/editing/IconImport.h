@@ -23,9 +23,9 @@ public:
     // A click on IconImage: the icon becomes the object the pointer carries.
     void chooseIcon();
     // A quarter turn clockwise: new (x, y) = old (y, 34 - x).
-    void RotateIcon();
+    void rotateImportedIcon();
     // Left to right: new (x, y) = old (34 - x, y).
-    void MirrorIcon();
+    void mirrorImportedIcon();
 
 private:
     bool refuseWithoutIcon();

@@ -73,7 +73,7 @@ void LoadDrawing::loadFile(const QString& path)
     // does not fit costs the user nothing that was on screen.
     if (count == 0) {
         m_context.playSound(QStringLiteral("fout.wav"));
-        m_context.ShowInfoText(widthMismatchText(suggestedCanvasWidth(picture->width())));
+        m_context.showInfoText(widthMismatchText(suggestedCanvasWidth(picture->width())));
         return;
     }
     for (int k = 1; k <= 3; ++k) {
@@ -84,5 +84,5 @@ void LoadDrawing::loadFile(const QString& path)
             floor.clear();
     }
     m_floorsChanged();
-    m_context.ShowInfoText(loadedText(count));
+    m_context.showInfoText(loadedText(count));
 }

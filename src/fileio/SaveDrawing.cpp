@@ -61,7 +61,7 @@ void SaveDrawing::saveFloors(int count)
         // A picture of its own: the undo snapshot of the last press stays as it was.
         const std::array<QImage, 3> images{m_plan.floor(1).image, m_plan.floor(2).image,
                                            m_plan.floor(3).image};
-        const QImage composite = ComposeFloors(images, count, m_plan.canvasWidth());
+        const QImage composite = composeFloors(images, count, m_plan.canvasWidth());
         if (asJpg)
             outcome = writeJpg(composite, target, &failedPath);
         else if (!writeBmp24(composite, target))

@@ -45,7 +45,7 @@ void RecoveryGuard::start()
     m_ownCopy = shelf.claimNew();
     m_watcher = std::make_unique<RecoveryWatcher>(m_plan, m_ownCopy->store());
     m_watcher->onWriteFailure([this] {
-        m_context.ShowInfoText(QStringLiteral(".Let op: er kan geen herstelkopie van de tekening worden bewaard."));
+        m_context.showInfoText(QStringLiteral(".Let op: er kan geen herstelkopie van de tekening worden bewaard."));
     });
     if (floors) {
         restoreFloors(*floors);

@@ -133,14 +133,14 @@ void IconEditor::pickColour(QPoint at)
         setDrawingColour(m_grid.pixel(at));
     m_tool = 0;
     emit pickingChanged(false);
-    m_context.ShowInfoText(QStringLiteral("-"));
+    m_context.showInfoText(QStringLiteral("-"));
 }
 
 void IconEditor::startColourPick()
 {
     m_tool = ColourPickTool;
     emit pickingChanged(true);
-    m_context.ShowInfoText(QStringLiteral("Selecteer een kleur...."));
+    m_context.showInfoText(QStringLiteral("Selecteer een kleur...."));
 }
 
 void IconEditor::redrawGrid()

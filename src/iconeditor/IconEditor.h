@@ -23,13 +23,13 @@ public:
     const QImage& icon() const { return m_icon; }
     const QImage& grid() const { return m_grid; }
     QRgb drawingColour() const { return m_colour; }
-    int IconTool() const { return m_tool; }
+    int tool() const { return m_tool; }
     bool isPickingColour() const { return m_tool == ColourPickTool; }
     QString caption() const { return m_caption; }
     QString coordText() const { return m_coordText; }
 
     void setDrawingColour(QRgb colour);
-    void setIconTool(int index) { m_tool = index; }
+    void setTool(int index) { m_tool = index; }
     void setCaption(const QString& caption);
 
     // Pointer on the grid, in pixels of its drawing area.

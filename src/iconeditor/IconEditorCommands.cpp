@@ -18,7 +18,7 @@ IconEditorCommands::IconEditorCommands(IconEditor& editor, AppContext& context)
 
 void IconEditorCommands::run(int index)
 {
-    m_editor.setIconTool(index);
+    m_editor.setTool(index);
     switch (index) {
     case 1: newIcon(); break;
     case 2: load(); break;

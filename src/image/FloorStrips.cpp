@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-QImage ComposeFloors(const std::array<QImage, 3>& floors, int count, int stripWidth)
+QImage composeFloors(const std::array<QImage, 3>& floors, int count, int stripWidth)
 {
     if (count < 1 || count > 3 || stripWidth <= 0)
         return {};

@@ -10,7 +10,7 @@
 // The picture of the first `count` floors (1..3), each in a strip
 // `stripWidth` pixels wide and as high as a canvas; a floor of another size is
 // stretched into its strip. Any other count gives a null image.
-QImage ComposeFloors(const std::array<QImage, 3>& floors, int count, int stripWidth);
+QImage composeFloors(const std::array<QImage, 3>& floors, int count, int stripWidth);
 
 // How many strips of `stripWidth` pixels a picture `pictureWidth` wide holds:
 // 1, 2 or 3 when it is exactly that many, otherwise 0.

@@ -212,7 +212,7 @@ void PrintDialog::scan()
     setFloorNames(QStringLiteral("Scanning..."));
     for (int i = 0; i <= ScanEnd; i += ScanStep) {
         m_bar->move(px(ThumbLeft), px(ThumbTop + i));
-        WaitSeconds(0.02f);
+        waitSeconds(0.02f);
     }
     m_bar->hide();
     setFloorNames(QStringLiteral("Ready..."));

@@ -34,22 +34,22 @@ private slots:
     {
         QFETCH(QString, message);
         InfoLabel label;
-        label.ShowInfoText(QStringLiteral(".Fout bij het laden"));
-        label.ShowInfoText(message);
+        label.showInfoText(QStringLiteral(".Fout bij het laden"));
+        label.showInfoText(message);
         QTEST(label.text(), "shown");
         QTEST(label.palette().color(QPalette::WindowText), "colour");
     }
 
-    void waitSeconds()
+    void waitsAndKeepsEventsFlowing()
     {
         bool fired = false;
         QTimer::singleShot(0, [&fired] { fired = true; });
-        WaitSeconds(0);
-        WaitSeconds(-1);
+        waitSeconds(0);
+        waitSeconds(-1);
         // No event pass ran, so even a due timer has not fired.
         QVERIFY(!fired);
         // A real wait keeps the events running.
-        WaitSeconds(0.05f);
+        waitSeconds(0.05f);
         QVERIFY(fired);
     }
 

@@ -109,7 +109,7 @@ private slots:
         named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(text);
         named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(text.isEmpty() ? QStringLiteral("groot") : QStringLiteral("16"));
         if (byTransfer)
-            dialog->TransferText();
+            dialog->transferText();
         else
             dialog->close();
         TestProgram::settle();
@@ -149,7 +149,7 @@ private slots:
         TextDialog* dialog = openTextTool(window);
         named<QLineEdit>(dialog, QStringLiteral("placedTextEdit"))->setText(QStringLiteral("Hal"));
         named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(typed);
-        dialog->TransferText();
+        dialog->transferText();
         TestProgram::settle();
         const Floor& floor = window.plan().floor(1);
         if (size > 0) {
@@ -166,7 +166,7 @@ private slots:
             QCOMPARE(window.plan().toolChoice.current, ToolKind::Text);
             // Put right, the same dialog transfers.
             named<QComboBox>(dialog, QStringLiteral("textSizeCombo"))->setCurrentText(QStringLiteral("12"));
-            dialog->TransferText();
+            dialog->transferText();
             TestProgram::settle();
             QCOMPARE(floor.font.pointSize(), 12);
         }

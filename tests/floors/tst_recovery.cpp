@@ -277,7 +277,7 @@ private slots:
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->palette().color(QPalette::WindowText), QColor(220, 0, 0));
 
         // Said once: later failures leave the information line to the drawing.
-        named<InfoLabel>(window, QStringLiteral("infoLabel"))->ShowInfoText(QStringLiteral("-"));
+        named<InfoLabel>(window, QStringLiteral("infoLabel"))->showInfoText(QStringLiteral("-"));
         window.plan().floor(1).image.setPixel(4, 4, qRgb(0, 0, 0));
         watcher->flush();
         QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Informatie..."));

@@ -145,7 +145,7 @@ private slots:
             return n;
         };
         named<QToolButton>(f.design, QStringLiteral("iconEditorButton"), 14)->click();
-        QCOMPARE(f.editor.IconTool(), 14);
+        QCOMPARE(f.editor.tool(), 14);
         QCOMPARE(enabledButtons(), 0);
         QCOMPARE(named<IconGrid>(f.design, QStringLiteral("iconGrid"))->cursor().shape(), Qt::CrossCursor);
         QCOMPARE(f.info.shown, QStringList{"Selecteer een kleur...."});
@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(QColor(f.editor.drawingColour()), colour);
         QCOMPARE(background(named<QLabel>(f.design, QStringLiteral("iconDrawingColour"))), colour);
         QCOMPARE(f.editor.icon(), painted);
-        QCOMPARE(f.editor.IconTool(), 0);
+        QCOMPARE(f.editor.tool(), 0);
         QCOMPARE(enabledButtons(), 14);
         QCOMPARE(named<IconGrid>(f.design, QStringLiteral("iconGrid"))->cursor().shape(), Qt::ArrowCursor);
         QCOMPARE(f.info.shown, (QStringList{"Selecteer een kleur....", "-"}));

@@ -100,7 +100,7 @@ private slots:
         QImage expected = sampleIcon();
         operation(expected);
         QCOMPARE(f.editor.icon(), expected);
-        QCOMPARE(f.editor.IconTool(), button);
+        QCOMPARE(f.editor.tool(), button);
         verifyGridShowsIcon(f.editor);
         QCOMPARE(named<QLabel>(f.design, QStringLiteral("originalIcon"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32), expected);
         QCOMPARE(f.prompts.questions, question.isEmpty() ? QStringList() : QStringList{question});

@@ -37,7 +37,7 @@ private slots:
         const std::array<QImage, 3> floors{floorPicture(w, qRgb(255, 255, 255), {0, 0}, qRgb(1, 2, 3)),
                                            floorPicture(w, qRgb(200, 10, 10), {w - 1, 454}, qRgb(4, 5, 6)),
                                            floorPicture(w, qRgb(10, 10, 200), {7, 300}, qRgb(7, 8, 9))};
-        const QImage composite = ComposeFloors(floors, count, w);
+        const QImage composite = composeFloors(floors, count, w);
         QCOMPARE(composite.size(), size);
         for (int k = 0; k < size.width() / w; ++k) {
             const QImage strip = composite.copy(k * w, 0, w, CanvasHeight);
@@ -50,7 +50,7 @@ private slots:
         QImage narrow(175, CanvasHeight, QImage::Format_RGB32);
         narrow.fill(Qt::white);
         narrow.setPixel(100, 10, qRgb(0, 0, 0));
-        const QImage composite = ComposeFloors({narrow, narrow, narrow}, 2, 350);
+        const QImage composite = composeFloors({narrow, narrow, narrow}, 2, 350);
         QCOMPARE(composite.size(), QSize(700, 455));
         QCOMPARE(composite.pixel(200, 10), qRgb(0, 0, 0));
         QCOMPARE(composite.pixel(201, 10), qRgb(0, 0, 0));

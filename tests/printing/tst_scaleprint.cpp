@@ -148,7 +148,7 @@ private slots:
             QCOMPARE(rig.files(), refusal.isEmpty() ? QStringList{QStringLiteral("plan.pdf")} : QStringList());
         } else {
             const auto& floors = rig.plan;
-            QVERIFY(ComposeFloors({floors.floor(1).image, floors.floor(2).image, floors.floor(3).image}, 3, 350)
+            QVERIFY(composeFloors({floors.floor(1).image, floors.floor(2).image, floors.floor(3).image}, 3, 350)
                         .save(rig.path(QStringLiteral("huis.bmp")), "BMP"));
             QStringList arguments{"rimbano", "--export-pdf", rig.path(QStringLiteral("huis.bmp")), "--output", pdf,
                                   "--scale", QStringLiteral("1:%1").arg(ratio)};

@@ -9,13 +9,13 @@
 class RecordingWavePlayer : public WavePlayer {
 public:
     QStringList played;
-    void PlayWave(const QString& path) override { played << path; }
+    void playWave(const QString& path) override { played << path; }
 };
 
 // Remembers what went to the information line.
 class RecordingInfoLine : public InfoLine {
 public:
     QStringList shown;
-    void ShowInfoText(const QString& message) override { shown << message; }
+    void showInfoText(const QString& message) override { shown << message; }
     QString last() const { return shown.isEmpty() ? QString() : shown.last(); }
 };

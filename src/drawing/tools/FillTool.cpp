@@ -12,6 +12,6 @@ QRect FillTool::click(ToolCanvas& canvas, QPointF at)
     const QRect changed = floodFill(canvas.floor.image, pixelAt(at.x(), at.y()), canvas.drawingColour(), &filled);
     // With a scale the filled room's area is worth knowing; without one nothing is said.
     if (canvas.scaleOn() && filled > 0)
-        canvas.app.ShowInfoText(PlanScale::areaText(canvas.scale->squareMetres(filled)));
+        canvas.app.showInfoText(PlanScale::areaText(canvas.scale->squareMetres(filled)));
     return changed;
 }

@@ -46,7 +46,7 @@ QRect TwoPointTool::move(ToolCanvas& canvas, const PointerPoints& points, Qt::Mo
     if (canvas.scaleOn())
         size += QStringLiteral("  (") + PlanScale::metresText(canvas.scale->metres(x - startX)) + QStringLiteral(" x ")
             + PlanScale::metresText(canvas.scale->metres(y - startY)) + QLatin1Char(')');
-    canvas.app.ShowInfoText(size);
+    canvas.app.showInfoText(size);
     return {};
 }
 
