@@ -52,15 +52,6 @@ QImage solidIcon(QRgb colour)
     return icon;
 }
 
-// The rectangle of `image` that is not white, empty when all is white.
-QRect inkedArea(const QImage& image)
-{
-    QRect area;
-    for (const QPoint& p : inkedPixels(image))
-        area |= QRect(p, QSize(1, 1));
-    return area;
-}
-
 // A black wall three pixels thick across the whole floor.
 void drawWall(QImage& image, int top)
 {

@@ -1,46 +1,39 @@
 #include "Named.h"
-#include "TestProgram.h"
+#include "support/DrawingRig.h"
 
-#include "app/InfoLabel.h"
 #include "app/MainWindow.h"
-#include "drawing/DrawingControls.h"
 #include "plan/PlanScale.h"
 #include "drawing/ScaleDialog.h"
 #include "plan/ScaleFile.h"
 #include "floors/CanvasWidget.h"
 #include "image/Primitives.h"
+#include "image/TextStamp.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
-void drag(PointerEngine& engine, QPoint from, QPoint to)
-{
-    engine.press(1, Qt::LeftButton, from);
-    engine.move(1, Qt::LeftButton, to);
-    engine.release(1, Qt::LeftButton, to);
-}
+// The drawing tools on a plan with `centimetres` a pixel (0: a scale switched off).
+struct ScaleRig : PointerRig {
+    PlanScale scale;
+    explicit ScaleRig(int centimetres)
+    {
+        scale.set(centimetres);
+        engine.setScale(&scale);
+        // A closed black room with 100 x 50 white pixels inside.
+        drawBox(image(), QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
+    }
+};
 
-// A closed black room with 100 x 50 white pixels inside.
-void drawRoom(MainWindow& window)
+// The window's coordinate read-out with the pointer at 100, 45.
+QString readOut(MainWindow& window)
 {
-    drawBox(window.plan().floor(1).image, QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
-}
-
-// The box round every non-white pixel inside `area`.
-QRect inkIn(const QImage& image, const QRect& area)
-{
-    QRect ink;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                ink |= QRect(x, y, 1, 1);
-    return ink;
+    emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
+    return named<QLabel>(window, QStringLiteral("coordinateLabel"))->text();
 }
 } // namespace
 
@@ -52,75 +45,68 @@ private slots:
         // What a user or a broken disk may leave in the scale file; anything
         // that is not a whole number from 1 to 100 leaves the scale off.
         QTest::addColumn<QByteArray>("file"); // empty: no file at all
-        QTest::addColumn<int>("centimetres");
         QTest::addColumn<QString>("readOut"); // at 100, 45
         const QString off = QStringLiteral("X = 100 ,Y = 45");
-        QTest::newRow("1") << QByteArray("1\r\n") << 1 << off + "\n1,00 m ; 0,45 m";
-        QTest::newRow("100, blanks round it") << QByteArray("  100 \n") << 100 << off + "\n100,00 m ; 45,00 m";
-        QTest::newRow("missing") << QByteArray() << 0 << off;
-        QTest::newRow("garbage") << QByteArray("\xFF\x00zeven\r\n", 9) << 0 << off;
-        QTest::newRow("0") << QByteArray("0\r\n") << 0 << off;
-        QTest::newRow("101") << QByteArray("101\r\n") << 0 << off;
-        QTest::newRow("negative") << QByteArray("-5\r\n") << 0 << off;
-        QTest::newRow("fraction") << QByteArray("2.5\r\n") << 0 << off;
+        QTest::newRow("1") << QByteArray("1\r\n") << off + "\n1,00 m ; 0,45 m";
+        QTest::newRow("100, blanks round it") << QByteArray("  100 \n") << off + "\n100,00 m ; 45,00 m";
+        QTest::newRow("missing") << QByteArray() << off;
+        QTest::newRow("garbage") << QByteArray("\xFF\x00zeven\r\n", 9) << off;
+        QTest::newRow("0") << QByteArray("0\r\n") << off;
+        QTest::newRow("101") << QByteArray("101\r\n") << off;
+        QTest::newRow("negative") << QByteArray("-5\r\n") << off;
+        QTest::newRow("fraction") << QByteArray("2.5\r\n") << off;
     }
 
     void readAtStart()
     {
         QFETCH(QByteArray, file);
-        QFETCH(int, centimetres);
         TestProgram program;
         if (!file.isEmpty())
             program.writeFile(QStringLiteral("Rimbano-schaal.ini"), file);
         MainWindow& window = program.start();
-        QCOMPARE(window.scale().centimetresPerPixel(), centimetres);
-        QCOMPARE(window.scale().isOn(), centimetres > 0);
-        QCOMPARE(named<QAction>(window, QStringLiteral("printToScaleAction"))->isEnabled(), centimetres > 0);
-        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(100, 45));
-        QTEST(named<QLabel>(window, QStringLiteral("coordinateLabel"))->text(), "readOut");
+        QFETCH(QString, readOut);
+        QCOMPARE(::readOut(window), readOut);
+        QCOMPARE(named<QAction>(window, QStringLiteral("printToScaleAction"))->isEnabled(), readOut.contains(" m"));
     }
 
     void chosenInDialog_data()
     {
         QTest::addColumn<int>("closing"); // 0 OK, 1 Cancel, 2 the close box
-        QTest::addColumn<int>("kept");
+        QTest::addColumn<QString>("readOut");
         QTest::addColumn<QByteArray>("file");
-        QTest::newRow("OK") << 0 << 5 << QByteArray("5\r\nraster=0\r\nuitlijnen=0\r\nraster-cm=50\r\nraster-pixels=10\r\n");
-        QTest::newRow("Cancel") << 1 << 3 << QByteArray("3\r\n");
-        QTest::newRow("close box") << 2 << 3 << QByteArray("3\r\n");
+        QTest::newRow("OK") << 0 << "X = 100 ,Y = 45\n5,00 m ; 2,25 m"
+                            << QByteArray("5\r\nraster=0\r\nuitlijnen=0\r\nraster-cm=50\r\nraster-pixels=10\r\n");
+        QTest::newRow("Cancel") << 1 << "X = 100 ,Y = 45\n3,00 m ; 1,35 m" << QByteArray("3\r\n");
+        QTest::newRow("close box") << 2 << "X = 100 ,Y = 45\n3,00 m ; 1,35 m" << QByteArray("3\r\n");
     }
 
     void chosenInDialog()
     {
         QFETCH(int, closing);
-        QFETCH(int, kept);
         TestProgram program;
         program.writeFile(QStringLiteral("Rimbano-schaal.ini"), "3\r\n");
-        {
-            MainWindow& window = program.start();
-            QTimer::singleShot(0, [closing] {
-                auto* dialog = qobject_cast<ScaleDialog*>(QApplication::activeModalWidget());
-                QVERIFY(dialog);
-                QCOMPARE(dialog->spinBox()->text(), QStringLiteral("3 cm"));
-                dialog->spinBox()->setValue(0);
-                QCOMPARE(dialog->spinBox()->text(), QStringLiteral("uit"));
-                QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("10 pixels"));
-                dialog->spinBox()->setValue(5);
-                QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("100 cm"));
-                dialog->gridSpinBox()->setValue(50);
-                if (closing == 0)
-                    dialog->accept();
-                else if (closing == 1)
-                    dialog->reject();
-                else
-                    dialog->close();
-            });
-            named<QAction>(window, QStringLiteral("scaleAction"))->trigger();
-            QCOMPARE(window.scale().centimetresPerPixel(), kept);
-            QTEST(program.readFile(QStringLiteral("Rimbano-schaal.ini")), "file");
-        }
-        MainWindow& again = program.start();
-        QCOMPARE(again.scale().centimetresPerPixel(), kept);
+        MainWindow& window = program.start();
+        QTimer::singleShot(0, [closing] {
+            auto* dialog = qobject_cast<ScaleDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QCOMPARE(dialog->spinBox()->text(), QStringLiteral("3 cm"));
+            dialog->spinBox()->setValue(0);
+            QCOMPARE(dialog->spinBox()->text(), QStringLiteral("uit"));
+            QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("10 pixels"));
+            dialog->spinBox()->setValue(5);
+            QCOMPARE(dialog->gridSpinBox()->text(), QStringLiteral("100 cm"));
+            dialog->gridSpinBox()->setValue(50);
+            if (closing == 0)
+                dialog->accept();
+            else if (closing == 1)
+                dialog->reject();
+            else
+                dialog->close();
+        });
+
+        named<QAction>(window, QStringLiteral("scaleAction"))->trigger();
+        QTEST(readOut(window), "readOut");
+        QTEST(program.readFile(QStringLiteral("Rimbano-schaal.ini")), "file");
     }
 
     // A grid finer than 2 canvas pixels is refused on OK, and nothing typed is lost.
@@ -181,19 +167,6 @@ private slots:
         QCOMPARE((QList<int>{read.shown, read.snap, read.spacingCentimetres, read.spacingPixels}), grid);
     }
 
-    void settingsFileUntouched()
-    {
-        TestProgram program;
-        const QByteArray settings("\"Rimbano\"\r\n1,2,3\r\n#TRUE#\r\n#FALSE#\r\n300\r\n");
-        program.writeFile(QStringLiteral("Rimbano.ini"), settings);
-        program.writeFile(QStringLiteral("Rimbano-schaal.ini"), "7\r\n");
-        MainWindow& window = program.start();
-        window.show();
-        program.prompts.yesNoAnswers << true;
-        window.close();
-        QCOMPARE(program.readFile(QStringLiteral("Rimbano.ini")), settings);
-    }
-
     void infoInMetres_data()
     {
         QTest::addColumn<int>("centimetres");
@@ -211,45 +184,38 @@ private slots:
         QFETCH(int, centimetres);
         QFETCH(ToolKind, tool);
         QFETCH(QPoint, to);
-        TestProgram program;
-        MainWindow& window = program.start();
-        window.scale().set(centimetres);
-        drawRoom(window);
-        window.plan().toolChoice.current = tool;
-        window.plan().toolChoice.chosenOption = 1;
-        PointerEngine& engine = window.drawing().engine();
-        engine.press(1, Qt::LeftButton, QPointF(50, 30));
-        engine.move(1, Qt::LeftButton, to);
-        QTEST(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), "info");
+        ScaleRig rig(centimetres);
+        rig.plan.toolChoice.current = tool;
+        rig.plan.toolChoice.chosenOption = 1;
+        rig.press(50, 30);
+        rig.move(to.x(), to.y());
+        QTEST(rig.info.last(), "info");
     }
 
+    // The same strokes without a scale, with a scale set and switched off again,
+    // and with the scale on: the first two agree in pixels and texts, the third
+    // shows the strokes do measure.
     void scaleOffChangesNothing()
     {
-        // The same strokes in a program that never had a scale, in one whose scale
-        // was set and switched off again, and in one with the scale on: the first
-        // two agree in pixels and texts, the third shows the strokes do measure.
-        TestProgram never;
-        TestProgram switchedOff;
-        TestProgram on;
-        switchedOff.start().scale().set(5);
-        switchedOff.window().scale().set(0);
-        on.start().scale().set(5);
-        for (TestProgram* program : {&never, &switchedOff, &on}) {
-            MainWindow& window = program == &never ? never.start() : program->window();
-            drawRoom(window);
-            window.plan().toolChoice.current = ToolKind::Dimension;
-            drag(window.drawing().engine(), QPoint(20, 100), QPoint(200, 102));
-            window.plan().toolChoice.current = ToolKind::Fill;
-            window.drawing().engine().press(1, Qt::LeftButton, QPointF(50, 30));
-            emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, Qt::NoModifier, QPointF(120, 45));
-        }
-        const auto picture = [](TestProgram& p) { return p.window().plan().floor(1).image; };
-        const auto texts = [](TestProgram& p) { return named<InfoLabel>(p.window(), QStringLiteral("infoLabel"))->text() + '|' + named<QLabel>(p.window(), QStringLiteral("coordinateLabel"))->text(); };
-        QCOMPARE(picture(switchedOff), picture(never));
-        QCOMPARE(texts(switchedOff), texts(never));
-        QCOMPARE(texts(never), QStringLiteral("Informatie...|X = 120 ,Y = 45"));
-        QVERIFY(picture(on) != picture(never));
-        QVERIFY(texts(on) != texts(never));
+        PointerRig never;
+        drawBox(never.image(), QPoint(9, 9), QPoint(110, 60), qRgb(0, 0, 0), Pen{});
+        ScaleRig switchedOff(5);
+        switchedOff.scale.set(0);
+        ScaleRig on(5);
+        const auto draw = [](PointerRig& rig) {
+            rig.plan.toolChoice.current = ToolKind::Dimension;
+            rig.drag(QPoint(20, 100), {QPoint(200, 102)});
+            rig.plan.toolChoice.current = ToolKind::Fill;
+            rig.press(50, 30);
+            rig.move(120, 45, Qt::NoButton);
+            return QStringList{rig.info.shown.join('|'), rig.engine.coordText(), rig.engine.metresText()};
+        };
+        const QStringList texts = draw(never);
+        QCOMPARE(texts, (QStringList{QString(), QStringLiteral("X = 120 ,Y = 45"), QString()}));
+        QCOMPARE(draw(switchedOff), texts);
+        QCOMPARE(switchedOff.image(), never.image());
+        QVERIFY(draw(on) != texts);
+        QVERIFY(on.image() != never.image());
     }
 
     void dimensionLength_data()
@@ -269,38 +235,30 @@ private slots:
         QFETCH(QPoint, from);
         QFETCH(QPoint, to);
         QFETCH(QString, text);
-        TestProgram program;
-        MainWindow& window = program.start();
-        window.scale().set(centimetres);
-        window.plan().toolChoice.current = ToolKind::Dimension;
-        window.plan().toolChoice.arrowStyle = 1;
-        drag(window.drawing().engine(), from, to);
-        const QImage& image = window.plan().floor(1).image;
+        ScaleRig rig(centimetres);
+        rig.image().fill(Qt::white);
+        rig.plan.toolChoice.current = ToolKind::Dimension;
+        rig.plan.toolChoice.arrowStyle = 1;
+        rig.drag(from, {to});
+        const QImage& image = rig.image();
 
-        // The text alone, printed the same way on white, tells its size.
+        // The text alone, stamped the same way on white, tells its size.
         QFont font(QStringLiteral("Arial"));
         font.setPointSize(8);
-        QImage sample(200, 40, QImage::Format_RGB32);
-        sample.fill(Qt::white);
-        {
-            QPainter painter(&sample);
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            painter.drawText(QPoint(10, 30), text);
-        }
-        const QSize textSize = inkIn(sample, sample.rect()).size();
+        QImage sample = filled(200, qRgb(255, 255, 255), 40);
+        drawText(sample, QPoint(10, 10), text, font, qRgb(0, 0, 0));
+        const QSize textSize = inkedArea(sample).size();
         QVERIFY(textSize.width() > 10);
 
-        const bool level = from.y() == to.y() || std::abs(to.y() - from.y()) <= 5;
-        QRect ink;
+        const bool level = std::abs(to.y() - from.y()) <= 5;
         if (level) {
             // Above the ticks, which reach 4 rows above the line, and centred on it.
-            ink = inkIn(image, QRect(0, 0, image.width(), from.y() - 5));
+            const QRect ink = inkedArea(image.copy(0, 0, image.width(), from.y() - 5));
             QCOMPARE(ink.size(), textSize);
             QVERIFY(std::abs(ink.center().x() - (from.x() + to.x()) / 2) <= 2);
             QVERIFY(ink.bottom() < from.y() - 4);
         } else {
-            ink = inkIn(image, QRect(0, 0, from.x() - 4, image.height()));
+            const QRect ink = inkedArea(image.copy(0, 0, from.x() - 4, image.height()));
             QCOMPARE(ink.size(), textSize);
             QVERIFY(std::abs(ink.center().y() - (from.y() + to.y()) / 2) <= 4);
             QVERIFY(ink.right() < from.x() - 4);

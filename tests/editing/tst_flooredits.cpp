@@ -1,105 +1,16 @@
 #include "Named.h"
-#include "support/DrawingRig.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
-#include "floors/FloorSwitcher.h"
-#include "image/Primitives.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QtTest>
-
-namespace {
-QImage whiteFloor()
-{
-    QImage image(350, 455, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-
-void drawRoom(PointerRig& rig, QPoint corner)
-{
-    rig.plan.toolChoice.current = ToolKind::Rectangle;
-    rig.plan.toolChoice.chosenOption = 1;
-    rig.drag(corner, {corner + QPoint(60, 40)});
-}
-
-QImage lopsided(int width)
-{
-    QImage image(width, 455, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 251));
-    }
-    return image;
-}
-} // namespace
 
 class TestFloorEdits : public QObject {
     Q_OBJECT
 private slots:
-    void undoPutsBackTheFloorBeforeTheLastPress()
-    {
-        PointerRig rig;
-        drawRoom(rig, QPoint(10, 10));
-        const QImage withRoom = rig.image();
-        QCOMPARE(inkedPixels(withRoom).size(), 2 * 61 + 2 * 39);
-        rig.plan.toolChoice.current = ToolKind::Line;
-        rig.drag(QPoint(100, 100), {QPoint(200, 300)});
-        const QImage withLine = rig.image();
-        QVERIFY(withLine != withRoom);
-        // Undo on another floor puts the snapshot there and leaves the floor it came from.
-        rig.plan.undo(2);
-        QCOMPARE(rig.image(2), withRoom);
-        QCOMPARE(rig.image(1), withLine);
-        QCOMPARE(rig.image(3), whiteFloor());
-        rig.plan.undo(1);
-        QCOMPARE(rig.image(), withRoom);
-        // Twice is once: there is one step back.
-        rig.plan.undo(1);
-        QCOMPARE(rig.image(), withRoom);
-    }
-
-    void undoAndPasteOfOddBuffers()
-    {
-        PointerRig rig;
-        fillBox(rig.image(), QPoint(0, 0), QPoint(349, 454), qRgb(0, 0, 255));
-        rig.plan.undo(1); // before any press
-        QCOMPARE(rig.image(), whiteFloor());
-        drawRoom(rig, QPoint(10, 10));
-        rig.plan.paste(1); // before any copy
-        QCOMPARE(rig.image(), whiteFloor());
-        // Saving leaves floors side by side in the undo buffer: Undo takes the left one.
-        QImage composite(700, 455, QImage::Format_RGB32);
-        composite.fill(Qt::white);
-        fillBox(composite, QPoint(340, 0), QPoint(360, 454), qRgb(255, 0, 0));
-        rig.plan.setUndoPicture(composite);
-        rig.plan.undo(1);
-        QCOMPARE(rig.image(), composite.copy(0, 0, 350, 455));
-    }
-
-    void copyAndPasteAcrossFloors()
-    {
-        PointerRig rig;
-        drawRoom(rig, QPoint(10, 10));
-        const QImage ground = rig.image(1);
-        rig.plan.copy(1);
-        drawRoom(rig, QPoint(150, 150)); // later drawing stays out of the buffer
-        const QImage groundNow = rig.image(1);
-        rig.plan.setCurrentFloor(2);
-        rig.plan.paste(2);
-        QCOMPARE(rig.image(2), ground);
-        QCOMPARE(rig.image(1), groundNow);
-        drawRoom(rig, QPoint(50, 200)); // drawing on the pasted floor leaves the buffer too
-        rig.plan.paste(3);
-        QCOMPARE(rig.image(3), ground);
-        rig.plan.paste(1);
-        QCOMPARE(rig.image(1), ground);
-        // Paste takes no snapshot: Undo goes back to before the last press.
-        rig.plan.undo(2);
-        QCOMPARE(rig.image(2), ground);
-    }
-
     void flips_data()
     {
         // The menu entries in the order given (1 Spiegelbeeld, 2 Rotatie 180°) and
@@ -129,21 +40,56 @@ private slots:
         program.settings.soundOn = soundOn;
         program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
-        window.floorSwitcher().chooseFloor(3);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 3)->click();
         Plan& plan = window.plan();
         const int width = plan.canvasWidth();
         QCOMPARE(width, 350 + extraTwips / 15);
-        plan.floor(3).image = lopsided(width);
-        plan.floor(1).image = lopsided(width);
+        plan.floor(3).image = patterned(width);
+        plan.floor(1).image = patterned(width);
         const QImage undo = plan.undoPicture();
         for (int entry : entries)
             named<QAction>(window, QStringLiteral("flipAction"), entry)->trigger();
 
-        QCOMPARE(plan.floor(3).image, lopsided(width).mirrored(leftRight, upsideDown));
+        QCOMPARE(plan.floor(3).image, patterned(width).mirrored(leftRight, upsideDown));
         // Only the current floor turns, and it is no drawing step.
-        QCOMPARE(plan.floor(1).image, lopsided(width));
+        QCOMPARE(plan.floor(1).image, patterned(width));
         QCOMPARE(plan.undoPicture(), undo);
         QCOMPARE(program.sound.played, soundOn ? QStringList(entries.size(), program.path("sounds/zoef.wav")) : QStringList());
+    }
+
+    // Spiegelbeeld, Rotatie and Plakken work on the shown part: with drawing
+    // hidden beyond a narrowed canvas they ask first, and No keeps the floor
+    // whole. What Yes leaves is the plan's own (tst_plan).
+    void hiddenColumnsAskFirst_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("answer");
+        QTest::newRow("Spiegelbeeld, no") << "flipAction1" << false;
+        QTest::newRow("Rotatie 180°, yes") << "flipAction2" << true;
+        QTest::newRow("Plakken, no") << "pasteAction" << false;
+        QTest::newRow("Plakken, yes") << "pasteAction" << true;
+    }
+
+    void hiddenColumnsAskFirst()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, answer);
+        TestProgram program;
+        MainWindow& window = program.start();
+        const auto setWidth = [&](int extraTwips) {
+            program.settings.canvasExtraWidth = extraTwips;
+            window.applyCanvasWidth();
+        };
+        setWidth(1800);
+        window.plan().floor(1).image = patterned(470);
+        setWidth(0);
+        program.prompts.yesNoAnswers << answer;
+        named<QAction>(window, action)->trigger();
+        QCOMPARE(program.prompts.questions,
+                 QStringList{" Verborgen deel|Rechts van het canvas staat nog tekening die bij deze breedte niet te zien is.\r\n"
+                             "Deze bewerking werkt alleen op het zichtbare deel; het verborgen deel verdwijnt.\r\nWilt u doorgaan?"});
+        setWidth(1800);
+        QCOMPARE(window.plan().floor(1).image == patterned(470), !answer);
     }
 };
 

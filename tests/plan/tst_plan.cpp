@@ -1,33 +1,12 @@
 #include "plan/Plan.h"
+#include "support/PictureCompare.h"
 
-#include <QPainter>
 #include <QtTest>
 
 #include <functional>
 
 using Step = std::function<void(Plan&)>;
 Q_DECLARE_METATYPE(Step)
-
-namespace {
-// Every pixel different from its neighbours, so a cut, a shift or a turn shows.
-QImage pattern(int width)
-{
-    QImage picture(width, 455, QImage::Format_RGB32);
-    for (int y = 0; y < 455; ++y) {
-        for (int x = 0; x < width; ++x)
-            picture.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 64 + y / 256 * 128));
-    }
-    return picture;
-}
-
-QImage onWhite(const QImage& picture, int width)
-{
-    QImage floor(width, 455, QImage::Format_RGB32);
-    floor.fill(Qt::white);
-    QPainter(&floor).drawImage(0, 0, picture);
-    return floor;
-}
-} // namespace
 
 class TestPlan : public QObject {
     Q_OBJECT
@@ -40,7 +19,7 @@ private slots:
         QTest::addColumn<QImage>("shown");
         QTest::addColumn<bool>("hidden");
         QTest::addColumn<QImage>("widened");
-        const QImage drawn = pattern(470), left = drawn.copy(0, 0, 350, 455);
+        const QImage drawn = patterned(470), left = drawn.copy(0, 0, 350, 455);
         const QImage mirrored = left.mirrored(true, false), turned = left.mirrored(false, true);
         const QImage blank, small = drawn.copy(100, 100, 10, 20);
         QTest::newRow("nothing") << Step([](Plan&) {}) << left << true << drawn;
@@ -65,13 +44,24 @@ private slots:
         // Whichever floor it came from, and its hidden columns with it.
         QTest::newRow("undo onto another floor") << Step([](Plan& p) { p.takeUndoPicture(2), p.undo(1); })
                                                  << onWhite(blank, 350) << false << onWhite(blank, 470);
+        // One step back: a second Undo gives the same, not what the first replaced.
+        QTest::newRow("undo twice is once") << Step([](Plan& p) {
+            p.takeUndoPicture(1), p.floor(1).clear(), p.undo(1), p.undo(1);
+        }) << left << true << drawn;
+        QTest::newRow("undo before any press") << Step([](Plan& p) { p.undo(1); }) << onWhite(blank, 350) << false
+                                               << onWhite(blank, 470);
+        QTest::newRow("paste before any copy") << Step([](Plan& p) { p.paste(1); }) << onWhite(blank, 350) << false
+                                               << onWhite(blank, 470);
+        QTest::newRow("paste takes no undo picture") << Step([](Plan& p) {
+            p.takeUndoPicture(1), p.copy(1), p.floor(1).clear(), p.paste(1), p.undo(1);
+        }) << left << true << drawn;
     }
 
     void wholeFloorWithHiddenColumns()
     {
         QFETCH(Step, step);
         Plan plan(470);
-        plan.floor(1).image = pattern(470);
+        plan.floor(1).image = patterned(470);
         plan.setCanvasWidth(350);
         step(plan);
         QTEST(plan.floor(1).image, "shown");

@@ -4,6 +4,7 @@
 // any window (the program's fixture, never started), and tiny pictures written
 // as rows of characters.
 
+#include "PictureCompare.h"
 #include "TestProgram.h"
 #include "drawing/PointerEngine.h"
 #include "drawing/tools/DrawingTools.h"
@@ -71,6 +72,15 @@ inline QList<QPoint> inkedPixels(const QImage& image)
         }
     }
     return points;
+}
+
+// The smallest rectangle holding every pixel of `image` that is not white; empty when all is white.
+inline QRect inkedArea(const QImage& image)
+{
+    QRect area;
+    for (const QPoint& p : inkedPixels(image))
+        area |= QRect(p, QSize(1, 1));
+    return area;
 }
 
 struct PointerRig : TestProgram {
