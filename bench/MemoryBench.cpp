@@ -5,16 +5,17 @@
 // fast as the program takes them, with the event loop run after every event.
 #include "BenchItems.h"
 #include "BenchRig.h"
+#include "Named.h"
 
 #include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
 #include "floors/CanvasWidget.h"
-#include "floors/FloorSwitcher.h"
 #include "image/Twips.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 
 #include <benchmark/benchmark.h>
 
@@ -55,7 +56,7 @@ public:
         const ToolUse use = Session[m_strokes % std::size(Session)];
         m_shown.selectTool(use.tool);
         if (use.option > 0)
-            emit named<ToolPanel>(m_shown, QStringLiteral("toolPanel"))->optionClicked(use.option);
+            emit named<ToolPanel>(m_shown.window(), QStringLiteral("toolPanel"))->optionClicked(use.option);
         m_shown.settings.drawingRed = qRed(use.colour);
         m_shown.settings.drawingGreen = qGreen(use.colour);
         m_shown.settings.drawingBlue = qBlue(use.colour);
@@ -75,11 +76,11 @@ public:
         if (m_strokes % 11 == 0) {
             menu("copyAction");
             m_floor = m_floor % 3 + 1;
-            m_shown.window().floorSwitcher().chooseFloor(m_floor);
+            named<QPushButton>(m_shown.window(), QStringLiteral("showFloorButton"), m_floor)->click();
             menu("pasteAction");
         } else if (m_strokes % 7 == 0) {
             m_floor = m_floor % 3 + 1;
-            m_shown.window().floorSwitcher().chooseFloor(m_floor);
+            named<QPushButton>(m_shown.window(), QStringLiteral("showFloorButton"), m_floor)->click();
         }
         QApplication::processEvents();
     }

@@ -112,8 +112,8 @@ void undoSnapshot(benchmark::State& state)
 {
     Plan plan(Width);
     for (auto _ : state) {
-        floors.takeUndoPicture(1);
-        benchmark::DoNotOptimize(floors.undoPicture().constBits());
+        plan.takeUndoPicture(1);
+        benchmark::DoNotOptimize(plan.undoPicture().constBits());
     }
 }
 } // namespace

@@ -5,7 +5,6 @@
 #include "BenchRig.h"
 
 #include "app/MainWindow.h"
-#include "drawing/DrawingControls.h"
 #include "floors/CanvasWidget.h"
 #include "plan/Plan.h"
 #include "plan/RecoveryStore.h"
@@ -13,6 +12,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QDir>
+#include <QEvent>
 
 #include <atomic>
 #include <thread>
@@ -23,7 +23,7 @@ void rubberBandMoves(benchmark::State& state, bool writing)
     ShownWindow shown;
     MainWindow& window = shown.window();
     window.plan().toolChoice.current = ToolKind::Line;
-    PointerEngine& engine = window.drawing().engine();
+    CanvasWidget* canvas = shown.canvas(1);
 
     std::atomic<bool> stop{false};
     std::atomic<int> writes{0};
@@ -38,13 +38,15 @@ void rubberBandMoves(benchmark::State& state, bool writing)
         }
     });
 
-    engine.press(1, Qt::LeftButton, QPointF(2, 2));
-    const QPointF ends[2] = {QPointF(465, 450), QPointF(300, 452)};
+    sendMouse(canvas, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton);
+    flushRepaints();
+    const QPoint ends[2] = {QPoint(465, 450), QPoint(300, 452)};
     int i = 0;
     for (auto _ : state) {
-        named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->repaint(engine.move(1, Qt::LeftButton, ends[i++ & 1]));
+        sendMouse(canvas, QEvent::MouseMove, ends[i++ & 1], Qt::LeftButton);
+        flushRepaints();
     }
-    engine.release(1, Qt::NoButton, ends[i & 1]);
+    sendMouse(canvas, QEvent::MouseButtonRelease, ends[i & 1], Qt::NoButton);
     stop = true;
     writer.join();
     state.counters["copies written"] = writes.load();

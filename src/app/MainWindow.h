@@ -50,12 +50,6 @@ public:
     MagnifierOptions& magnifierOptions() { return m_magnifierOptions; }
 
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
-    FloorSwitcher& floorSwitcher() { return *m_floorSwitcher; }
-    const PictureLibrary& library() const { return *m_library; }
-    DrawingControls& drawing() { return *m_drawing; }
-    RecoveryGuard& recoveryGuard() { return *m_recovery; }
-    PlanScale& scale() { return m_scale; }
-    GridSettings& grid() { return m_grid; }
     // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
     void chooseScale();
 

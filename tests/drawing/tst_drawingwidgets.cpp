@@ -5,11 +5,11 @@
 #include "app/MainWindow.h"
 #include "drawing/ColorPanel.h"
 #include "floors/CanvasWidget.h"
-#include "floors/FloorSwitcher.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -88,7 +88,7 @@ private slots:
         menu("undoAction");
         QCOMPARE(image.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
-        window.floorSwitcher().chooseFloor(2);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 2)->click();
         menu("pasteAction");
         QCOMPARE(window.plan().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
         QCoreApplication::processEvents();

@@ -3,7 +3,6 @@
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
-#include "drawing/DrawingControls.h"
 #include "drawing/GridSnap.h"
 #include "drawing/ToolTable.h"
 #include "plan/PlanScale.h"
@@ -25,10 +24,19 @@ struct GridRig : PointerRig {
     GridRig() { registerPlacementTools(engine, library); }
 };
 
+// What a canvas reports to the window, in the engine's terms.
+struct CanvasPointer {
+    CanvasWidget* canvas;
+    void press(int f, Qt::MouseButtons b, QPointF at) { emit canvas->pressed(f, b, {}, at); }
+    void move(int f, Qt::MouseButtons b, QPointF at) { emit canvas->moved(f, b, {}, at); }
+    void release(int f, Qt::MouseButtons b, QPointF at) { emit canvas->released(f, b, {}, at); }
+};
+
 // With the tool of palette button `button`: press at the first point,
 // left-button moves through the middle ones, release at the last, then a
 // move without buttons for the read-out.
-void gesture(PointerEngine& engine, Plan& plan, int button, const QList<QPoint>& points)
+template <typename Pointer>
+void gesture(Pointer& engine, Plan& plan, int button, const QList<QPoint>& points)
 {
     plan.toolChoice.current = toolOfButton(button);
     plan.toolChoice.optionBase = 129;
@@ -175,15 +183,16 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano-schaal.ini"), "0\r\nraster=0\r\nuitlijnen=0\r\nraster-pixels=7\r\n");
         MainWindow& window = program.start();
         window.show();
+        CanvasPointer canvas{named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)};
         for (const Gesture& g : gestures)
-            gesture(window.drawing().engine(), window.plan(), g.first, g.second);
+            gesture(canvas, window.plan(), g.first, g.second);
         // The same drawing by a pointer engine that was never given a grid.
         GridRig reference;
         for (const Gesture& g : gestures)
             gesture(reference.engine, reference.plan, g.first, g.second);
         const QImage drawn = window.plan().floor(1).image;
         QCOMPARE(drawn, reference.image());
-        QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
+        QCOMPARE(canvas.canvas->grab().toImage().convertToFormat(QImage::Format_RGB32), drawn);
     }
 };
 

@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(window.plan().floor(1).overlays.cursorImageAt, QPoint(164, 114));
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
         emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
-        const QImage sofa = window.library().picture(61);
+        const QImage sofa = PictureLibrary().picture(61);
         QVERIFY(!sofa.isNull());
         QCOMPARE(window.plan().floor(1).image.copy(164, 114, 32, 32),
                  [&] {

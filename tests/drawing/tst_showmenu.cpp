@@ -2,10 +2,10 @@
 #include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
 #include "floors/CanvasWidget.h"
-#include "floors/FloorSwitcher.h"
 #include "support/TestProgram.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Pen)
@@ -111,7 +111,7 @@ private slots:
         program.writeFile(QStringLiteral("Rimbano.ini"),
                           "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
         MainWindow& main = program.start();
-        main.floorSwitcher().chooseFloor(floor);
+        named<QPushButton>(main, QStringLiteral("showFloorButton"), floor)->click();
         program.settings.drawingRed = qRed(drawingColour);
         program.settings.drawingGreen = qGreen(drawingColour);
         program.settings.drawingBlue = qBlue(drawingColour);

@@ -5,7 +5,6 @@
 #include "app/MainWindow.h"
 #include "drawing/TextDialog.h"
 #include "drawing/ToolPanel.h"
-#include "floors/FloorSwitcher.h"
 #include "plan/Plan.h"
 
 #include <QCheckBox>
@@ -42,7 +41,7 @@ private slots:
     {
         TestProgram program;
         MainWindow& window = program.start();
-        window.floorSwitcher().chooseFloor(2);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 2)->click();
         const QFont before = window.plan().floor(1).font;
         TextDialog* dialog = openTextTool(window);
         QVERIFY(dialog && dialog->isVisible());

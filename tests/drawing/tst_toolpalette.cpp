@@ -6,7 +6,6 @@
 #include "drawing/TextDialog.h"
 #include "drawing/magnifier/Magnifier.h"
 #include "drawing/ToolPanel.h"
-#include "floors/FloorSwitcher.h"
 #include "plan/Plan.h"
 #include "image/PictureLibrary.h"
 #include "image/RasterOp.h"
@@ -14,6 +13,7 @@
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
@@ -79,8 +79,9 @@ private slots:
         QFETCH(bool, soundOn);
         TestProgram program;
         MainWindow& window = program.start();
+        const PictureLibrary library;
         program.settings.soundOn = soundOn;
-        window.floorSwitcher().chooseFloor(2);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 2)->click();
         ToolPanel* panel = named<ToolPanel>(window, QStringLiteral("toolPanel"));
         clickTool(window, 14);
         clickOption(window, 2);
@@ -88,7 +89,7 @@ private slots:
         QCOMPARE(options(panel, false), count);
         QCOMPARE(options(panel, true), 0);
         for (int i = 1; i <= count; ++i) {
-            const QImage expected = window.library().picture(first + i - 1);
+            const QImage expected = library.picture(first + i - 1);
             QVERIFY2(!expected.isNull(), "library picture missing");
             QCOMPARE(named<QLabel>(panel, QStringLiteral("optionImage"), i)->pixmap().toImage().convertToFormat(QImage::Format_ARGB32), expected);
         }
@@ -123,7 +124,7 @@ private slots:
         QCOMPARE(window.plan().toolChoice.arrowStyle, tool == 4 ? option : 1);
         QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
         if (tool >= 9)
-            QCOMPARE(floor.overlays.cursorImage, window.library().picture(first + option - 1));
+            QCOMPARE(floor.overlays.cursorImage, library.picture(first + option - 1));
     }
 
     // What each button's tool makes of an option click, its line style and the
@@ -190,10 +191,10 @@ private slots:
     {
         TestProgram program;
         MainWindow& window = program.start();
-        window.floorSwitcher().chooseFloor(3);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 3)->click();
         clickTool(window, 2);
         clickOption(window, 5);
-        window.floorSwitcher().chooseFloor(1);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 1)->click();
         QCOMPARE(window.plan().floor(3).pen.width, 5);
         QCOMPARE(window.plan().floor(1).pen.width, 1);
         QCOMPARE(window.plan().floor(2).pen.width, 1);
@@ -233,7 +234,7 @@ private slots:
         window.plan().toolChoice.rasterOpText = rasterOp;
         named<QToolButton>(window, QStringLiteral("toolButton"), 20)->click();
 
-        const QImage picture = index < 0 ? QImage() : window.library().picture(index);
+        const QImage picture = index < 0 ? QImage() : PictureLibrary().picture(index);
         QVERIFY2(index < 0 || !picture.isNull(), "library picture missing");
         const RasterOp op = *rasterOpFromText(rasterOp);
         const QImage& floor = window.plan().floor(1).image;
@@ -263,7 +264,7 @@ private slots:
         TestProgram program;
         program.prompts.yesNoAnswers << yes;
         MainWindow& window = program.start();
-        window.floorSwitcher().chooseFloor(2);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), 2)->click();
         Plan& plan = window.plan();
         for (int f = 1; f <= 3; ++f)
             plan.floor(f).image = scribbled(plan.floor(f).image);

@@ -1,7 +1,6 @@
 #include "Named.h"
 #include "app/MainWindow.h"
 #include "examples/ExamplesPanel.h"
-#include "floors/FloorSwitcher.h"
 #include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "support/PictureCompare.h"
@@ -95,7 +94,7 @@ private slots:
         for (int i = 0; !none && i < files.size(); ++i)
             program.writeFile(QStringLiteral("examples/%1-example.jpg").arg(QChar('a' + i)), files[i]);
         MainWindow& window = program.start();
-        window.floorSwitcher().chooseFloor(shownFloor);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), shownFloor)->click();
         Plan& plan = window.plan();
         for (int k = 1; k <= 3; ++k)
             plan.floor(k).image.fill(qRgb(k, k, k));

@@ -1,25 +1,13 @@
-#include "app/MainWindow.h"
 #include "fileio/LoadDrawing.h"
-#include "floors/FloorSwitcher.h"
-#include "plan/Plan.h"
 #include "image/BmpFile.h"
+#include "plan/Plan.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <QtTest>
 
 namespace {
-QImage picture(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x % 256, y % 256, x / 256 * 60));
-    }
-    return image;
-}
-
 // What was on screen before the load: one distinct colour per floor.
 QRgb mark(int floor)
 {
@@ -30,36 +18,43 @@ QRgb mark(int floor)
 class TestLoadDrawing : public QObject {
     Q_OBJECT
 private slots:
+    // A picture holds as many floors as it is canvas widths wide, at 350 and at
+    // 470 pixels; any other width is refused with the width to set.
     void load_data()
     {
+        QTest::addColumn<int>("canvas");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("name"); // empty: the file dialog was cancelled
         QTest::addColumn<bool>("soundOn");
         QTest::addColumn<int>("floorsLoaded");
         QTest::addColumn<QString>("info");
         QTest::addColumn<QString>("message"); // %1: the file
-        const auto bmp = [](int width, int height) { return encodeBmp24(picture(width, height)); };
+        const auto bmp = [](int width, int height) { return encodeBmp24(patterned(width, height)); };
         const QString fits = QStringLiteral(".Fout bij het laden... stel de breedte van het tekenveld in op %1 pixels, onder Extra / Configuratie...");
         const QString broken = QStringLiteral("Fout bij het laden van %1!");
-        QByteArray enormous = bmp(700, 455);
-        qToLittleEndian<quint32>(100000, enormous.data() + 18);
-        qToLittleEndian<quint32>(100000, enormous.data() + 22);
-        QTest::newRow("350: ground floor") << bmp(350, 455) << "plan.bmp" << true << 1 << "Begane grond geladen." << "";
-        QTest::newRow("700: two floors") << bmp(700, 455) << "plan.bmp" << true << 2 << "Begane grond en 1e verdieping geladen." << "";
-        QTest::newRow("1050: three floors") << bmp(1050, 455) << "plan.bmp" << true << 3 << "Begane grond, 1e en 2e verdieping geladen." << "";
-        QTest::newRow("500 suggests 250") << bmp(500, 455) << "plan.bmp" << true << 0 << fits.arg(250) << "";
-        QTest::newRow("1200 suggests 400") << bmp(1200, 455) << "plan.bmp" << true << 0 << fits.arg(400) << "";
-        QTest::newRow("400 suggests 400, without sound") << bmp(400, 455) << "plan.bmp" << false << 0 << fits.arg(400) << "";
-        QTest::newRow("350 x 400") << bmp(350, 400) << "plan.bmp" << true << 0 << "" << "Geen geldig formaat!";
-        QTest::newRow("truncated") << bmp(700, 455).left(bmp(700, 455).size() / 2) << "plan.bmp" << true << 0 << "" << broken;
-        QTest::newRow("corrupt") << QByteArray("BM") + QByteArray(300, '\x7f') << "plan.bmp" << true << 0 << "" << broken;
-        QTest::newRow("claims 100000 x 100000") << enormous << "plan.bmp" << true << 0 << "" << broken;
-        QTest::newRow("empty") << QByteArray() << "plan.bmp" << true << 0 << "" << broken;
-        QTest::newRow("cancelled") << bmp(350, 455) << "" << true << 0 << "" << "";
+        const QString one = QStringLiteral("Begane grond geladen.");
+        const QString two = QStringLiteral("Begane grond en 1e verdieping geladen.");
+        const QString three = QStringLiteral("Begane grond, 1e en 2e verdieping geladen.");
+        QTest::newRow("350 at 350: ground floor") << 350 << bmp(350, 455) << "plan.bmp" << true << 1 << one << "";
+        QTest::newRow("700 at 350: two floors") << 350 << bmp(700, 455) << "plan.bmp" << true << 2 << two << "";
+        QTest::newRow("1050 at 350: three floors") << 350 << bmp(1050, 455) << "plan.bmp" << true << 3 << three << "";
+        QTest::newRow("470 at 470: ground floor") << 470 << bmp(470, 455) << "plan.bmp" << true << 1 << one << "";
+        QTest::newRow("940 at 470: two floors") << 470 << bmp(940, 455) << "plan.bmp" << true << 2 << two << "";
+        QTest::newRow("1410 at 470: three floors") << 470 << bmp(1410, 455) << "plan.bmp" << true << 3 << three << "";
+        QTest::newRow("351 at 350") << 350 << bmp(351, 455) << "plan.bmp" << true << 0 << fits.arg(351) << "";
+        QTest::newRow("470 at 350, without sound") << 350 << bmp(470, 455) << "plan.bmp" << false << 0 << fits.arg(470) << "";
+        QTest::newRow("1410 at 350") << 350 << bmp(1410, 455) << "plan.bmp" << true << 0 << fits.arg(470) << "";
+        QTest::newRow("350 at 470") << 470 << bmp(350, 455) << "plan.bmp" << true << 0 << fits.arg(350) << "";
+        QTest::newRow("471 at 470") << 470 << bmp(471, 455) << "plan.bmp" << true << 0 << fits.arg(236) << "";
+        QTest::newRow("350 x 400") << 350 << bmp(350, 400) << "plan.bmp" << true << 0 << "" << "Geen geldig formaat!";
+        QTest::newRow("corrupt") << 350 << QByteArray("BM") + QByteArray(300, '\x7f') << "plan.bmp" << true << 0 << "" << broken;
+        QTest::newRow("empty") << 350 << QByteArray() << "plan.bmp" << true << 0 << "" << broken;
+        QTest::newRow("cancelled") << 350 << bmp(350, 455) << "" << true << 0 << "" << "";
     }
 
     void load()
     {
+        QFETCH(int, canvas);
         QFETCH(QByteArray, bytes);
         QFETCH(QString, name);
         QFETCH(bool, soundOn);
@@ -67,10 +62,9 @@ private slots:
         QFETCH(QString, info);
         QFETCH(QString, message);
         TestProgram program;
-        MainWindow& window = program.start();
         program.settings.soundOn = soundOn;
-        window.floorSwitcher().chooseFloor(2);
-        Plan& plan = window.plan();
+        Plan plan(canvas);
+        plan.setCurrentFloor(2);
         for (int k = 1; k <= 3; ++k)
             plan.floor(k).image.fill(mark(k));
         const QImage undoSnapshot = plan.undoPicture();
@@ -91,9 +85,8 @@ private slots:
         QCOMPARE(repaints, floorsLoaded > 0 ? 1 : 0);
         const QImage file = floorsLoaded > 0 ? QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32) : QImage();
         for (int k = 1; k <= 3; ++k) {
-            QImage expected(350, 455, QImage::Format_RGB32);
-            expected.fill(floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
-            QCOMPARE(plan.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * 350, 0, 350, 455) : expected);
+            const QImage expected = filled(canvas, floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
+            QCOMPARE(plan.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * canvas, 0, canvas, 455) : expected);
         }
         QCOMPARE(plan.undoPicture(), undoSnapshot);
         QCOMPARE(plan.currentFloor(), 2);

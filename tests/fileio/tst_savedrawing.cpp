@@ -1,7 +1,6 @@
 #include "Named.h"
 #include "app/MainWindow.h"
 #include "fileio/SaveDrawing.h"
-#include "floors/FloorSwitcher.h"
 #include "plan/Plan.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
@@ -10,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -81,7 +81,7 @@ private slots:
         program.settings.saveAsJpg = asJpg;
         program.settings.canvasExtraWidth = extraTwips;
         window.applyCanvasWidth();
-        window.floorSwitcher().chooseFloor(shownFloor);
+        named<QPushButton>(window, QStringLiteral("showFloorButton"), shownFloor)->click();
         drawOnFloors(window.plan());
         QImage undoSnapshot(window.plan().canvasWidth(), 455, QImage::Format_RGB32);
         undoSnapshot.fill(qRgb(1, 2, 3));
