@@ -9,8 +9,7 @@ namespace {
 // A plan as users draw them: white, black walls, thin coloured lines, a filled room.
 QImage planPicture(int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = filled(width, qRgb(255, 255, 255), height);
     QPainter p(&image);
     p.fillRect(20, 20, width - 40, 4, Qt::black);
     p.fillRect(20, 20, 4, height - 40, Qt::black);

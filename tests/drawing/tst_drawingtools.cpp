@@ -13,13 +13,6 @@ constexpr QRgb White = qRgb(255, 255, 255);
 constexpr QRgb Black = qRgb(0, 0, 0);
 constexpr QRgb Green = qRgb(0, 160, 0); // the drawing colour in every row
 
-QImage paper(QRgb colour = White)
-{
-    QImage image(350, 455, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
 QImage with(QImage image, const QList<QPoint>& points, QRgb colour)
 {
     for (QPoint p : points)
@@ -90,7 +83,7 @@ private slots:
         QTest::addColumn<QString>("script");
         QTest::addColumn<QRect>("pressRepaint"); // checked when not null
         QTest::addColumn<QImage>("after");
-        const QImage white = paper();
+        const QImage white = filled(350);
         const auto row = [&](const char* name, ToolKind tool, int option, Pen pen, const QImage& before, const char* script,
                              const QImage& after, QRect repaint = {}) {
             QTest::newRow(name) << tool << option << pen << before << QString::fromLatin1(script) << repaint << after;
@@ -143,12 +136,12 @@ private slots:
         const QImage wall = with(white, {QRect(140, 0, 1, 301)}, Black);
         row("dimension whitens along the raw drag", ToolKind::Dimension, 1, Pen{}, wall, "p100,100 m180,104 r180,104",
             with(with(wall, dimension(1, s, {180, 100}), Black), {QPoint(140, 102)}, White));
-        QImage slanted = paper(qRgb(0, 0, 255));
+        QImage slanted = filled(350, qRgb(0, 0, 255));
         const QImage blue = slanted;
         drawLine(slanted, QPoint(10, 10), QPoint(40, 30), White, Pen{});
         row("slanted dimension only whitens", ToolKind::Dimension, 1, Pen{}, blue, "p10,10 m50,60 m40,30 r40,30", slanted);
 
-        const QImage black = paper(Black);
+        const QImage black = filled(350, Black);
         row("eraser 10, left", ToolKind::Eraser, 10, Pen{}, black, "p50,50 r50,50", with(black, {QRect(60, 42, 10, 10)}, White), QRect(60, 42, 10, 10));
         row("eraser 5, right", ToolKind::Eraser, 5, Pen{}, black, "p50,50R r50,50R", with(black, {QRect(60, 42, 5, 5)}, White), QRect(60, 42, 5, 5));
         row("eraser 30", ToolKind::Eraser, 30, Pen{}, black, "p0,8 r0,8", with(black, {QRect(10, 0, 30, 30)}, White), QRect(10, 0, 30, 30));
@@ -164,7 +157,7 @@ private slots:
         row("fill inside, right", ToolKind::Fill, 0, Pen{}, room, "p25,35R m200,200 r200,200R", with(room, {QRect(21, 21, 19, 19)}, Green));
         row("fill on the wall", ToolKind::Fill, 0, Pen{}, room, "p20,30 m200,200 r200,200", room);
         row("fill outside", ToolKind::Fill, 0, Pen{}, room, "p0,454 m200,200 r200,200",
-            with(with(paper(Green), {QRect(21, 21, 19, 19)}, White), border, Black));
+            with(with(filled(350, Green), {QRect(21, 21, 19, 19)}, White), border, Black));
     }
 
     void gestures()
@@ -184,7 +177,7 @@ private slots:
         rig.plan.setCurrentFloor(2);
         rig.plan.floor(2).pen = pen;
         rig.image(2) = before;
-        rig.plan.setUndoPicture(paper(qRgb(1, 2, 3)));
+        rig.plan.setUndoPicture(filled(350, qRgb(1, 2, 3)));
         for (const QString& step : script.split(' ')) {
             if (step == QLatin1String("=")) {
                 QCOMPARE(rig.image(2), before);
@@ -207,7 +200,7 @@ private slots:
         }
         QFETCH(QImage, after);
         QCOMPARE(differences(rig.image(2), after), QList<QPoint>());
-        QCOMPARE(rig.image(1), paper());
+        QCOMPARE(rig.image(1), filled(350));
         QCOMPARE(rig.plan.undoPicture(), before); // every press takes the snapshot first
         QVERIFY(!rig.plan.floor(2).pen.invert);
     }

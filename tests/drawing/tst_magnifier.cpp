@@ -5,6 +5,7 @@
 #include "drawing/magnifier/MagnifierPanel.h"
 #include "drawing/magnifier/MagnifierSource.h"
 #include "drawing/magnifier/MagnifierView.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
 #include <QAction>
@@ -13,16 +14,6 @@
 
 namespace {
 const QRgb Grey64 = qRgb(64, 64, 64);
-
-// A picture of distinct colours, one per pixel, so any misplaced pixel shows.
-QImage numbered(int w, int h)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.setPixel(x, y, qRgb(10 * x, 10 * y, 100));
-    return image;
-}
 } // namespace
 
 class TestMagnifier : public QObject {
@@ -88,7 +79,7 @@ private slots:
         QFETCH(QPoint, viewPixel);
         QFETCH(QPoint, screenPixel);
         QFETCH(int, ratio);
-        QImage grabbed = grabbedRect.isEmpty() ? QImage() : numbered(grabbedRect.width() * ratio, grabbedRect.height() * ratio);
+        QImage grabbed = grabbedRect.isEmpty() ? QImage() : patterned(grabbedRect.width() * ratio, grabbedRect.height() * ratio);
         grabbed.setDevicePixelRatio(ratio);
         QImage view(6, 6, QImage::Format_RGB32);
         view.fill(Qt::red);

@@ -47,8 +47,7 @@ struct PlacementRig : PointerRig {
 
 QImage solidIcon(QRgb colour)
 {
-    QImage icon(35, 35, QImage::Format_RGB32);
-    icon.fill(colour);
+    QImage icon = filled(35, colour, 35);
     return icon;
 }
 
@@ -252,8 +251,7 @@ private slots:
         rig.plan.toolChoice.current = ToolKind::Text;
         rig.click(click);
 
-        QImage expected(350, 455, QImage::Format_RGB32);
-        expected.fill(Qt::white);
+        QImage expected = filled(350);
         drawText(expected, click + QPoint(14, 0), text.isEmpty() ? QStringLiteral("Tekst") : text, floor.font, floor.foreColour);
         QCOMPARE(rig.image(), expected);
         QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
@@ -275,8 +273,7 @@ private slots:
         QVERIFY(!sofa.isNull());
         QCOMPARE(window.plan().floor(1).image.copy(164, 114, 32, 32),
                  [&] {
-                     QImage paper(32, 32, QImage::Format_RGB32);
-                     paper.fill(Qt::white);
+                     QImage paper = filled(32, qRgb(255, 255, 255), 32);
                      blitRaster(paper, sofa, QPoint(), RasterOp::And);
                      return paper;
                  }());

@@ -1,4 +1,5 @@
 #include "Named.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
 #include "app/InfoLabel.h"
@@ -18,16 +19,6 @@
 #include <QtTest>
 
 namespace {
-QImage pattern(int width, int height, int seed)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb((7 * x + seed) % 256, (5 * y + seed) % 256, (x ^ y) * 4 % 256));
-    }
-    return image;
-}
-
 QByteArray png(const QImage& image)
 {
     QByteArray bytes;
@@ -57,14 +48,14 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("messages");
         const QStringList refused{QStringLiteral("Geen geldig Rimbano icon!")};
-        const QImage second = pattern(35, 35, 90);
+        const QImage second = patterned(35, 35);
         QTest::newRow("saved by the icon editor") << "editor.rbn" << QByteArray() << true << QStringList();
         QTest::newRow("24-bit BMP icon") << "trap.rbn" << encodeBmp24(second) << true << QStringList();
         QTest::newRow("PNG of 35 x 35") << "deur.rbn" << png(second) << true << QStringList();
         QTest::newRow("other name") << "deur.bmp" << encodeBmp24(second) << true << QStringList();
-        QTest::newRow("32 x 32") << "klein.rbn" << encodeBmp24(pattern(32, 32, 90)) << false << refused;
-        QTest::newRow("35 x 36") << "hoog.rbn" << encodeBmp24(pattern(35, 36, 90)) << false << refused;
-        QTest::newRow("36 x 35") << "breed.rbn" << png(pattern(36, 35, 90)) << false << refused;
+        QTest::newRow("32 x 32") << "klein.rbn" << encodeBmp24(patterned(32, 32)) << false << refused;
+        QTest::newRow("35 x 36") << "hoog.rbn" << encodeBmp24(patterned(35, 36)) << false << refused;
+        QTest::newRow("36 x 35") << "breed.rbn" << png(patterned(36, 35)) << false << refused;
         QTest::newRow("no picture") << "tekst.rbn" << QByteArray("BM this is not a bitmap at all") << false << QStringList();
         QTest::newRow("header cut short") << "half.rbn" << encodeBmp24(second).left(40) << false << QStringList();
         QTest::newRow("cancelled") << "" << QByteArray() << false << QStringList();
@@ -76,12 +67,12 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(bool, accepted);
         TestProgram program;
-        const QImage first = pattern(35, 35, 3);
+        const QImage first = patterned(35, 35).mirrored(true, false);
         program.writeFile(QStringLiteral("eerste.rbn"), encodeBmp24(first));
         if (!bytes.isEmpty())
             program.writeFile(name, bytes);
         else if (!name.isEmpty())
-            QVERIFY(writeIconFile(pattern(35, 35, 90), program.path(name)));
+            QVERIFY(writeIconFile(patterned(35, 35), program.path(name)));
         MainWindow& window = program.start();
         // The menu entry and the button import alike.
         program.prompts.openAnswers << program.path(QStringLiteral("eerste.rbn"));
@@ -92,7 +83,7 @@ private slots:
 
         program.prompts.openAnswers << (name.isEmpty() ? QString() : program.path(name));
         named<QToolButton>(window, QStringLiteral("importIconButton"))->click();
-        const QImage expected = accepted ? pattern(35, 35, 90) : first;
+        const QImage expected = accepted ? patterned(35, 35) : first;
         QCOMPARE(shownIcon(window), expected);
         QCOMPARE(window.plan().importedIcon, expected);
         QTEST(program.prompts.messages, "messages");
@@ -122,7 +113,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(Operation, operation);
         TestProgram program;
-        QImage icon = pattern(35, 35, 7);
+        QImage icon = patterned(35, 35);
         program.writeFile(QStringLiteral("a.rbn"), encodeBmp24(icon));
         MainWindow& window = program.start();
         window.plan().toolChoice.current = ToolKind::Walls;

@@ -15,16 +15,11 @@
 #include <QtTest>
 
 namespace {
+// Three floors, each different and every pixel a colour of its own.
 std::array<QImage, 3> sampleFloors(int width)
 {
-    std::array<QImage, 3> floors;
-    for (int f = 0; f < 3; ++f) {
-        floors[size_t(f)] = QImage(width, 455, QImage::Format_RGB32);
-        floors[size_t(f)].fill(Qt::white);
-        for (int x = 0; x < width; x += 7)
-            floors[size_t(f)].setPixel(x, 10 + 100 * f + x % 50, qRgb(x % 256, 40 * f, 255 - x % 256));
-    }
-    return floors;
+    const QImage floor = patterned(width);
+    return {floor, floor.mirrored(true, false), floor.mirrored(false, true)};
 }
 
 // The floors as a version that kept no width wrote them: plain PNG files.

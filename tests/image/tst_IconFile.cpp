@@ -1,22 +1,11 @@
 #include "image/IconFile.h"
 #include "image/IconOps.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
 #include <QtTest>
 
 #include <unistd.h>
-
-namespace {
-QImage colourfulIcon()
-{
-    QImage icon = blankIcon();
-    for (int y = 0; y < IconSide; ++y)
-        for (int x = 0; x < IconSide; ++x)
-            icon.setPixel(x, y, qRgb((x * 37) % 256, (y * 53) % 256, (x * y) % 256));
-    return icon;
-}
-
-} // namespace
 
 class TestIconFile : public QObject {
     Q_OBJECT
@@ -28,12 +17,12 @@ private slots:
         const QString path = program.path(target);
         // A longer file of the same name is replaced whole, nothing of it left behind.
         program.writeFile(target, QByteArray(10000, 'x'));
-        QVERIFY(writeIconFile(colourfulIcon(), path));
+        QVERIFY(writeIconFile(patterned(35, 35), path));
         // 24 bits a pixel, rows padded to four bytes: what older readers of .rbn files take.
         QCOMPARE(program.readFile(target).size(), 54 + 35 * 108);
         const std::optional<QImage> back = readIconPicture(path);
         QVERIFY(back);
-        QCOMPARE(*back, colourfulIcon());
+        QCOMPARE(*back, patterned(35, 35));
         QCOMPARE(QDir(program.folder()).entryList(QDir::Files), QStringList{"icon.rbn"});
     }
 
@@ -65,8 +54,7 @@ private slots:
         if (readOnlyFolder)
             QFile::setPermissions(program.path("locked"), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
 
-        QImage picture(side, side, QImage::Format_RGB32);
-        picture.fill(Qt::red);
+        QImage picture = filled(side, qRgb(255, 0, 0), side);
         QString error;
         QVERIFY(!writeIconFile(picture, path, &error));
         QVERIFY(!error.isEmpty());

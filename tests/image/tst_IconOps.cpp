@@ -10,16 +10,6 @@ constexpr QRgb White = 0xffffffff;
 constexpr QRgb Ink = 0xff102030;
 using Operation = void (*)(QImage&);
 
-// Every pixel a different colour, so a test can tell where each one went.
-QImage numberedIcon()
-{
-    QImage icon = blankIcon();
-    for (int y = 0; y < IconSide; ++y)
-        for (int x = 0; x < IconSide; ++x)
-            icon.setPixel(x, y, qRgb(x * 7, y * 7, 100 + x + y));
-    return icon;
-}
-
 QPoint point(const QString& text)
 {
     return QPoint(text.section(QLatin1Char(','), 0, 0).toInt(), text.section(QLatin1Char(','), 1, 1).toInt());
@@ -51,7 +41,7 @@ private slots:
     {
         QFETCH(Operation, operation);
         QFETCH(QString, checks);
-        const QImage before = numberedIcon();
+        const QImage before = patterned(IconSide, IconSide);
         QImage icon = before;
         operation(icon);
         for (const QString& check : checks.split(QLatin1Char(' '))) {

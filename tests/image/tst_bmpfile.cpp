@@ -1,4 +1,5 @@
 #include "image/BmpFile.h"
+#include "support/PictureCompare.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +37,7 @@ private slots:
     void readsBackPixelForPixel()
     {
         QFETCH(QSize, size);
-        QImage image(size, QImage::Format_RGB32);
-        for (int y = 0; y < size.height(); ++y) {
-            for (int x = 0; x < size.width(); ++x)
-                image.setPixel(x, y, qRgb(x % 256, y % 256, (x * 7 + y * 13) % 256));
-        }
+        const QImage image = patterned(size.width(), size.height());
         QTemporaryDir dir;
         QString error;
         QVERIFY(writeBmp24(image, dir.filePath("plan.bmp"), &error));
@@ -68,8 +65,7 @@ private slots:
         old.write(QByteArray(100000, 'x'));
         old.close();
 
-        QImage image(20, 10, QImage::Format_RGB32);
-        image.fill(qRgb(0, 128, 255));
+        QImage image = filled(20, qRgb(0, 128, 255), 10);
         QString error;
         QCOMPARE(writeBmp24(image, dir.filePath(target), &error), written);
         QCOMPARE(error.isEmpty(), written);
@@ -97,8 +93,7 @@ private slots:
         QFETCH(bool, written);
         QTemporaryDir dir;
         const QString path = target.startsWith('/') ? target : dir.filePath(target);
-        QImage image(37, 11, QImage::Format_RGB32);
-        image.fill(qRgb(200, 100, 50));
+        QImage image = filled(37, qRgb(200, 100, 50), 11);
         QCOMPARE(writeScratchBmp24(image, path), written);
         if (written) {
             QFile file(path);

@@ -1,13 +1,13 @@
 #include "image/FloorStrips.h"
 #include "image/Twips.h"
+#include "support/PictureCompare.h"
 
 #include <QtTest>
 
 namespace {
 QImage floorPicture(int width, QRgb background, QPoint mark, QRgb markColour)
 {
-    QImage image(width, CanvasHeight, QImage::Format_RGB32);
-    image.fill(background);
+    QImage image = filled(width, background);
     image.setPixel(mark, markColour);
     return image;
 }
@@ -47,8 +47,7 @@ private slots:
 
     void stretchesAFloorOfAnotherSize()
     {
-        QImage narrow(175, CanvasHeight, QImage::Format_RGB32);
-        narrow.fill(Qt::white);
+        QImage narrow = filled(175);
         narrow.setPixel(100, 10, qRgb(0, 0, 0));
         const QImage composite = composeFloors({narrow, narrow, narrow}, 2, 350);
         QCOMPARE(composite.size(), QSize(700, 455));
@@ -104,10 +103,7 @@ private slots:
         QFETCH(int, pictureWidth);
         QFETCH(int, k);
         QFETCH(int, copiedColumns);
-        QImage picture(pictureWidth, CanvasHeight, QImage::Format_RGB32);
-        for (int x = 0; x < pictureWidth; ++x)
-            for (int y = 0; y < CanvasHeight; ++y)
-                picture.setPixel(x, y, qRgb(x % 251, y % 251, x / 251));
+        const QImage picture = patterned(pictureWidth);
         const QImage strip = cutStrip(picture, k, 350);
         QCOMPARE(strip.size(), QSize(350, 455));
         QCOMPARE(strip.copy(0, 0, copiedColumns, CanvasHeight),

@@ -1,4 +1,5 @@
 #include "image/PictureReader.h"
+#include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
 #include <QBuffer>
@@ -8,21 +9,12 @@
 #include <QtTest>
 
 namespace {
-QImage sample()
-{
-    QImage image(120, 90, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb(x * 2, y * 2, (x + y) % 256));
-    return image;
-}
-
 QByteArray encoded(const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    sample().save(&buffer, format, 100);
+    patterned(120, 90).save(&buffer, format, 100);
     return bytes;
 }
 
@@ -56,8 +48,8 @@ private slots:
         const auto picture = decodePicture(bytes);
         QVERIFY(picture);
         QCOMPARE(picture->format(), QImage::Format_RGB32);
-        QCOMPARE(picture->size(), sample().size());
-        const QRgb expected = sample().pixel(70, 40);
+        QCOMPARE(picture->size(), patterned(120, 90).size());
+        const QRgb expected = patterned(120, 90).pixel(70, 40);
         const QRgb actual = picture->pixel(70, 40);
         QVERIFY(qAbs(qRed(actual) - qRed(expected)) <= tolerance);
         QVERIFY(qAbs(qBlue(actual) - qBlue(expected)) <= tolerance);

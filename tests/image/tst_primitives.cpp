@@ -100,8 +100,7 @@ private slots:
         QFETCH(QPoint, to);
         QFETCH(Pen, pen);
         QFETCH(QStringList, expected);
-        QImage image(int(expected.first().size()), int(expected.size()), QImage::Format_RGB32);
-        image.fill(Qt::white);
+        QImage image = filled(int(expected.first().size()), qRgb(255, 255, 255), int(expected.size()));
         const QImage before = image;
         const QRgb black = qRgb(0, 0, 0);
         const QRect changed = kind == 'L' ? drawLine(image, from, to, black, pen)
@@ -136,12 +135,10 @@ private slots:
         QFETCH(int, width);
         QFETCH(bool, dotted);
 
-        QImage shape(20, 20, QImage::Format_RGB32);
-        shape.fill(Qt::white);
+        QImage shape = filled(20, qRgb(255, 255, 255), 20);
         drawLine(shape, from, to, qRgb(0, 0, 0), Pen{width, dotted, false});
 
-        QImage image(20, 20, QImage::Format_RGB32);
-        image.fill(QColor(64, 128, 192));
+        QImage image = filled(20, qRgb(64, 128, 192), 20);
         const QImage original = image;
         const Pen invert{width, dotted, true};
         const QRect changed = drawLine(image, from, to, qRgb(255, 0, 0), invert);

@@ -1,4 +1,5 @@
 #include "image/RasterOp.h"
+#include "support/PictureCompare.h"
 
 #include <QtTest>
 
@@ -70,8 +71,7 @@ private slots:
         QFETCH(QRgb, source);
         QFETCH(QRgb, expected);
         for (const int alpha : {0, 127, 128, 255}) {
-            QImage target(4, 4, QImage::Format_RGB32);
-            target.fill(Plan);
+            QImage target = filled(4, Plan, 4);
             QImage picture(1, 1, QImage::Format_ARGB32);
             picture.fill(QColor(qRed(source), qGreen(source), qBlue(source), alpha));
             const QRect changed = blitRaster(target, picture, QPoint(2, 1), op);
@@ -97,8 +97,7 @@ private slots:
     {
         QFETCH(QPoint, at);
         QFETCH(QRect, covered);
-        QImage target(5, 5, QImage::Format_RGB32);
-        target.fill(Qt::white);
+        QImage target = filled(5, qRgb(255, 255, 255), 5);
         QImage picture(3, 3, QImage::Format_ARGB32);
         picture.fill(Qt::black);
         QCOMPARE(blitRaster(target, picture, at, RasterOp::Copy), covered);
@@ -110,3 +109,4 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestRasterOp)
 #include "tst_rasterop.moc"
+#include "support/PictureCompare.h"

@@ -6,6 +6,7 @@
 #include "printing/PdfExport.h"
 #include "printing/ScalePageComposer.h"
 #include "printing/ScalePrintDialog.h"
+#include "support/PictureCompare.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -35,8 +36,7 @@ double longestDarkRun(const QImage& page, int top, int bottom)
 // A white floor with a dark block on it, none for an empty one.
 QImage floorWith(const QRect& block)
 {
-    QImage floor(350, 455, QImage::Format_RGB32);
-    floor.fill(qRgb(255, 255, 255));
+    QImage floor = filled(350);
     if (!block.isEmpty())
         QPainter(&floor).fillRect(block, Qt::black);
     return floor;
