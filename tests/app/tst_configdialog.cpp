@@ -77,19 +77,6 @@ private slots:
         }
     }
 
-    void zoomBar()
-    {
-        TestProgram program;
-        ConfigDialog dialog(program.start());
-        QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 2 x"));
-        named<QScrollBar>(dialog, QStringLiteral("magnifierZoomBar"))->setValue(6);
-        QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 6 x"));
-        QCOMPARE(program.window().magnifierOptions().zoom, 6);
-        // The enlargement lasts for the run: the next opening shows it.
-        ConfigDialog again(program.window());
-        QCOMPARE(named<QScrollBar>(again, QStringLiteral("magnifierZoomBar"))->value(), 6);
-    }
-
     // The format chosen is in effect at once and shown at the next opening;
     // that it is written at exit and read at the next start is checked end to end.
     void formatChoice_data()
@@ -118,8 +105,9 @@ private slots:
         QVERIFY(!named<QRadioButton>(dialog, QStringLiteral("saveFormatButton"), 1 - choose)->isChecked());
     }
 
-    // The hairs of the magnifier follow the box, and a later opening shows the box as left.
-    void hairsFollowCheckBox()
+    // The magnifier's enlargement and hairs: the hairs follow the box, and both
+    // last the run, so a later opening shows them as left.
+    void magnifierOptions()
     {
         TestProgram program;
         MainWindow& main = program.start();
@@ -129,6 +117,10 @@ private slots:
         };
         {
             ConfigDialog dialog(main);
+            QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 2 x"));
+            named<QScrollBar>(dialog, QStringLiteral("magnifierZoomBar"))->setValue(6);
+            QCOMPARE(named<QLabel>(dialog, QStringLiteral("magnifierZoomText"))->text(), QStringLiteral("Vergroting loep 6 x"));
+            QCOMPARE(main.magnifierOptions().zoom, 6);
             QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten uit"));
             QCOMPARE(hairs(), 0);
             named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->click();
@@ -137,6 +129,7 @@ private slots:
             QCOMPARE(hairs(), 2);
         }
         ConfigDialog dialog(main);
+        QCOMPARE(named<QScrollBar>(dialog, QStringLiteral("magnifierZoomBar"))->value(), 6);
         QVERIFY(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->isChecked());
         QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten aan"));
         named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->click();

@@ -100,7 +100,6 @@ private slots:
         QTest::addColumn<QStyle::SubControl>("part");
         QTest::addColumn<bool>("drag");
         QTest::newRow("arrow click") << QStyle::SC_ScrollBarAddLine << false;
-        QTest::newRow("track click") << QStyle::SC_ScrollBarAddPage << false;
         QTest::newRow("handle dragged") << QStyle::SC_ScrollBarSlider << true;
     }
 

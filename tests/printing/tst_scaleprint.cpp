@@ -109,8 +109,6 @@ private slots:
         QTest::newRow("window, shown floor, 1:100") << "window" << 5 << 100 << false << walls << upright << "";
         QTest::newRow("window, tall and wide floor") << "window" << 5 << 50 << true << tallAndWide << eachTheirWay << "";
         QTest::newRow("command line, 1:200") << "--cm-per-pixel" << 5 << 200 << true << walls << upright + upright << "";
-        QTest::newRow("command line, tall and wide floor") << "--cm-per-pixel" << 5 << 50 << true << tallAndWide
-                                                           << eachTheirWay << "";
         QTest::newRow("command line, scale kept by the window") << "" << 5 << 100 << true << walls.mid(0, 1) << upright << "";
         QTest::newRow("window, fits at a smaller ratio") << "window" << 5 << 50 << false << QList<QSize>{{330, 435}}
                                                          << QList<bool>() << at50;
