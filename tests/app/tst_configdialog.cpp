@@ -1,7 +1,6 @@
 #include "Named.h"
 #include "app/ConfigDialog.h"
 #include "app/MainWindow.h"
-#include "drawing/magnifier/MagnifierPanel.h"
 #include "floors/CanvasWidget.h"
 #include "floors/FloorPanel.h"
 #include "support/TestProgram.h"

@@ -3,7 +3,6 @@
 
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
-#include "drawing/ColorPanel.h"
 #include "floors/CanvasWidget.h"
 
 #include <QAction>

@@ -2,7 +2,6 @@
 #include "app/MainWindow.h"
 #include "drawing/ShowMenu.h"
 #include "drawing/magnifier/Magnifier.h"
-#include "drawing/magnifier/MagnifierPanel.h"
 #include "drawing/magnifier/MagnifierSource.h"
 #include "drawing/magnifier/MagnifierView.h"
 #include "support/PictureCompare.h"

@@ -4,8 +4,6 @@
 #include "app/InfoLabel.h"
 #include "app/MainWindow.h"
 #include "drawing/TextDialog.h"
-#include "drawing/ToolPanel.h"
-#include "plan/Plan.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,7 +7,6 @@
 #include "drawing/ShowMenu.h"
 #include "drawing/magnifier/Magnifier.h"
 #include "editing/IconPanel.h"
-#include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "image/IconFile.h"
 #include "image/IconOps.h"

@@ -1,6 +1,5 @@
 #include "Named.h"
 #include "app/MainWindow.h"
-#include "examples/ExamplesPanel.h"
 #include "plan/Plan.h"
 #include "image/BmpFile.h"
 #include "support/PictureCompare.h"

@@ -3,9 +3,7 @@
 #include "TestProgram.h"
 
 #include "app/MainWindow.h"
-#include "drawing/ColorPanel.h"
 #include "floors/CanvasWidget.h"
-#include "floors/FloorPanel.h"
 
 #include <QAction>
 #include <QLabel>

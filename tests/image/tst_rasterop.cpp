@@ -109,4 +109,3 @@ private slots:
 
 QTEST_GUILESS_MAIN(TestRasterOp)
 #include "tst_rasterop.moc"
-#include "support/PictureCompare.h"
