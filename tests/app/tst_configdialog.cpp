@@ -5,13 +5,11 @@
 #include "floors/FloorPanel.h"
 #include "support/TestProgram.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -135,24 +133,6 @@ private slots:
         QCOMPARE(named<QCheckBox>(dialog, QStringLiteral("magnifierHairsCheck"))->text(), QStringLiteral("Loepcoördinaten uit"));
         QVERIFY(!main.magnifierOptions().coordinatesOn);
         QCOMPARE(hairs(), 0);
-    }
-
-    // Opened from its menu, the dialog plays its sound and is discarded when it closes.
-    void openingSound()
-    {
-        TestProgram program;
-        MainWindow& main = program.start();
-        bool shown = false;
-        QTimer::singleShot(0, &main, [&] {
-            auto* dialog = main.findChild<ConfigDialog*>();
-            shown = dialog != nullptr;
-            if (dialog)
-                named<QPushButton>(dialog, QStringLiteral("configurationOkButton"))->click();
-        });
-        named<QAction>(main, QStringLiteral("configurationAction"))->trigger();
-        QVERIFY(shown);
-        QCOMPARE(program.sound.played, QStringList{program.path(QStringLiteral("sounds/space.wav"))});
-        QVERIFY(!main.findChild<ConfigDialog*>());
     }
 };
 

@@ -58,15 +58,14 @@ private slots:
         QTest::addColumn<int>("option"); // clicked afterwards, 0: none
         QTest::addColumn<bool>("lineStyle");
         QTest::addColumn<bool>("eraserRow");
-        QTest::addColumn<int>("shift");
         QTest::addColumn<bool>("soundOn");
-        QTest::newRow("rectangle: widths and the line style") << 3 << 0 << 6 << 6 << true << false << 0 << true;
-        QTest::newRow("dimension: arrow styles") << 4 << 9 << 3 << 3 << false << false << 0 << true;
-        QTest::newRow("doors: the magnifier looks where they land") << 12 << 40 << 10 << 3 << false << false << 34 << true;
-        QTest::newRow("walls") << 19 << 120 << 6 << 6 << false << false << 0 << true;
-        QTest::newRow("eraser: its size instead of options") << 6 << 0 << 0 << 0 << false << true << 0 << true;
-        QTest::newRow("text: its dialog and a sound") << 5 << 0 << 0 << 0 << false << false << 0 << true;
-        QTest::newRow("text, sound off") << 5 << 0 << 0 << 0 << false << false << 0 << false;
+        QTest::newRow("rectangle: widths and the line style") << 3 << 0 << 6 << 6 << true << false << true;
+        QTest::newRow("dimension: arrow styles") << 4 << 9 << 3 << 3 << false << false << true;
+        QTest::newRow("doors") << 12 << 40 << 10 << 3 << false << false << true;
+        QTest::newRow("walls") << 19 << 120 << 6 << 6 << false << false << true;
+        QTest::newRow("eraser: its size instead of options") << 6 << 0 << 0 << 0 << false << true << true;
+        QTest::newRow("text: its dialog and a sound") << 5 << 0 << 0 << 0 << false << false << true;
+        QTest::newRow("text, sound off") << 5 << 0 << 0 << 0 << false << false << false;
     }
 
     void toolClick()
@@ -99,7 +98,6 @@ private slots:
         const Floor& floor = window.plan().floor(2);
         QCOMPARE(floor.overlays.gumVisible, eraserRow);
         QVERIFY(!window.plan().floor(1).overlays.gumVisible);
-        QTEST(window.findChild<ShowMenu*>()->magnifier().shift(), "shift");
         QCOMPARE(window.plan().toolChoice.chosenOption, 1);
         QCOMPARE(window.findChild<TextDialog*>() != nullptr, tool == 5); // opened without blocking
         QCOMPARE(program.sound.played, tool == 5 && soundOn ? QStringList(program.path("sounds/space.wav")) : QStringList());
@@ -122,7 +120,6 @@ private slots:
         QCOMPARE(named<QLabel>(panel, QStringLiteral("optionImage"), option)->frameShape(), QFrame::Box);
         QCOMPARE(floor.pen.width, tool <= 3 ? option : 1);
         QCOMPARE(window.plan().toolChoice.arrowStyle, tool == 4 ? option : 1);
-        QCOMPARE(floor.overlays.cursorImageVisible, tool >= 9);
         if (tool >= 9)
             QCOMPARE(floor.overlays.cursorImage, library.picture(first + option - 1));
     }

@@ -126,8 +126,8 @@ private slots:
     void temporaryFileNotListed()
     {
         TestProgram program;
-        MainWindow& window = program.start();
-        ListingWithoutTemporary save(window.context(), window.plan());
+        Plan plan(350);
+        ListingWithoutTemporary save(program.context, plan);
         program.prompts.saveAnswers << program.path("plan.jpg");
         save.saveFloors(1);
         QCOMPARE(program.prompts.messages, QStringList("Fout bij het saven naar JPG!"));

@@ -145,33 +145,35 @@ private slots:
     void startAnswer_data()
     {
         QTest::addColumn<bool>("answer");
+        QTest::addColumn<int>("startWidth"); // the canvas as the settings file has it
         QTest::addColumn<int>("shownWidth");
         QTest::addColumn<int>("wholeWidth");
         QTest::addColumn<int>("canvasWidth");
         QTest::addColumn<bool>("readable");
         QTest::addColumn<bool>("olderCopy");
-        QTest::newRow("yes restores") << true << 350 << 350 << 350 << true << false;
         // Widened after the last Exit: the copy brings its width along.
-        QTest::newRow("yes, taken at 470") << true << 470 << 470 << 470 << true << false;
-        QTest::newRow("yes, older copy taken at 470") << true << 470 << 470 << 470 << true << true;
-        QTest::newRow("no removes, width and all") << false << 470 << 470 << 350 << true << true;
+        QTest::newRow("yes, taken at 470") << true << 350 << 470 << 470 << 470 << true << false;
+        QTest::newRow("yes, older copy taken at 470") << true << 350 << 470 << 470 << 470 << true << true;
+        QTest::newRow("no removes, width and all") << false << 350 << 470 << 470 << 350 << true << true;
         // Narrowed from 470: the hidden columns come back with the width.
-        QTest::newRow("yes, 350 of 470") << true << 350 << 470 << 350 << true << false;
-        QTest::newRow("yes, no canvas is that wide") << true << 500 << 500 << 350 << true << true;
+        QTest::newRow("yes, 350 of 470") << true << 470 << 350 << 470 << 350 << true << false;
+        QTest::newRow("yes, 471: no canvas is that wide") << true << 350 << 471 << 471 << 350 << true << true;
         // One floor of the copy damaged: said, and no half drawing restored.
-        QTest::newRow("yes, copy unreadable") << true << 470 << 470 << 350 << false << false;
+        QTest::newRow("yes, copy unreadable") << true << 350 << 470 << 470 << 350 << false << false;
     }
 
     void startAnswer()
     {
         QFETCH(bool, answer);
+        QFETCH(int, startWidth);
         QFETCH(int, shownWidth);
         QFETCH(int, wholeWidth);
         QFETCH(int, canvasWidth);
         QFETCH(bool, readable);
         QFETCH(bool, olderCopy);
         TestProgram program;
-        program.writeFile(QStringLiteral("Rimbano.ini"), "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n0\r\n");
+        program.writeFile(QStringLiteral("Rimbano.ini"),
+                          "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number((startWidth - 350) * 15) + "\r\n");
         const auto floors = sampleFloors(wholeWidth);
         // An older version kept its copy in the shelf itself; a killed program, in a folder of its own.
         const QString shelf = RecoveryShelf::defaultFolder();

@@ -150,7 +150,6 @@ private slots:
         QTest::newRow("rbn") << "house.rbn" << true;
         QTest::newRow("no extension added") << "zonder extensie" << true;
         QTest::newRow("a folder of that name") << "iconen" << false;
-        QTest::newRow("folder missing") << "nergens/icon.rbn" << false;
         QTest::newRow("cancelled") << "" << false;
     }
 

@@ -200,6 +200,7 @@ private slots:
         QTest::newRow("printer set-up") << "printerSetupAction" << true << "QPageSetupDialog" << false;
         QTest::newRow("icon editor, sound on") << "iconEditorAction" << true << "IconDesign" << true;
         QTest::newRow("icon editor, sound off") << "iconEditorAction" << false << "IconDesign" << false;
+        QTest::newRow("configuration") << "configurationAction" << true << "ConfigDialog" << true;
     }
 
     void menuDialogs()
@@ -228,6 +229,8 @@ private slots:
         QCOMPARE(soundsBefore, space);
         QCOMPARE(program.sound.played, space);
         QVERIFY(program.prompts.questions.isEmpty() && program.prompts.messages.isEmpty());
+        // Closed, the dialog is gone.
+        QVERIFY(!window.findChild<QDialog*>());
     }
 };
 
