@@ -49,8 +49,6 @@ private slots:
             << QStringList{"..........", "..........", "..........", "..........", ".........."};
         QTest::newRow("line: dotted, two on two off") << 'L' << QPoint(0, 1) << QPoint(9, 1) << Pen{1, true, false}
             << QStringList{"..........", "##..##..##", "..........", "..........", ".........."};
-        QTest::newRow("line: dotted shows only at width 1") << 'L' << QPoint(2, 2) << QPoint(7, 2) << Pen{3, true, false}
-            << QStringList{"..........", ".########.", ".########.", ".########.", ".........."};
         QTest::newRow("line: width 2 grows right and down") << 'L' << QPoint(2, 1) << QPoint(6, 1) << Pen{2, false, false}
             << QStringList{"..........", "..######..", "..######..", "..........", ".........."};
         QTest::newRow("line: width 3 plumb") << 'L' << QPoint(4, 1) << QPoint(4, 3) << Pen{3, false, false}

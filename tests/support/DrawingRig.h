@@ -25,7 +25,7 @@ inline const std::map<QChar, QRgb>& pixelArtColours()
         {QLatin1Char('.'), qRgb(255, 255, 255)}, {QLatin1Char('#'), qRgb(0, 0, 0)},
         {QLatin1Char('r'), qRgb(255, 0, 0)},     {QLatin1Char('b'), qRgb(0, 0, 255)},
         {QLatin1Char('k'), qRgb(2, 2, 2)},       {QLatin1Char('n'), qRgb(1, 0, 2)},
-        {QLatin1Char('g'), qRgb(3, 3, 3)},       {QLatin1Char('d'), qRgb(0, 0, 3)},
+        {QLatin1Char('g'), qRgb(3, 3, 3)},
         {QLatin1Char('m'), qRgb(64, 128, 192)},  {QLatin1Char('M'), qRgb(191, 127, 63)},
     };
     return colours;
