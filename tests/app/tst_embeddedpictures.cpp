@@ -1,6 +1,7 @@
 #include "drawing/ToolPanel.h"
 #include "editing/IconPanel.h"
 #include "floors/FloorPanel.h"
+#include "image/PictureLibrary.h"
 
 #include <QAbstractButton>
 #include <QDirIterator>
@@ -10,6 +11,7 @@
 // The button and window pictures are embedded in the program, and embedded
 // resources can silently drop out at link time: a missing or empty picture
 // shows as an empty button, so this checks them as the program reads them.
+
 class TestEmbeddedPictures : public QObject {
     Q_OBJECT
 private slots:
@@ -49,6 +51,25 @@ private slots:
             const auto* found = window.findChild<QAbstractButton*>(name);
             QVERIFY2(found && !found->icon().pixmap(found->iconSize()).isNull(), qPrintable(name));
         }
+    }
+
+    // Every listed picture is there and usable: 32 x 32 with its transparency,
+    // the magnifier's resting picture 101 x 101; outside the list nothing.
+    void everyIndex()
+    {
+        const PictureLibrary library;
+        int count = 0;
+        for (int n = -1; n <= 151; ++n) {
+            const QImage picture = library.picture(n);
+            QCOMPARE(picture.isNull(), !library.has(n));
+            if (library.has(n)) {
+                ++count;
+                QCOMPARE(picture.size(), n == 99 ? QSize(101, 101) : QSize(32, 32));
+                QCOMPARE(picture.format(), QImage::Format_ARGB32);
+            }
+        }
+        QCOMPARE(count, 98);
+        QVERIFY(library.has(0) && library.has(139) && !library.has(140));
     }
 };
 
