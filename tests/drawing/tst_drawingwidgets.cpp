@@ -81,7 +81,7 @@ private slots:
         // Undo, Copy and Plakken from the menu, after a right-button fill.
         const auto menu = [&window](const char* name) { named<QAction>(window, QLatin1String(name))->trigger(); };
         window.plan().toolChoice.current = ToolKind::Fill;
-        program.settings.drawingRed = 255;
+        program.settings.red = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
         menu("copyAction");
@@ -121,7 +121,7 @@ private slots:
         const int value = green->value();
         QVERIFY(value > 0); // the bar moves either way
         const int counted = drag ? value : 0;
-        QCOMPARE(program.settings.drawingGreen, counted);
+        QCOMPARE(program.settings.green, counted);
         QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(0, counted, 0));
         if (drag)
             QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));

@@ -112,9 +112,9 @@ private slots:
                           "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
         MainWindow& main = program.start();
         main.floorSwitcher().chooseFloor(floor);
-        program.settings.drawingRed = qRed(drawingColour);
-        program.settings.drawingGreen = qGreen(drawingColour);
-        program.settings.drawingBlue = qBlue(drawingColour);
+        program.settings.red = qRed(drawingColour);
+        program.settings.green = qGreen(drawingColour);
+        program.settings.blue = qBlue(drawingColour);
         QImage& image = main.plan().floor(floor).image;
         const int w0 = image.width();
         QFETCH(Pen, pen);

@@ -237,7 +237,7 @@ private slots:
             QVERIFY(QFile::remove(program.path(QStringLiteral("Rimbano.ini")))
                     && QDir(program.folder()).mkdir(QStringLiteral("Rimbano.ini")));
         named<QAction>(window, QStringLiteral("soundAction"))->trigger();
-        program.settings.drawingGreen = 200;
+        program.settings.green = 200;
         program.prompts.yesNoAnswers << answer;
         if (viaMenu)
             named<QAction>(window, QStringLiteral("exitAction"))->trigger();
