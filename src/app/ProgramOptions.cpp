@@ -59,7 +59,7 @@ CommandLineOptions::CommandLineOptions()
 void CommandLineOptions::addTo(QCommandLineParser& parser) const
 {
     parser.setApplicationDescription(QStringLiteral("Rimbano: plattegronden tekenen.\n"
-                                                    "Zonder opties start het programma met zijn venster."));
+                                                    "Zonder --export-pdf, --help of --version opent het programma zijn venster."));
     parser.addOptions({help, version, exportPdf, output, title, date, canvasWidth, programFolder, scale, centimetres});
     parser.addPositionalArgument(QStringLiteral("tekening"),
                                  QStringLiteral("Een tekening (JPG of BMP) die het venster bij de start laadt, "
