@@ -75,8 +75,10 @@ int main(int argc, char* argv[])
             return;
         window = std::make_unique<MainWindow>(settings, folders, prompts, sound);
         prompts.setOwner(window.get());
-        // A drawing named on the command line is in the floors when the window
-        // first shows; a refusal appears while the start window is still up.
+        // A drawing named on the command line is in the floors before the window
+        // first shows and asks about a recovery copy, so unsaved work put back
+        // then is never overwritten by a file that is still on disk. A refusal
+        // appears while the start window is still up.
         CommandLineDrawing::open(*window, *drawings);
         window->show();
         titel.hide();
