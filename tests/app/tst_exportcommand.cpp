@@ -101,7 +101,6 @@ private slots:
         QTest::newRow("after the program folder") << QStringList{"--program-folder=elders", "plan.bmp"} << "" << 2;
         QTest::newRow("two drawings") << QStringList{"plan.bmp", "plan.bmp"} << CommandLineDrawing::oneAtATimeText() << 0;
         QTest::newRow("a folder") << QStringList{"map"} << "Fout bij het laden van map!" << 0;
-        QTest::newRow("not there") << QStringList{"weg.jpg"} << "Fout bij het laden van weg.jpg!" << 0;
         QTest::newRow("unknown option") << QStringList{"--nee", "plan.bmp"} << "'nee'" << 0;
     }
 
