@@ -19,6 +19,10 @@ convert -size 350x455 xc:white -fill black -draw "rectangle 20,20 159,239" \
   || fail "export failed: $(cat "$folder/err.txt")"
 [ "$(pages_of "$folder/huis.pdf")" = "across " ] || fail "not one A4 landscape page"
 
+# --cm-per-pixel belongs to a print to scale: alone it is refused with exit code 2.
+"$exe" --export-pdf "$folder/huis.bmp" --output "$folder/kaal.pdf" --cm-per-pixel 5 2>/dev/null
+[ $? = 2 ] && [ ! -e "$folder/kaal.pdf" ] || fail "--cm-per-pixel without --scale was not refused with exit code 2"
+
 # At 1:50 and 5 cm a pixel the tall floor fits only upright, the wide one only across.
 "$exe" --export-pdf "$folder/huis.bmp" --output "$folder/schaal.pdf" --scale 1:50 --cm-per-pixel 5 || fail "no scale PDF"
 [ "$(pages_of "$folder/schaal.pdf")" = "upright across " ] || fail "the scale pages are not upright, then across"
