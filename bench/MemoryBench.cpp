@@ -57,9 +57,9 @@ public:
         m_shown.selectTool(use.tool);
         if (use.option > 0)
             emit named<ToolPanel>(m_shown.window(), QStringLiteral("toolPanel"))->optionClicked(use.option);
-        m_shown.settings.drawingRed = qRed(use.colour);
-        m_shown.settings.drawingGreen = qGreen(use.colour);
-        m_shown.settings.drawingBlue = qBlue(use.colour);
+        m_shown.settings.red = qRed(use.colour);
+        m_shown.settings.green = qGreen(use.colour);
+        m_shown.settings.blue = qBlue(use.colour);
         const long hover = 40 + long(next() % 60);
         const long drag = 150 + long(next() % 300);
         for (long i = 0; i < hover; ++i)

@@ -109,7 +109,7 @@ void fillClick(benchmark::State& state)
     ShownWindow shown(Width);
     shown.selectTool(8);
     // Red: a black fill would turn the maze into border and leave nothing to fill.
-    shown.settings.drawingRed = 255;
+    shown.settings.red = 255;
     CanvasWidget* canvas = shown.canvas(1);
     canvas->floor().image = mazePicture(Width, CanvasHeight);
     PaintArea area(canvas);

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils
   cups printer-driver-cups-pdf
+  lintian appstream desktop-file-utils
   "$@"
 )
 missing=()

@@ -6,7 +6,7 @@ class QTextStream;
 
 // The command line without a window: `rimbano --export-pdf DRAWING --output FILE.pdf`
 // turns a saved drawing into the printed page (with `--scale 1:N` its floors to
-// scale, one a page), and `rimbano --help` lists the options.
+// scale, one a page); `rimbano --help` lists the options, `--version` names the version.
 namespace ExportCommand {
 
 // True when the arguments ask for work without the main window.

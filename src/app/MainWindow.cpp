@@ -229,10 +229,10 @@ void MainWindow::applySettings(bool settingsRead)
         applyCanvasWidth();
     m_menus.sound->setChecked(settings.soundOn);
     m_menus.sound->setText(settings.soundOn ? QStringLiteral("Geluid aan") : QStringLiteral("Geluid uit"));
-    m_colorPanel->setSwatch(settings.drawingRed, settings.drawingGreen, settings.drawingBlue);
-    m_colorPanel->colourBar(1)->setValue(settings.drawingRed);
-    m_colorPanel->colourBar(2)->setValue(settings.drawingGreen);
-    m_colorPanel->colourBar(3)->setValue(settings.drawingBlue);
+    m_colorPanel->setSwatch(settings.red, settings.green, settings.blue);
+    m_colorPanel->colourBar(1)->setValue(settings.red);
+    m_colorPanel->colourBar(2)->setValue(settings.green);
+    m_colorPanel->colourBar(3)->setValue(settings.blue);
 }
 
 void MainWindow::toggleSound()

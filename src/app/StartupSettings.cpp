@@ -7,30 +7,6 @@
 #include <QDir>
 
 namespace {
-SettingsRecord recordFrom(const Settings& settings)
-{
-    SettingsRecord r;
-    r.reserved = settings.reservedText;
-    r.red = settings.drawingRed;
-    r.green = settings.drawingGreen;
-    r.blue = settings.drawingBlue;
-    r.saveAsJpg = settings.saveAsJpg;
-    r.soundOn = settings.soundOn;
-    r.canvasExtraWidth = settings.canvasExtraWidth;
-    return r;
-}
-
-void copyInto(Settings& settings, const SettingsRecord& r)
-{
-    settings.reservedText = r.reserved;
-    settings.drawingRed = r.red;
-    settings.drawingGreen = r.green;
-    settings.drawingBlue = r.blue;
-    settings.saveAsJpg = r.saveAsJpg;
-    settings.soundOn = r.soundOn;
-    settings.canvasExtraWidth = r.canvasExtraWidth;
-}
-
 bool isColourComponent(int value) { return value >= 0 && value <= 255; }
 
 // The widest canvas the configuration offers is 470 px (1800 twips extra).
@@ -41,7 +17,7 @@ bool isCanvasExtraWidth(int value) { return value >= 0 && value <= 1800; }
 bool refuseBadValues(Settings& settings)
 {
     bool refused = false;
-    for (int* component : {&settings.drawingRed, &settings.drawingGreen, &settings.drawingBlue}) {
+    for (int* component : {&settings.red, &settings.green, &settings.blue}) {
         if (!isColourComponent(*component)) {
             *component = 0;
             refused = true;
@@ -62,14 +38,13 @@ QString settingsPath(const ProgramFolders& folders)
 
 bool writeSettings(const Settings& settings, const ProgramFolders& folders)
 {
-    return writeSettingsFile(settingsPath(folders), recordFrom(settings));
+    return writeSettingsFile(settingsPath(folders), settings);
 }
 
 bool readStartupSettings(Settings& settings, const ProgramFolders& folders)
 {
-    SettingsRecord record = recordFrom(settings);
-    const SettingsReadResult result = readSettingsFile(settingsPath(folders), record);
-    copyInto(settings, record);
+    // Fields read before a failure keep their new values; the rest keep their start values.
+    const SettingsReadResult result = readSettingsFile(settingsPath(folders), settings);
     const bool refused = refuseBadValues(settings);
     if (result == SettingsReadResult::Complete && !refused)
         return true;

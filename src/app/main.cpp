@@ -1,3 +1,4 @@
+#include "app/CommandLineDrawing.h"
 #include "app/ExportCommand.h"
 #include "app/MainWindow.h"
 #include "app/ProgramOptions.h"
@@ -24,6 +25,8 @@ int runWithoutWindow(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Rimbano"));
+    // Qt's own words in the help ("Gebruik:", "Opties:") in Dutch, like the options.
+    installDutchQtTranslations(app);
     QImageReader::setAllocationLimit(256);
     const QString folder = programFolderFrom(QGuiApplication::arguments(), QGuiApplication::applicationDirPath());
     QTextStream out(stdout);
@@ -48,6 +51,13 @@ int main(int argc, char* argv[])
     font.setPixelSize(11);
     QApplication::setFont(font);
 
+    QString refusal;
+    const std::optional<QStringList> drawings = CommandLineDrawing::filesIn(QApplication::arguments(), refusal);
+    if (!drawings) {
+        QTextStream(stderr) << "rimbano: " << refusal << Qt::endl;
+        return ExportCommand::BadArguments;
+    }
+
     Settings settings;
     ProgramFolders folders;
     folders.program = programFolderFrom(QApplication::arguments(), QApplication::applicationDirPath());
@@ -65,6 +75,11 @@ int main(int argc, char* argv[])
             return;
         window = std::make_unique<MainWindow>(settings, folders, prompts, sound);
         prompts.setOwner(window.get());
+        // A drawing named on the command line is in the floors before the window
+        // first shows and asks about a recovery copy, so unsaved work put back
+        // then is never overwritten by a file that is still on disk. A refusal
+        // appears while the start window is still up.
+        CommandLineDrawing::open(*window, *drawings);
         window->show();
         titel.hide();
     });

@@ -13,14 +13,14 @@ QColor DrawingStyle::colourBarDragged(int bar, int value)
 {
     Settings& s = m_app.settings;
     switch (bar) {
-    case 1: s.drawingRed = value; break;
-    case 2: s.drawingGreen = value; break;
-    case 3: s.drawingBlue = value; break;
+    case 1: s.red = value; break;
+    case 2: s.green = value; break;
+    case 3: s.blue = value; break;
     default: break;
     }
     m_app.showInfoText(
-        QStringLiteral("Rood: %1, Groen: %2, Blauw: %3").arg(s.drawingRed).arg(s.drawingGreen).arg(s.drawingBlue));
-    return QColor(s.drawingRed, s.drawingGreen, s.drawingBlue);
+        QStringLiteral("Rood: %1, Groen: %2, Blauw: %3").arg(s.red).arg(s.green).arg(s.blue));
+    return QColor(s.red, s.green, s.blue);
 }
 
 QString DrawingStyle::eraserSizeChanged(int value)

@@ -1,4 +1,6 @@
+#include "app/CommandLineDrawing.h"
 #include "app/ExportCommand.h"
+#include "app/MainWindow.h"
 #include "printing/PageProbe.h"
 #include "support/TestProgram.h"
 
@@ -87,6 +89,39 @@ private slots:
         QFETCH(QString, message);
         QVERIFY2(message.isEmpty() ? err.isEmpty() : err.contains(message), qPrintable(err));
         QCOMPARE(QFile::exists(program.path(QStringLiteral("out.pdf"))), message.isEmpty());
+    }
+
+    // `rimbano PLAN.jpg` loads as File > Load; anything else leaves the floors white.
+    void drawingOnTheCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("floors");
+        QTest::newRow("none") << QStringList{"--program-folder", "elders"} << "" << 0;
+        QTest::newRow("after the program folder") << QStringList{"--program-folder=elders", "plan.bmp"} << "" << 2;
+        QTest::newRow("two drawings") << QStringList{"plan.bmp", "plan.bmp"} << CommandLineDrawing::oneAtATimeText() << 0;
+        QTest::newRow("a folder") << QStringList{"map"} << "Fout bij het laden van map!" << 0;
+        QTest::newRow("unknown option") << QStringList{"--nee", "plan.bmp"} << "'nee'" << 0;
+    }
+
+    void drawingOnTheCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        TestProgram program;
+        QVERIFY(QDir::setCurrent(program.folder()));
+        QVERIFY(QDir().mkdir(QStringLiteral("map")));
+        makeDrawing(program, QStringLiteral("plan.bmp"), 2, 350);
+        QString error;
+        const auto files = CommandLineDrawing::filesIn(QStringList{"rimbano"} + arguments, error);
+        MainWindow& window = program.start();
+        if (files)
+            CommandLineDrawing::open(window, *files);
+        const QString said = files ? program.prompts.messages.join(QLatin1Char('|')) : error;
+        QVERIFY2(message.isEmpty() ? said.isEmpty() : said.contains(message), qPrintable(said));
+        QFETCH(int, floors);
+        for (int k = 1; k <= 3; ++k)
+            QCOMPARE(window.plan().floor(k).image.pixel(10, 10), k <= floors ? FloorColours[k - 1] : qRgb(255, 255, 255));
     }
 
     void threeFloorPage()

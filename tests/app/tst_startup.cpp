@@ -72,7 +72,7 @@ private slots:
         SettingsRecord expected;
         QCOMPARE(parseSettings(rewritten, expected), SettingsReadResult::Complete);
         const Settings& settings = program.settings;
-        QCOMPARE(QList<int>({settings.drawingRed, settings.drawingGreen, settings.drawingBlue, settings.canvasExtraWidth}),
+        QCOMPARE(QList<int>({settings.red, settings.green, settings.blue, settings.canvasExtraWidth}),
                  QList<int>({expected.red, expected.green, expected.blue, expected.canvasExtraWidth}));
         QCOMPARE(settings.saveAsJpg, expected.saveAsJpg);
         QCOMPARE(settings.soundOn, expected.soundOn);

@@ -171,7 +171,7 @@ private slots:
         ToolChoice& choice = rig.plan.toolChoice;
         choice.current = tool;
         choice.chosenOption = choice.arrowStyle = choice.eraserSize = option;
-        rig.settings.drawingGreen = 160;
+        rig.settings.green = 160;
         QFETCH(Pen, pen);
         // On the first floor up, so the engine must find the floor it is given.
         rig.plan.setCurrentFloor(2);
@@ -224,7 +224,7 @@ private slots:
         if (random >= 0)
             rig.engine.registerTool(ToolKind::Spray, std::make_unique<SprayTool>([random] { return random; }));
         rig.plan.toolChoice.current = ToolKind::Spray;
-        rig.settings.drawingBlue = 255;
+        rig.settings.blue = 255;
         rig.press(100, 50);
         QVERIFY(inkedPixels(rig.image()).isEmpty()); // a click sprays nothing
         for (int i = 0; i < 40; ++i)

@@ -95,7 +95,7 @@ private slots:
         // Undo, Copy and Plakken from the menu, after a right-button fill.
         const auto menu = [&window](const char* name) { named<QAction>(window, QLatin1String(name))->trigger(); };
         window.plan().toolChoice.current = ToolKind::Fill;
-        program.settings.drawingRed = 255;
+        program.settings.red = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
         menu("copyAction");
@@ -134,7 +134,7 @@ private slots:
         const int value = green->value();
         QVERIFY(value > 0); // the bar moves either way
         const int counted = drag ? value : 0;
-        QCOMPARE(program.settings.drawingGreen, counted);
+        QCOMPARE(program.settings.green, counted);
         QCOMPARE(named<QLabel>(window, QStringLiteral("colourSwatch"))->palette().color(QPalette::Window), QColor(0, counted, 0));
         if (drag)
             QCOMPARE(named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(), QStringLiteral("Rood: 0, Groen: %1, Blauw: 0").arg(value));
@@ -224,9 +224,9 @@ private slots:
                           "\"Rimbano\"\r\n0,0,0\r\n#TRUE#\r\n#TRUE#\r\n" + QByteArray::number(extraWidth) + "\r\n");
         MainWindow& main = program.start();
         named<QPushButton>(main, QStringLiteral("showFloorButton"), floor)->click();
-        program.settings.drawingRed = qRed(drawingColour);
-        program.settings.drawingGreen = qGreen(drawingColour);
-        program.settings.drawingBlue = qBlue(drawingColour);
+        program.settings.red = qRed(drawingColour);
+        program.settings.green = qGreen(drawingColour);
+        program.settings.blue = qBlue(drawingColour);
         QImage& image = main.plan().floor(floor).image;
         const int w0 = image.width();
         QFETCH(Pen, pen);

@@ -133,11 +133,11 @@ start_spooler() {
   lpadmin -d "$1"
 }
 
-# Starts the program, insists on its start window and presses its "Ok" button.
+# Starts the program $1 with the arguments after it, insists on its start window and presses "Ok".
 start_session_program() {
   mkdir -p -m 700 "$SESSION/runtime"
   XDG_DATA_HOME="$SESSION/data" XDG_CONFIG_HOME="$SESSION/config" XDG_RUNTIME_DIR="$SESSION/runtime" \
-    "$1" --program-folder "$SESSION" &
+    "$1" --program-folder "$SESSION" "${@:2}" &
   PROGRAM_PID=$!
   local welcome
   welcome=$(wait_for_window "^ Welkom$") || fail "no start window"

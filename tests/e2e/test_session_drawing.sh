@@ -187,6 +187,27 @@ for p in "300 420 0,0,0" "349 420 0,0,0" "320 450 0,0,0" "348 420 255,255,255"; 
   expect_canvas_pixel "$1" "$2" "$3" "the snapped rectangle is not closed at x = 349"
 done
 
+# Extra > "Schaal...": 3 cm a pixel with a grid every 5 cm would put the grid
+# lines 1.7 pixels apart. OK is refused with a message, the dialog stays with
+# what was typed, and nothing reaches the scale file.
+scale_file_before=$(cat "$S/Rimbano-schaal.ini" 2>/dev/null)
+menu_keys 160 Down Down Down Return
+scale_dialog=$(wait_for_window "^ Schaal$") || fail "no Schaal dialog"
+sleep 0.3
+xdotool windowfocus --sync "$scale_dialog" 2>/dev/null
+xdotool key ctrl+a type 3
+xdotool key Tab ctrl+a type 5
+xdotool key Return
+sleep 1
+[ "$(xdotool search --onlyvisible --name '^Rimbano$' | wc -l)" -ge 2 ] || fail "OK with a 1.7-pixel grid gave no message"
+xdotool search --onlyvisible --name '^ Schaal$' >/dev/null || fail "the Schaal dialog closed on a 1.7-pixel grid"
+xdotool key Return
+sleep 0.5
+xdotool windowfocus --sync "$scale_dialog" 2>/dev/null
+xdotool key Escape
+wait_for_no_window "^ Schaal$" || fail "Escape did not close the Schaal dialog"
+[ "$(cat "$S/Rimbano-schaal.ini" 2>/dev/null)" = "$scale_file_before" ] || fail "a refused grid reached the scale file"
+
 # At 200 % a canvas pixel is 2 x 2 screen pixels; pressed on its lower right
 # one the pointer still draws on it, also for the dimension's snap.
 kill "$PROGRAM_PID"; wait_for_program_end || fail "the program did not end"

@@ -150,7 +150,7 @@ private slots:
             sound->trigger();
             QCOMPARE(sound->text(), QLatin1String(text));
         }
-        program.settings.drawingGreen = 200;
+        program.settings.green = 200;
         program.prompts.yesNoAnswers << answer;
         if (viaMenu)
             named<QAction>(window, QStringLiteral("exitAction"))->trigger();
