@@ -1,4 +1,5 @@
 #include "Named.h"
+#include "support/HostilePictures.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
@@ -12,21 +13,11 @@
 #include "image/IconOps.h"
 
 #include <QAction>
-#include <QBuffer>
 #include <QLabel>
 #include <QToolButton>
 #include <QtTest>
 
 namespace {
-QByteArray png(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 QImage shownIcon(MainWindow& window)
 {
     return named<QLabel>(window, QStringLiteral("importedIconImage"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
@@ -50,11 +41,11 @@ private slots:
         const QImage second = patterned(35, 35);
         QTest::newRow("saved by the icon editor") << "editor.rbn" << QByteArray() << true << QStringList();
         QTest::newRow("24-bit BMP icon") << "trap.rbn" << encodeBmp24(second) << true << QStringList();
-        QTest::newRow("PNG of 35 x 35") << "deur.rbn" << png(second) << true << QStringList();
+        QTest::newRow("PNG of 35 x 35") << "deur.rbn" << encodedPicture(second, "PNG") << true << QStringList();
         QTest::newRow("other name") << "deur.bmp" << encodeBmp24(second) << true << QStringList();
         QTest::newRow("32 x 32") << "klein.rbn" << encodeBmp24(patterned(32, 32)) << false << refused;
         QTest::newRow("35 x 36") << "hoog.rbn" << encodeBmp24(patterned(35, 36)) << false << refused;
-        QTest::newRow("36 x 35") << "breed.rbn" << png(patterned(36, 35)) << false << refused;
+        QTest::newRow("36 x 35") << "breed.rbn" << encodedPicture(patterned(36, 35), "PNG") << false << refused;
         QTest::newRow("no picture") << "tekst.rbn" << QByteArray("BM this is not a bitmap at all") << false << QStringList();
         QTest::newRow("cancelled") << "" << QByteArray() << false << QStringList();
     }

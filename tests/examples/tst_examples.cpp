@@ -1,7 +1,9 @@
 #include "Named.h"
 #include "app/MainWindow.h"
 #include "plan/Plan.h"
+#include "printing/PageProbe.h"
 #include "image/BmpFile.h"
+#include "support/HostilePictures.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
 
@@ -14,18 +16,7 @@
 namespace {
 QByteArray examplePicture(QRgb colour, QSize size = {350, 455})
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 100);
-    return bytes;
-}
-
-bool near(QRgb a, QRgb b)
-{
-    return qAbs(qRed(a) - qRed(b)) <= 2 && qAbs(qGreen(a) - qGreen(b)) <= 2 && qAbs(qBlue(a) - qBlue(b)) <= 2;
+    return encodedPicture(filled(size.width(), colour, size.height()), "JPG", 100);
 }
 
 QRgb previewColour(const MainWindow& window)
@@ -56,12 +47,12 @@ private slots:
         for (int i = 0; i < expected.size(); ++i) {
             named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(i + 1);
             QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), expected[i].first);
-            QVERIFY(near(previewColour(window), expected[i].second));
+            QVERIFY(PageProbe::near(previewColour(window), expected[i].second, 2));
         }
         // An unreadable example keeps the last preview; its name still shows.
         named<QScrollBar>(window, QStringLiteral("exampleBar"))->setValue(0);
         QCOMPARE(named<QLabel>(window, QStringLiteral("exampleNameLabel"))->text(), QStringLiteral("broken"));
-        QVERIFY(near(previewColour(window), qRgb(0, 0, 255)));
+        QVERIFY(PageProbe::near(previewColour(window), qRgb(0, 0, 255), 2));
     }
 
     void transportsToTheShownFloorOnly_data()

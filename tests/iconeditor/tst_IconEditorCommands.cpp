@@ -3,6 +3,7 @@
 #include "image/BmpFile.h"
 #include "image/IconOps.h"
 #include "image/PictureReader.h"
+#include "support/HostilePictures.h"
 #include "support/TestProgram.h"
 
 #include <QLabel>
@@ -186,9 +187,7 @@ private slots:
             image->setPixel(0, 0, qRgb(200, 0, 0));
             image->setPixel(31, 31, qRgb(0, 0, 200));
         }
-        QByteArray icoBytes;
-        QBuffer buffer(&icoBytes);
-        QVERIFY(buffer.open(QIODevice::WriteOnly) && ico.save(&buffer, "ico"));
+        const QByteArray icoBytes = encodedPicture(ico, "ico");
         QTest::newRow("rbn") << "house.rbn" << encodeBmp24(sampleIcon()) << sampleIcon();
         QTest::newRow("small Windows icon") << "small.ico" << icoBytes << fromIco;
         QTest::newRow("no picture") << "broken.rbn" << QByteArray("BM this is no picture") << QImage();
