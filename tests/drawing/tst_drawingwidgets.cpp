@@ -78,21 +78,38 @@ private slots:
         QCOMPARE(shown.pixel(70, 30), qRgb(0, 0, 0));
         QCOMPARE(shown.pixel(70, 31), qRgb(255, 255, 255));
 
-        // Undo, Copy and Plakken from the menu, after a right-button fill.
+        // Undo, Opnieuw, Copy and Plakken from the menu, after a right-button fill.
         const auto menu = [&window](const char* name) { named<QAction>(window, QLatin1String(name))->trigger(); };
+        const auto enabled = [&window](bool undo, bool redo) {
+            return named<QAction>(window, QStringLiteral("undoAction"))->isEnabled() == undo
+                && named<QAction>(window, QStringLiteral("redoAction"))->isEnabled() == redo;
+        };
+        const auto info = [&window] { return named<InfoLabel>(window, QStringLiteral("infoLabel"))->text(); };
+        QVERIFY(enabled(true, false));
         window.plan().toolChoice.current = ToolKind::Fill;
         program.settings.red = 255;
         QTest::mouseClick(canvas, Qt::RightButton, {}, QPoint(100, 100));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 0, 0));
         menu("copyAction");
         menu("undoAction");
+        QCOMPARE(info(), QStringLiteral("Ongedaan: vulling op Begane grond"));
+        QVERIFY(enabled(true, true));
         QCOMPARE(image.pixel(5, 5), qRgb(255, 255, 255));
         QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
         window.floorSwitcher().chooseFloor(2);
         menu("pasteAction");
+        QVERIFY(enabled(true, false)); // a new change drops what could be redone
         QCOMPARE(window.plan().floor(2).image.pixel(200, 400), qRgb(255, 0, 0));
         QCoreApplication::processEvents();
         QCOMPARE(named<CanvasWidget>(window, QStringLiteral("floorCanvas"), 2)->grab().toImage().pixel(200, 400), qRgb(255, 0, 0));
+        // Undo of the line on the ground floor shows that floor first.
+        menu("undoAction"), menu("undoAction");
+        QCOMPARE(info(), QStringLiteral("Ongedaan: lijn op Begane grond"));
+        QVERIFY(window.plan().currentFloor() == 1 && canvas->isVisible() && enabled(false, true));
+        QCOMPARE(image.pixel(70, 30), qRgb(255, 255, 255));
+        menu("redoAction");
+        QCOMPARE(info(), QStringLiteral("Opnieuw: lijn op Begane grond"));
+        QCOMPARE(image.pixel(70, 30), qRgb(0, 0, 0));
     }
 
     void colourCountsOnlyWhenDragged_data()
