@@ -42,12 +42,12 @@ ShownWindow::~ShownWindow() = default;
 
 CanvasWidget* ShownWindow::canvas(int floor) const
 {
-    return named<CanvasWidget>(m_window, QStringLiteral("floorCanvas"), floor);
+    return named<CanvasWidget>(*m_window, QStringLiteral("floorCanvas"), floor);
 }
 
 void ShownWindow::selectTool(int index)
 {
-    emit named<ToolPanel>(m_window, QStringLiteral("toolPanel"))->toolClicked(toolOfButton(index));
+    emit named<ToolPanel>(*m_window, QStringLiteral("toolPanel"))->toolClicked(toolOfButton(index));
     flushRepaints();
 }
 

@@ -10,6 +10,8 @@
 #include "core/Settings.h"
 #include "core/WavePlayer.h"
 
+#include "Named.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QTemporaryDir>

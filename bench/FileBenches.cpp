@@ -46,12 +46,12 @@ struct Drawing {
         settings.canvasExtraWidth = (Width - BaseCanvasWidth) * TwipsPerPixel;
         answers.file = program.path(asJpg ? QStringLiteral("house.jpg") : QStringLiteral("house.bmp"));
         for (int k = 1; k <= 3; ++k)
-            floors.floor(k).image = housePicture(k, Width, CanvasHeight);
+            plan.floor(k).image = housePicture(k, Width, CanvasHeight);
     }
 
     std::array<QImage, 3> images() const
     {
-        return {floors.floor(1).image, floors.floor(2).image, floors.floor(3).image};
+        return {plan.floor(1).image, plan.floor(2).image, plan.floor(3).image};
     }
 
     // A measurement of work that failed would be worthless.
@@ -75,7 +75,7 @@ void compose(benchmark::State& run)
 void save(benchmark::State& run, bool asJpg)
 {
     Drawing drawing(asJpg);
-    SaveDrawing saving(drawing.context, drawing.floors);
+    SaveDrawing saving(drawing.context, drawing.plan);
     for (auto _ : run)
         saving.saveFloors(3);
     drawing.check(run);
@@ -119,8 +119,8 @@ void cjpeg(benchmark::State& run, const QString& command)
 void load(benchmark::State& run, bool asJpg)
 {
     Drawing drawing(asJpg);
-    SaveDrawing(drawing.context, drawing.floors).saveFloors(3);
-    LoadDrawing loading(drawing.context, drawing.floors, [] {});
+    SaveDrawing(drawing.context, drawing.plan).saveFloors(3);
+    LoadDrawing loading(drawing.context, drawing.plan, [] {});
     for (auto _ : run)
         loading.load();
     drawing.check(run);

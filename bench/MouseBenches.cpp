@@ -91,7 +91,7 @@ void eraserSquare(benchmark::State& state)
 {
     ShownWindow shown(Width);
     shown.selectTool(6);
-    QScrollBar* size = named<QScrollBar>(shown, QStringLiteral("eraserSizeBar"));
+    QScrollBar* size = named<QScrollBar>(shown.window(), QStringLiteral("eraserSizeBar"));
     size->setValue(size->maximum());
     shown.canvas(1)->floor().image = housePicture(1, Width, CanvasHeight);
     const auto sweep = [](long i) {
