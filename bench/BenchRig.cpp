@@ -1,4 +1,5 @@
 #include "BenchRig.h"
+#include "Named.h"
 
 #include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"
@@ -42,12 +43,12 @@ ShownWindow::~ShownWindow() = default;
 
 CanvasWidget* ShownWindow::canvas(int floor) const
 {
-    return named<CanvasWidget>(*m_window, QStringLiteral("floorCanvas"), floor);
+    return named<CanvasWidget>(m_window.get(), QStringLiteral("floorCanvas"), floor);
 }
 
 void ShownWindow::selectTool(int index)
 {
-    emit named<ToolPanel>(*m_window, QStringLiteral("toolPanel"))->toolClicked(toolOfButton(index));
+    emit named<ToolPanel>(m_window.get(), QStringLiteral("toolPanel"))->toolClicked(toolOfButton(index));
     flushRepaints();
 }
 

@@ -10,8 +10,6 @@
 #include "core/Settings.h"
 #include "core/WavePlayer.h"
 
-#include "Named.h"
-
 #include <QObject>
 #include <QPoint>
 #include <QTemporaryDir>

@@ -5,6 +5,7 @@
 // fast as the program takes them, with the event loop run after every event.
 #include "BenchItems.h"
 #include "BenchRig.h"
+#include "Named.h"
 
 #include "app/MainWindow.h"
 #include "drawing/ToolPanel.h"

@@ -4,6 +4,7 @@
 #include "BenchItems.h"
 #include "BenchPictures.h"
 #include "BenchRig.h"
+#include "Named.h"
 #include "Summary.h"
 
 #include "app/MainWindow.h"

@@ -63,9 +63,11 @@ private slots:
     {
         QTest::addColumn<ToolKind>("tool");
         QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("changed");
         // Each drawing tool's gesture rows check it for that tool.
-        QTest::newRow("no tool") << ToolKind::None << int(Qt::LeftButton);
-        QTest::newRow("unregistered tool, middle") << ToolKind::CavityWallTee << int(Qt::MiddleButton);
+        QTest::newRow("no tool") << ToolKind::None << int(Qt::LeftButton) << true;
+        QTest::newRow("unregistered tool, middle") << ToolKind::CavityWallTee << int(Qt::MiddleButton) << true;
+        QTest::newRow("a press that changes nothing is no step") << ToolKind::None << int(Qt::RightButton) << false;
     }
 
     // Whatever the floor's pixels do from a press to its release is one step.
@@ -73,6 +75,7 @@ private slots:
     {
         QFETCH(ToolKind, tool);
         QFETCH(int, buttons);
+        QFETCH(bool, changed);
         PointerRig rig;
         rig.plan.toolChoice.current = tool;
         QImage& image = rig.image();
@@ -81,9 +84,10 @@ private slots:
 
         rig.press(60.0, 20.0, Qt::MouseButtons(buttons));
         QCOMPARE(rig.engine.pressPoint(), QPointF(60, 20));
-        fillBox(image, QPoint(0, 0), QPoint(10, 10), qRgb(255, 0, 0));
+        if (changed)
+            fillBox(image, QPoint(0, 0), QPoint(10, 10), qRgb(255, 0, 0));
         rig.release(60.0, 20.0, Qt::MouseButtons(buttons));
-        QVERIFY(rig.plan.history().undo(1));
+        QCOMPARE(bool(rig.plan.history().undo(1)), changed);
         QCOMPARE(image, before);
     }
 
