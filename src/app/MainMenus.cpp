@@ -46,7 +46,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
 
     QMenu* edit = bar->addMenu(QStringLiteral("Bewerken"));
     m.undo = addItem(edit, "undoAction", QStringLiteral("Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
-    m.redo = addItem(edit, "redoAction", QStringLiteral("Opnieuw"), QKeySequence(QStringLiteral("Ctrl+Y")));
+    m.redo = addItem(edit, "redoAction", QStringLiteral("Opnieuw"));
     m.redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     // Until there is a change to undo or redo.
     m.undo->setEnabled(false);
