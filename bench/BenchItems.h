@@ -11,3 +11,4 @@ void registerPixelBenchmarks();
 void registerFileBenchmarks();
 void registerMagnifierBenchmarks();
 void registerRecoveryBenchmarks();
+void registerHistoryBenchmarks();

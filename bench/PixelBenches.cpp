@@ -1,12 +1,10 @@
 // Work on a floor's pixels alone, without any window: the fill against the
 // plainest possible pass over the same pixels and, when OpenCV is at hand,
-// against its fill on the same canvases; the library overview and the undo
-// copy every press makes.
+// against its fill on the same canvases; the library overview.
 #include "BenchItems.h"
 #include "BenchPictures.h"
 #include "Summary.h"
 
-#include "plan/Plan.h"
 #include "image/FloodFill.h"
 #include "image/LibraryOverview.h"
 #include "image/PictureLibrary.h"
@@ -107,15 +105,6 @@ void overviewPaint(benchmark::State& state)
         benchmark::DoNotOptimize(image.constBits());
     }
 }
-
-void undoSnapshot(benchmark::State& state)
-{
-    Plan plan(Width);
-    for (auto _ : state) {
-        plan.takeUndoPicture(1);
-        benchmark::DoNotOptimize(plan.undoPicture().constBits());
-    }
-}
 } // namespace
 
 void registerPixelBenchmarks()
@@ -132,5 +121,4 @@ void registerPixelBenchmarks()
     compareWithItem("FloodFill/maze-470x455", "OpenCV/fill-maze-470x455");
 #endif
     benchmark::RegisterBenchmark("LibraryOverview/paint", overviewPaint)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark("UndoSnapshot/470x455", undoSnapshot)->Unit(benchmark::kMicrosecond);
 }

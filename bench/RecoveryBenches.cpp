@@ -3,6 +3,7 @@
 // floors without pause, as the recovery worker does a few seconds after a change.
 #include "BenchItems.h"
 #include "BenchRig.h"
+#include "Named.h"
 
 #include "app/MainWindow.h"
 #include "floors/CanvasWidget.h"

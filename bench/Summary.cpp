@@ -123,10 +123,15 @@ void SummaryReporter::Finalize()
             out << padded(label, 28) << padded(format("%.3g", cpu / boundCpu), 11) << format("%.3g", real / boundReal);
         }
         out << '\n';
-        // Sizes in kB are counters, not times: give them lines of their own.
+        // Sizes in kB and counts are counters, not times: give them lines of their own.
+        const auto endsWith = [](const std::string& text, const std::string& end) {
+            return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+        };
         for (const auto& [counter, value] : run.counters) {
-            if (counter.size() > 3 && counter.compare(counter.size() - 3, 3, "_kB") == 0)
+            if (endsWith(counter, "_kB"))
                 out << "    " << padded(counter, 36) << format("%.0f kB", value.value) << '\n';
+            else if (endsWith(counter, "_kept"))
+                out << "    " << padded(counter, 36) << format("%.0f", value.value) << '\n';
         }
     }
     double load[3] = {0, 0, 0};

@@ -40,6 +40,7 @@ int main(int argc, char** argv)
     registerRepeatedStartupBenchmarks();
     registerMouseBenchmarks();
     registerRecoveryBenchmarks();
+    registerHistoryBenchmarks();
     registerPixelBenchmarks();
     registerMagnifierBenchmarks();
     registerFileBenchmarks();

@@ -46,6 +46,11 @@ MainMenus MainMenus::build(QMenuBar* bar)
 
     QMenu* edit = bar->addMenu(QStringLiteral("Bewerken"));
     m.undo = addItem(edit, "undoAction", QStringLiteral("Undo"), QKeySequence(QStringLiteral("Ctrl+Z")));
+    m.redo = addItem(edit, "redoAction", QStringLiteral("Opnieuw"));
+    m.redo->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+    // Until there is a change to undo or redo.
+    m.undo->setEnabled(false);
+    m.redo->setEnabled(false);
     m.flips[0] = addItem(edit, "flipAction1", QStringLiteral("Spiegelbeeld"), QKeySequence(QStringLiteral("Ctrl+M")));
     m.flips[1] = addItem(edit, "flipAction2", QStringLiteral("Rotatie 180°"), QKeySequence(QStringLiteral("Ctrl+R")));
     m.rasterModeMenu = edit->addMenu(QStringLiteral("Object plaatsen"));

@@ -18,6 +18,7 @@ struct MainMenus {
     QAction* exit = nullptr;
 
     QAction* undo = nullptr;
+    QAction* redo = nullptr;
     std::array<QAction*, 2> flips{};
     QMenu* rasterModeMenu = nullptr;
     std::array<QAction*, 6> rasterModes{};

@@ -102,7 +102,8 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     m_drawing = std::make_unique<DrawingControls>(
         m_context, m_plan, m_scale,
         DrawingControls::Controls{m_canvases, m_coords, m_colorPanel, m_toolPanel, m_lineStyle, m_menus.undo,
-                                  m_menus.copy, m_menus.paste});
+                                  m_menus.redo, m_menus.copy, m_menus.paste},
+        [this](int floor) { m_floorSwitcher->chooseFloor(floor); });
     registerPlacementTools(m_drawing->engine(), *m_library);
     wireEditingCommands(m_context, m_plan,
                         {m_canvases, m_menus.rasterModes, m_menus.flips, m_menus.importIcon, m_iconPanel}, this);

@@ -12,10 +12,12 @@
 #include <QLabel>
 #include <QScrollBar>
 
-DrawingControls::DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls)
+DrawingControls::DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls,
+                                 std::function<void(int floor)> showFloor)
     : m_context(context)
     , m_plan(plan)
     , m_controls(controls)
+    , m_showFloor(std::move(showFloor))
     , m_engine(context, plan)
     , m_style(context, plan)
 {
@@ -24,6 +26,11 @@ DrawingControls::DrawingControls(AppContext& context, Plan& plan, PlanScale& sca
     wireCanvases();
     wireStyleControls();
     wireEditMenu();
+}
+
+DrawingControls::~DrawingControls()
+{
+    m_plan.history().onChange({});
 }
 
 void DrawingControls::repaint(int floor, const QRegion& area)
@@ -102,10 +109,12 @@ void DrawingControls::wireStyleControls()
 void DrawingControls::wireEditMenu()
 {
     auto current = [this] { return m_plan.currentFloor(); };
-    connect(m_controls.undo, &QAction::triggered, this, [this, current] {
-        m_plan.undo(current());
-        canvas(current())->update();
+    m_plan.history().onChange([this] {
+        m_controls.undo->setEnabled(m_plan.history().canUndo());
+        m_controls.redo->setEnabled(m_plan.history().canRedo());
     });
+    connect(m_controls.undo, &QAction::triggered, this, [this] { stepThroughHistory(true); });
+    connect(m_controls.redo, &QAction::triggered, this, [this] { stepThroughHistory(false); });
     connect(m_controls.copy, &QAction::triggered, this, [this, current] { m_plan.copy(current()); });
     connect(m_controls.paste, &QAction::triggered, this, [this, current] {
         if (!confirmDroppingHiddenColumns(m_context.prompts, m_plan.floor(current())))
@@ -113,4 +122,17 @@ void DrawingControls::wireEditMenu()
         m_plan.paste(current());
         canvas(current())->update();
     });
+}
+
+void DrawingControls::stepThroughHistory(bool back)
+{
+    History& history = m_plan.history();
+    const auto outcome = back ? history.undo(m_plan.currentFloor()) : history.redo(m_plan.currentFloor());
+    if (!outcome)
+        return;
+    if (outcome->floor != m_plan.currentFloor())
+        m_showFloor(outcome->floor);
+    for (int f = 1; f <= 3; ++f)
+        canvas(f)->update();
+    m_context.showInfoText((back ? QStringLiteral("Ongedaan: ") : QStringLiteral("Opnieuw: ")) + outcome->description);
 }

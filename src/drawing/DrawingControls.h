@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <array>
+#include <functional>
 
 struct AppContext;
 class CanvasWidget;
@@ -18,7 +19,7 @@ class QLabel;
 class ToolPanel;
 
 // Connects the main window's canvases, coordinate read-out, colour, eraser and
-// line-style controls and the Undo, Copy and Plakken menu entries to the
+// line-style controls and the Undo, Opnieuw, Copy and Plakken menu entries to the
 // pointer engine and the drawing attributes, and repaints what changed.
 class DrawingControls : public QObject {
     Q_OBJECT
@@ -31,11 +32,16 @@ public:
         ToolPanel* tools = nullptr;
         QCheckBox* lineStyle = nullptr;
         QAction* undo = nullptr;
+        QAction* redo = nullptr;
         QAction* copy = nullptr;
         QAction* paste = nullptr;
     };
 
-    DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls);
+    // `showFloor` brings a floor to the front as F2 to F4 do, before Undo or
+    // Opnieuw changes it.
+    DrawingControls(AppContext& context, Plan& plan, PlanScale& scale, Controls controls,
+                    std::function<void(int floor)> showFloor);
+    ~DrawingControls() override;
 
     PointerEngine& engine() { return m_engine; }
 
@@ -43,6 +49,7 @@ private:
     void wireCanvases();
     void wireStyleControls();
     void wireEditMenu();
+    void stepThroughHistory(bool back);
     void repaint(int floor, const QRegion& area);
     void showCoordinates();
 
@@ -51,6 +58,7 @@ private:
     AppContext& m_context;
     Plan& m_plan;
     Controls m_controls;
+    std::function<void(int floor)> m_showFloor;
     PointerEngine m_engine;
     DrawingStyle m_style;
     QRect m_coordGeometry;

@@ -2,6 +2,7 @@
 
 #include "core/AppContext.h"
 #include "drawing/GridSnap.h"
+#include "drawing/ToolTable.h"
 #include "plan/PlanScale.h"
 #include "drawing/tools/DecimalText.h"
 #include "plan/Plan.h"
@@ -63,8 +64,8 @@ QRegion PointerEngine::press(int floor, Qt::MouseButtons buttons, QPointF at)
     at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         // Before anything else, for every button and tool, also for none:
-        // the one undo level is always the picture as it was at the last press.
-        m_plan.takeUndoPicture(floor);
+        // whatever the press does until its release is one step for Undo.
+        m_plan.history().begin(floor, changeName(m_plan.toolChoice.current));
         const float x = float(at.x());
         const float y = float(at.y());
         m_press = QPointF(x, y);
@@ -107,6 +108,8 @@ QRegion PointerEngine::release(int floor, Qt::MouseButtons buttons, QPointF at)
     at = snapped(floor, at);
     return onFloor(floor, [&](ToolCanvas& canvas, Tool* current) {
         canvas.floor.pen.invert = false;
-        return current ? current->release(canvas, {m_press, m_last, at}, buttons) : QRect();
+        const QRect changed = current ? current->release(canvas, {m_press, m_last, at}, buttons) : QRect();
+        m_plan.history().end();
+        return changed;
     });
 }

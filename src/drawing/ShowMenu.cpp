@@ -60,6 +60,7 @@ void ShowMenu::drawBorder()
 {
     const int f = m_plan.currentFloor();
     Floor& floor = m_plan.floor(f);
-    toggleBorder(floor.image, floor.pen, m_settings.drawingColour());
+    m_plan.history().record({f}, QStringLiteral("border"),
+                            [&] { toggleBorder(floor.image, floor.pen, m_settings.drawingColour()); });
     m_canvases[size_t(f - 1)]->update();
 }

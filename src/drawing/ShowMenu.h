@@ -33,7 +33,7 @@ public:
     void toggleDrawingCross();
     // 1 arrow, 2 cross; any other index changes nothing.
     void choosePointerShape(int index);
-    // Draws or removes the border of the floor shown; takes no undo snapshot.
+    // Draws or removes the border of the floor shown, one step for Undo.
     void drawBorder();
 
     Magnifier& magnifier() { return *m_magnifier; }

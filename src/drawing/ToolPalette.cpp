@@ -117,10 +117,12 @@ void ToolPalette::showLibraryOverview()
     }
     const int f = m_plan.currentFloor();
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    // The plan goes as a whole, the part a narrowed canvas hides included.
-    m_plan.floor(f).clear();
     const RasterOp op = rasterOpFromText(m_plan.toolChoice.rasterOpText).value_or(RasterOp::And);
-    paintLibraryOverview(m_plan.floor(f).image, m_library, op);
+    m_plan.history().record({f}, changeName(ToolKind::LibraryOverview), [&] {
+        // The plan goes as a whole, the part a narrowed canvas hides included.
+        m_plan.floor(f).clear();
+        paintLibraryOverview(m_plan.floor(f).image, m_library, op);
+    });
     m_controls.canvases[size_t(f - 1)]->update();
     QGuiApplication::restoreOverrideCursor();
 }

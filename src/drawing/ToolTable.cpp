@@ -50,3 +50,32 @@ const ToolEntry& toolEntry(ToolKind tool)
     const auto found = std::find_if(entries.begin(), entries.end(), [tool](const ToolEntry& e) { return e.kind == tool; });
     return found == entries.end() ? none : *found;
 }
+
+QString changeName(ToolKind tool)
+{
+    switch (tool) {
+    case ToolKind::None: return QStringLiteral("klik");
+    case ToolKind::Freehand: return QStringLiteral("vrije lijn");
+    case ToolKind::Line: return QStringLiteral("lijn");
+    case ToolKind::Rectangle: return QStringLiteral("rechthoek");
+    case ToolKind::Dimension: return QStringLiteral("maatpijl");
+    case ToolKind::Text: return QStringLiteral("tekst");
+    case ToolKind::Eraser: return QStringLiteral("gum");
+    case ToolKind::Spray: return QStringLiteral("spray");
+    case ToolKind::Fill: return QStringLiteral("vulling");
+    case ToolKind::DirectionArrows: return QStringLiteral("richtingspijl");
+    case ToolKind::Stairs: return QStringLiteral("trap");
+    case ToolKind::Windows: return QStringLiteral("raam");
+    case ToolKind::Doors: return QStringLiteral("deur");
+    case ToolKind::Sanitary: return QStringLiteral("sanitair");
+    case ToolKind::Kitchen: return QStringLiteral("keukenapparatuur");
+    case ToolKind::Furniture: return QStringLiteral("meubel");
+    case ToolKind::CavityWallCorner: return QStringLiteral("hoek spouwmuur");
+    case ToolKind::CavityWallTee: return QStringLiteral("T-stuk spouwmuur");
+    case ToolKind::SingleBrickWall: return QStringLiteral("enkelsteens muur");
+    case ToolKind::Walls: return QStringLiteral("muur");
+    case ToolKind::LibraryOverview: return QStringLiteral("overzicht bibliotheek");
+    case ToolKind::ImportedIcon: return QStringLiteral("icon");
+    }
+    return {};
+}

@@ -23,3 +23,7 @@ ToolKind toolOfButton(int index);
 
 // The entry of the button for `tool`; an empty entry for a tool without a button.
 const ToolEntry& toolEntry(ToolKind tool);
+
+// What one use of `tool` on a floor is called where Undo and Opnieuw tell
+// what they did: "lijn", "deur".
+QString changeName(ToolKind tool);

@@ -20,6 +20,7 @@ void FloorFlip::flip(int k)
     if (!confirmDroppingHiddenColumns(m_context.prompts, floor))
         return;
     m_context.playSound(QStringLiteral("zoef.wav"));
-    floor.mirror(k == 1 ? Qt::Horizontal : Qt::Vertical);
+    m_plan.history().record({f}, k == 1 ? QStringLiteral("spiegelbeeld") : QStringLiteral("rotatie 180°"),
+                            [&floor, k] { floor.mirror(k == 1 ? Qt::Horizontal : Qt::Vertical); });
     m_canvases[size_t(f - 1)]->update();
 }

@@ -7,7 +7,7 @@ class CanvasWidget;
 class Plan;
 
 // Bewerken > Spiegelbeeld and Rotatie 180°: the current floor mirrored left to
-// right or top to bottom in place. Not a drawing step, so no undo snapshot.
+// right or top to bottom in place, one step for Undo.
 class FloorFlip {
 public:
     FloorFlip(AppContext& context, Plan& plan, std::array<CanvasWidget*, 3> canvases);

@@ -25,6 +25,6 @@ void ExampleTransport::takeOver(int position)
         return;
     }
     const int floor = m_plan.currentFloor();
-    m_plan.floor(floor).setPicture(*picture);
+    m_plan.history().record({floor}, QStringLiteral("voorbeeld"), [&] { m_plan.floor(floor).setPicture(*picture); });
     m_floorChanged(floor);
 }

@@ -55,7 +55,6 @@ void LoadDrawing::loadFile(const QString& path)
     std::optional<QImage> picture;
     {
         const WaitCursor wait;
-        // Read into a picture of its own: the undo snapshot stays as it was.
         picture = readPicture(path);
     }
     if (!picture) {
@@ -76,13 +75,15 @@ void LoadDrawing::loadFile(const QString& path)
         m_context.showInfoText(widthMismatchText(suggestedCanvasWidth(picture->width())));
         return;
     }
-    for (int k = 1; k <= 3; ++k) {
-        Floor& floor = m_plan.floor(k);
-        if (k <= count)
-            floor.setPicture(cutStrip(*picture, k, stripWidth));
-        else
-            floor.clear();
-    }
+    m_plan.history().record({1, 2, 3}, QStringLiteral("tekening laden"), [&] {
+        for (int k = 1; k <= 3; ++k) {
+            Floor& floor = m_plan.floor(k);
+            if (k <= count)
+                floor.setPicture(cutStrip(*picture, k, stripWidth));
+            else
+                floor.clear();
+        }
+    });
     m_floorsChanged();
     m_context.showInfoText(loadedText(count));
 }

@@ -58,7 +58,7 @@ void SaveDrawing::saveFloors(int count)
     QString failedPath = target;
     {
         const WaitCursor wait;
-        // A picture of its own: the undo snapshot of the last press stays as it was.
+        // A picture of its own: saving changes no floor and leaves Undo as it was.
         const std::array<QImage, 3> images{m_plan.floor(1).image, m_plan.floor(2).image,
                                            m_plan.floor(3).image};
         const QImage composite = composeFloors(images, count, m_plan.canvasWidth());

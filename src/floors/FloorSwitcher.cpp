@@ -41,7 +41,7 @@ void FloorSwitcher::clearShownFloor()
     const QString question = QStringLiteral("Wilt u de ") + m_titles[0]->text() + QStringLiteral(" verwijderen?");
     if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), question))
         return;
-    m_plan.floor(f).clear();
+    m_plan.history().record({f}, QStringLiteral("wissen"), [this, f] { m_plan.floor(f).clear(); });
     repaint(f);
 }
 
@@ -49,10 +49,12 @@ void FloorSwitcher::newDrawing()
 {
     if (!m_context.prompts.askYesNo(QStringLiteral(" Nieuw"), QStringLiteral("Wilt u een nieuwe tekening maken? ")))
         return;
-    for (int i = 1; i <= 3; ++i) {
-        m_plan.floor(i).clear();
+    m_plan.history().record({1, 2, 3}, QStringLiteral("nieuwe tekening"), [this] {
+        for (int i = 1; i <= 3; ++i)
+            m_plan.floor(i).clear();
+    });
+    for (int i = 1; i <= 3; ++i)
         repaint(i);
-    }
 }
 
 void FloorSwitcher::repaint(int floor)

@@ -30,6 +30,15 @@ bool isAllWhite(const QImage& picture)
     }
     return true;
 }
+
+void swapPixels(QImage& target, const QRect& area, QImage& pixels)
+{
+    Q_ASSERT(target.depth() == 32 && pixels.depth() == 32 && pixels.size() == area.size());
+    for (int y = 0; y < area.height(); ++y) {
+        QRgb* own = reinterpret_cast<QRgb*>(target.scanLine(area.top() + y)) + area.left();
+        std::swap_ranges(own, own + area.width(), reinterpret_cast<QRgb*>(pixels.scanLine(y)));
+    }
+}
 } // namespace
 
 Floor::Floor(int width, int height)
@@ -71,6 +80,22 @@ void Floor::setWholePicture(const QImage& whole)
     drawAt(shown, 0, whole);
     image = shown;
     m_hidden = whole.width() > width ? whole.copy(width, 0, whole.width() - width, image.height()) : QImage();
+}
+
+void Floor::exchange(const QRect& area, QImage& pixels)
+{
+    if (area.right() < image.width()) {
+        swapPixels(image, area, pixels);
+        return;
+    }
+    QImage whole = wholePicture();
+    if (area.right() >= whole.width()) {
+        QImage wider = whitePicture(area.right() + 1, whole.height());
+        drawAt(wider, 0, whole);
+        whole = wider;
+    }
+    swapPixels(whole, area, pixels);
+    setWholePicture(whole);
 }
 
 void Floor::clear()

@@ -40,6 +40,10 @@ public:
     // Puts back what wholePicture() gave, the hidden columns included; the
     // canvas keeps its width.
     void setWholePicture(const QImage& whole);
+    // Swaps the pixels of `area` of the whole picture with `pixels`, which is
+    // as large as the area. An area beyond everything the floor holds widens
+    // it with white first, so what a step kept always has a place to go back to.
+    void exchange(const QRect& area, QImage& pixels);
 
     // White, the hidden columns included.
     void clear();

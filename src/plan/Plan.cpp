@@ -14,9 +14,9 @@ QImage blankPicture(int width)
 }
 } // namespace
 
-Plan::Plan(int canvasWidth)
+Plan::Plan(int canvasWidth, qsizetype undoBudget)
     : m_plan{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
-    , m_undoPicture(blankPicture(canvasWidth))
+    , m_history(m_plan, undoBudget)
     , m_copyBuffer(blankPicture(canvasWidth))
 {
 }
@@ -44,22 +44,13 @@ int Plan::canvasWidth() const
     return m_plan[0].shownWidth();
 }
 
+// A setting, not a change: the history keeps whole pictures, hidden columns included.
 void Plan::setCanvasWidth(int width)
 {
-    for (Floor& f : m_plan)
-        f.setShownWidth(width);
-}
-
-// Deep copies on purpose: the undo picture's cost belongs to the press, not to
-// the first stroke of the drag that follows it.
-void Plan::takeUndoPicture(int index)
-{
-    m_undoPicture = floor(index).wholePicture();
-}
-
-void Plan::undo(int index)
-{
-    floor(index).setWholePicture(m_undoPicture);
+    m_history.aroundWidthChange([this, width] {
+        for (Floor& f : m_plan)
+            f.setShownWidth(width);
+    });
 }
 
 void Plan::copy(int index)
@@ -69,7 +60,7 @@ void Plan::copy(int index)
 
 void Plan::paste(int index)
 {
-    floor(index).setPicture(m_copyBuffer);
+    m_history.record({index}, QStringLiteral("plakken"), [this, index] { floor(index).setPicture(m_copyBuffer); });
 }
 
 QString Plan::floorName(int index)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plan/Floor.h"
+#include "plan/History.h"
 #include "plan/ToolChoice.h"
 
 #include <QImage>
@@ -15,7 +16,8 @@ class Prompts;
 // whole goes through here, so each floor's pixels, shown and hidden, have one owner.
 class Plan {
 public:
-    explicit Plan(int canvasWidth);
+    // The history keeps up to `undoBudget` bytes of pixels.
+    explicit Plan(int canvasWidth, qsizetype undoBudget = History::DefaultBudget);
 
     // 1 ground floor, 2 first floor, 3 second floor.
     Floor& floor(int index);
@@ -30,17 +32,14 @@ public:
     // Every floor keeps the columns a narrower canvas hides.
     void setCanvasWidth(int width);
 
-    // Keeps floor `index` whole, hidden columns included, for the next Undo;
-    // every press on a canvas does this first.
-    void takeUndoPicture(int index);
-    // Puts the last undo picture into floor `index`, whichever floor it came from.
-    void undo(int index);
-    const QImage& undoPicture() const { return m_undoPicture; }
-    void setUndoPicture(const QImage& picture) { m_undoPicture = picture; }
+    // Every change of the floors' pixels, for Undo and Opnieuw.
+    History& history() { return m_history; }
+    const History& history() const { return m_history; }
 
     // The shown part of floor `index` into the copy buffer.
     void copy(int index);
-    // The copy buffer into floor `index`; before any Copy that is a blank floor.
+    // The copy buffer into floor `index`, a step of the history; before any
+    // Copy that is a blank floor.
     void paste(int index);
     const QImage& copyBuffer() const { return m_copyBuffer; }
 
@@ -51,7 +50,7 @@ public:
 private:
     std::array<Floor, 3> m_plan;
     int m_currentFloor = 1;
-    QImage m_undoPicture;
+    History m_history;
     QImage m_copyBuffer;
 };
 

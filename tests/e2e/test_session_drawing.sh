@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # A user draws a small house with the mouse: walls as a double rectangle and
 # lines, a dimension, a door and a window in the walls, a filled room and a
-# text, then a first floor. The two floors are saved as BMP and as JPG through
-# the real file dialogs, the drawing is wiped with File > Nieuw and loaded
-# back; saving it again gives the same file byte for byte. A rectangle snapped
-# to the grid stays on the canvas. Then the same hand
-# at 200 % display scaling.
+# text, then a first floor, undone and redone from the keyboard. The two
+# floors are saved as BMP and as JPG through the real file dialogs, the
+# drawing is wiped with File > Nieuw and loaded back; saving it again gives the
+# same file byte for byte. A rectangle snapped to the grid stays on the
+# canvas. Then the same hand at 200 % display scaling.
 set -u
 exe=$1
 if [ -z "${DISPLAY:-}" ]; then exec xvfb-run -a -s "-screen 0 1600x1200x24 -noreset" bash "$0" "$@"; fi
@@ -115,6 +115,18 @@ expect_canvas_pixel 175 175 0,0,0 "no line on the first floor"
 expect_canvas_pixel 175 100 255,255,255 "the first floor rectangle is not empty"
 xdotool key F2
 expect_canvas_pixel 250 320 255,0,0 "F2 did not bring the ground floor back"
+
+# Ctrl+Z on the ground floor undoes the first floor's line and shows that floor
+# first; Ctrl+Z again its rectangle; Ctrl+Y and Ctrl+Shift+Z redo them in order.
+send_keys "$MAIN_WINDOW" ctrl+z
+expect_canvas_pixel 175 50 0,0,0 "Ctrl+Z did not show the first floor"
+expect_canvas_pixel 175 175 255,255,255 "Ctrl+Z did not undo the first floor's line"
+send_keys "$MAIN_WINDOW" ctrl+z
+expect_canvas_pixel 175 50 255,255,255 "the second Ctrl+Z did not undo the rectangle"
+send_keys "$MAIN_WINDOW" ctrl+y
+expect_canvas_pixel 175 50 0,0,0 "Ctrl+Y did not redo the rectangle"
+send_keys "$MAIN_WINDOW" ctrl+shift+z F2
+expect_canvas_pixel 250 320 255,0,0 "F2 did not bring the ground floor back after Undo"
 
 # Extra > Configuratie: the option "... als Jpg" (at 22) or "... als Bmp" (at 40), then "Exit".
 choose_format() {

@@ -77,7 +77,6 @@ private slots:
         plan.setCurrentFloor(2);
         for (int k = 1; k <= 3; ++k)
             plan.floor(k).image.fill(mark(k));
-        const QImage undoSnapshot = plan.undoPicture();
         program.writeFile("plan.bmp", bytes);
 
         int repaints = 0;
@@ -98,7 +97,7 @@ private slots:
             const QImage expected = filled(canvas, floorsLoaded == 0 ? mark(k) : qRgb(255, 255, 255));
             QCOMPARE(plan.floor(k).image, k <= floorsLoaded ? file.copy((k - 1) * canvas, 0, canvas, 455) : expected);
         }
-        QCOMPARE(plan.undoPicture(), undoSnapshot);
+        QCOMPARE(plan.history().canUndo(), floorsLoaded > 0);
         QCOMPARE(plan.currentFloor(), 2);
         QVERIFY(!QGuiApplication::overrideCursor());
     }

@@ -1,5 +1,6 @@
 #include "Named.h"
 #include "app/MainWindow.h"
+#include "image/Primitives.h"
 #include "plan/Plan.h"
 #include "support/PictureCompare.h"
 #include "support/TestProgram.h"
@@ -15,6 +16,21 @@ Q_DECLARE_METATYPE(Step)
 
 // Operations on a floor as a whole: in the plan, hidden columns and all, and
 // from the Bewerken menu.
+namespace {
+// A press on floor f that paints the box from `corner` 10 x 10 pixels in `colour`.
+void stroke(Plan& plan, int f, QPoint corner, QRgb colour)
+{
+    plan.history().begin(f, QStringLiteral("lijn"));
+    fillBox(plan.floor(f).image, corner, corner + QPoint(9, 9), colour);
+    plan.history().end();
+}
+
+std::array<QImage, 3> wholePictures(const Plan& plan)
+{
+    return {plan.floor(1).wholePicture(), plan.floor(2).wholePicture(), plan.floor(3).wholePicture()};
+}
+} // namespace
+
 class TestPlan : public QObject {
     Q_OBJECT
 private slots:
@@ -42,26 +58,8 @@ private slots:
         QTest::newRow("set a picture, widen, narrow")
             << Step([small](Plan& p) { p.floor(1).setPicture(small), p.setCanvasWidth(470), p.setCanvasWidth(350); })
             << onWhite(small, 350) << false << onWhite(small, 470);
-        QTest::newRow("undo taken at 350, after widening") << Step([](Plan& p) {
-            p.takeUndoPicture(1), p.setCanvasWidth(470), p.floor(1).clear(), p.undo(1), p.setCanvasWidth(350);
-        }) << left << true << drawn;
-        QTest::newRow("undo taken at 470, after narrowing") << Step([](Plan& p) {
-            p.setCanvasWidth(470), p.takeUndoPicture(1), p.setCanvasWidth(350), p.floor(1).clear(), p.undo(1);
-        }) << left << true << drawn;
-        // Whichever floor it came from, and its hidden columns with it.
-        QTest::newRow("undo onto another floor") << Step([](Plan& p) { p.takeUndoPicture(2), p.undo(1); })
-                                                 << onWhite(blank, 350) << false << onWhite(blank, 470);
-        // One step back: a second Undo gives the same, not what the first replaced.
-        QTest::newRow("undo twice is once") << Step([](Plan& p) {
-            p.takeUndoPicture(1), p.floor(1).clear(), p.undo(1), p.undo(1);
-        }) << left << true << drawn;
-        QTest::newRow("undo before any press") << Step([](Plan& p) { p.undo(1); }) << onWhite(blank, 350) << false
-                                               << onWhite(blank, 470);
         QTest::newRow("paste before any copy") << Step([](Plan& p) { p.paste(1); }) << onWhite(blank, 350) << false
                                                << onWhite(blank, 470);
-        QTest::newRow("paste takes no undo picture") << Step([](Plan& p) {
-            p.takeUndoPicture(1), p.copy(1), p.floor(1).clear(), p.paste(1), p.undo(1);
-        }) << left << true << drawn;
     }
 
     void wholeFloorWithHiddenColumns()
@@ -113,14 +111,15 @@ private slots:
         QCOMPARE(width, 350 + extraTwips / 15);
         plan.floor(3).image = patterned(width);
         plan.floor(1).image = patterned(width);
-        const QImage undo = plan.undoPicture();
         for (int entry : entries)
             named<QAction>(window, QStringLiteral("flipAction"), entry)->trigger();
 
         QCOMPARE(plan.floor(3).image, patterned(width).mirrored(leftRight, upsideDown));
-        // Only the current floor turns, and it is no drawing step.
+        // Only the current floor turns, each time one step for Undo.
         QCOMPARE(plan.floor(1).image, patterned(width));
-        QCOMPARE(plan.undoPicture(), undo);
+        for (qsizetype i = 0; i < entries.size(); ++i)
+            plan.history().undo(1);
+        QCOMPARE(plan.floor(3).image, patterned(width));
         QCOMPARE(program.sound.played, soundOn ? QStringList(entries.size(), program.path("sounds/zoef.wav")) : QStringList());
     }
 
@@ -157,6 +156,64 @@ private slots:
                              "Deze bewerking werkt alleen op het zichtbare deel; het verborgen deel verdwijnt.\r\nWilt u doorgaan?"});
         setWidth(1800);
         QCOMPARE(window.plan().floor(1).image == patterned(470), !answer);
+    }
+
+    // Mixed changes on three floors, with the canvas narrowed halfway: every
+    // Undo gives back the floors exactly as they were before that change and
+    // shows its floor, every Opnieuw exactly as they were after it.
+    void undoAndRedoRetraceEveryChange()
+    {
+        struct Change { int floor; const char* description; Step step; }; // floor 0: the one shown stays
+        const QList<Change> changes{
+            {1, "lijn op Begane grond", [](Plan& p) { stroke(p, 1, QPoint(5, 5), qRgb(0, 0, 0)); }},
+            {2, "lijn op 1e verdieping", [](Plan& p) { stroke(p, 2, QPoint(440, 200), qRgb(255, 0, 0)); }}, // soon hidden
+            {1, "spiegelbeeld op Begane grond",
+             [](Plan& p) { p.history().record({1}, "spiegelbeeld", [&p] { p.floor(1).mirror(Qt::Vertical); }); }},
+            {1, "lijn op Begane grond", [](Plan& p) { p.copy(1), p.setCanvasWidth(350), stroke(p, 1, QPoint(0, 0), qRgb(0, 0, 255)); }},
+            {2, "wissen op 1e verdieping", [](Plan& p) { p.history().record({2}, "wissen", [&p] { p.floor(2).clear(); }); }},
+            {3, "plakken op 2e verdieping", [](Plan& p) { p.paste(3); }},
+            {0, "nieuw", [](Plan& p) { p.history().record({1, 2, 3}, "nieuw", [&p] { p.floor(1).clear(), p.floor(3).clear(); }); }},
+            {2, "lijn op 1e verdieping", [](Plan& p) { stroke(p, 2, QPoint(340, 445), qRgb(0, 255, 0)); }}, // clipped
+        };
+        Plan plan(470);
+        QList<std::array<QImage, 3>> states{wholePictures(plan)};
+        for (const Change& change : changes) {
+            change.step(plan);
+            QVERIFY(wholePictures(plan) != states.last());
+            states << wholePictures(plan);
+        }
+        for (qsizetype i = changes.size(); i > 0; --i) {
+            const auto outcome = plan.history().undo(2);
+            QCOMPARE(outcome->floor, changes[i - 1].floor == 0 ? 2 : changes[i - 1].floor);
+            QCOMPARE(outcome->description, QLatin1String(changes[i - 1].description));
+            QCOMPARE(wholePictures(plan), states[i - 1]);
+            // The red box the narrowed canvas hides comes back with the floor it was drawn on.
+            QCOMPARE(plan.floor(2).hasHiddenDrawing(), i >= 3 && i <= 5);
+        }
+        QVERIFY(!plan.history().canUndo() && !plan.history().undo(1));
+        for (qsizetype i = 1; i <= changes.size(); ++i) {
+            QCOMPARE(plan.history().redo(3)->floor, changes[i - 1].floor == 0 ? 3 : changes[i - 1].floor);
+            QCOMPARE(wholePictures(plan), states[i]);
+        }
+        QVERIFY(!plan.history().canRedo());
+
+        plan.history().undo(1), plan.history().undo(1);
+        stroke(plan, 3, QPoint(100, 100), qRgb(1, 2, 3)); // a new change drops what could be redone
+        QVERIFY(!plan.history().canRedo() && plan.history().undo(1) && wholePictures(plan) == states[6]);
+    }
+
+    // The budget drops the oldest steps, never one in between, and keeps the
+    // newest whatever its size.
+    void budgetDropsTheOldest()
+    {
+        Plan plan(350, 2 * 400);
+        for (int f = 1; f <= 3; ++f)
+            stroke(plan, f, QPoint(10, 10), qRgb(0, 0, 0));
+        QCOMPARE(plan.history().bytes(), 2 * 400);
+        QVERIFY(plan.history().undo(1)->floor == 3 && plan.history().undo(1)->floor == 2 && !plan.history().canUndo());
+        QCOMPARE(plan.floor(1).image.pixel(19, 19), qRgb(0, 0, 0));
+        plan.history().record({1}, "spiegelbeeld", [&plan] { plan.floor(1).mirror(Qt::Horizontal); });
+        QVERIFY(plan.history().bytes() > 2 * 400 && plan.history().undo(1) && !plan.history().canUndo());
     }
 };
 

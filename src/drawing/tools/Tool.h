@@ -40,7 +40,7 @@ struct PointerPoints {
 };
 
 // One tool of the palette. The pointer engine has already done the steps all
-// tools share (undo snapshot, press point, read-out, overlay positions) when
+// tools share (opening a step for Undo, press point, read-out, overlay positions) when
 // it calls these. Each call returns the rectangle of the floor's picture it
 // changed, empty when it changed none.
 class Tool {
