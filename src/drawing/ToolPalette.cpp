@@ -62,13 +62,13 @@ void ToolPalette::selectTool(ToolKind tool)
     } else {
         showOptions(entry.optionCount, entry.optionBase);
         if (toolProperties(tool).offersDottedLine)
-            m_controls.lijnCheck.show();
+            m_controls.lineStyle.show();
     }
 }
 
 void ToolPalette::resetPanel()
 {
-    QCheckBox& lineStyle = m_controls.lijnCheck;
+    QCheckBox& lineStyle = m_controls.lineStyle;
     lineStyle.hide();
     lineStyle.setChecked(true);
     lineStyle.setText(QStringLiteral("Onafgebroken lijn"));

@@ -22,7 +22,7 @@ class ToolPalette : public QObject {
 public:
     struct Controls {
         ToolPanel& panel;
-        QCheckBox& lijnCheck;
+        QCheckBox& lineStyle;
         std::array<QLabel*, 2> headings;
         std::array<CanvasWidget*, 3> canvases;
     };

@@ -252,6 +252,10 @@ private slots:
         Plan& plan = window.plan();
         for (int f = 1; f <= 3; ++f)
             plan.floor(f).image = scribbled(plan.floor(f).image);
+        // Drawing a narrowed canvas hides goes with the plan it belongs to.
+        plan.setCanvasWidth(470);
+        plan.floor(2).image.setPixel(469, 454, qRgb(0, 0, 0));
+        plan.setCanvasWidth(350);
         const QImage before = plan.floor(1).image;
         named<QToolButton>(window, QStringLiteral("toolButton"), 9)->click();
 
@@ -260,6 +264,7 @@ private slots:
         QCOMPARE(plan.floor(2).image.pixel(3, 4), yes ? Background : qRgb(255, 0, 1)); // the scribble
         QCOMPARE(plan.floor(1).image, before);
         QCOMPARE(plan.floor(3).image, before);
+        QCOMPARE(plan.floor(2).hasHiddenDrawing(), !yes);
         QCOMPARE(plan.history().canUndo(), yes);
         const QString heading = yes ? QStringLiteral("Show alles") : QStringLiteral("Tools");
         QCOMPARE(named<QLabel>(window, QStringLiteral("toolTitle"), 1)->text(), heading);
