@@ -2,8 +2,6 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramOptions.h"
-#include "fileio/LoadDrawing.h"
-#include "floors/CanvasWidget.h"
 
 #include <QCommandLineParser>
 
@@ -34,11 +32,7 @@ void open(MainWindow& window, const QStringList& files)
         window.context().prompts.message(oneAtATimeText());
         return;
     }
-    LoadDrawing load(window.context(), window.plan(), [&window] {
-        for (CanvasWidget* canvas : window.findChildren<CanvasWidget*>())
-            canvas->update();
-    });
-    load.loadFile(files.first());
+    window.loadDrawing(files.first());
 }
 
 } // namespace CommandLineDrawing

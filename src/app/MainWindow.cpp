@@ -288,6 +288,11 @@ void MainWindow::wireFiles()
             [this] { m_exampleTransport->takeOver(m_examplesPanel->exampleBar()->value()); });
 }
 
+void MainWindow::loadDrawing(const QString& path)
+{
+    m_loadDrawing->loadFile(path);
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (m_leaving) {

@@ -56,6 +56,8 @@ public:
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by the settings' extra canvas width; the drawings keep their pixels.
     void applyCanvasWidth();
+    // Loads the drawing at `path` into the floors exactly as File > Load does.
+    void loadDrawing(const QString& path);
     void toggleSound();
 
 protected:

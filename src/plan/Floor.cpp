@@ -53,9 +53,8 @@ void Floor::setShownWidth(int width)
     if (width == image.width())
         return;
     const QImage whole = wholePicture();
-    image = whitePicture(width, image.height());
-    drawAt(image, 0, whole);
-    m_hidden = whole.width() > width ? whole.copy(width, 0, whole.width() - width, whole.height()) : QImage();
+    image = QImage(width, image.height(), QImage::Format_RGB32);
+    setWholePicture(whole);
 }
 
 bool Floor::hasHiddenDrawing() const

@@ -68,17 +68,22 @@ void History::closeOpenPress()
 {
     if (!m_open)
         return;
-    const QImage& now = floor(m_open->floor).image;
     Step step{m_open->what, m_open->floor, {}, 0};
-    if (now.size() != m_open->before.size()) {
-        // Only a picture put in place of the floor's own can change its size
-        // under a press: keep all of it.
-        step.parts.push_back(Part{m_open->floor, QRect(), m_open->before});
-    } else if (const QRect area = changedArea(m_open->before, now); !area.isEmpty()) {
-        step.parts.push_back(Part{m_open->floor, area, m_open->before.copy(area)});
-    }
+    // Only a picture put in place of the floor's own can change its size under a press.
+    addPart(step, m_open->floor, m_open->before, floor(m_open->floor).image);
     if (!step.parts.empty())
         push(std::move(step));
+}
+
+// What floor `f` changed from `was` to `now` joins the step: the pixels of the
+// changed area as they were, or all of `was` when the size changed; nothing
+// when no pixel did.
+void History::addPart(Step& step, int f, const QImage& was, const QImage& now)
+{
+    if (now.size() != was.size())
+        step.parts.push_back(Part{f, QRect(), was});
+    else if (const QRect area = changedArea(was, now); !area.isEmpty())
+        step.parts.push_back(Part{f, area, was.copy(area)});
 }
 
 // After a step of another kind, an open press goes on from the floor as it is now.
@@ -96,13 +101,8 @@ void History::record(std::initializer_list<int> floors, const QString& what, con
         before.emplace_back(f, floor(f).wholePicture());
     change();
     Step step{what, floors.size() == 1 ? *floors.begin() : 0, {}, 0};
-    for (auto& [f, was] : before) {
-        const QImage now = floor(f).wholePicture();
-        if (now.size() != was.size())
-            step.parts.push_back(Part{f, QRect(), was});
-        else if (const QRect area = changedArea(was, now); !area.isEmpty())
-            step.parts.push_back(Part{f, area, was.copy(area)});
-    }
+    for (const auto& [f, was] : before)
+        addPart(step, f, was, floor(f).wholePicture());
     if (!step.parts.empty())
         push(std::move(step));
     reopenPress();

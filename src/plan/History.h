@@ -91,6 +91,7 @@ private:
     };
 
     Floor& floor(int index);
+    static void addPart(Step& step, int f, const QImage& was, const QImage& now);
     void closeOpenPress();
     void reopenPress();
     void push(Step step);

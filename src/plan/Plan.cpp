@@ -5,32 +5,22 @@
 
 #include <QtGlobal>
 
-namespace {
-QImage blankPicture(int width)
-{
-    QImage image(width, CanvasHeight, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    return image;
-}
-} // namespace
-
 Plan::Plan(int canvasWidth, qsizetype undoBudget)
-    : m_plan{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
-    , m_history(m_plan, undoBudget)
-    , m_copyBuffer(blankPicture(canvasWidth))
+    : m_floors{Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight), Floor(canvasWidth, CanvasHeight)}
+    , m_history(m_floors, undoBudget)
 {
 }
 
 Floor& Plan::floor(int index)
 {
     Q_ASSERT(index >= 1 && index <= 3);
-    return m_plan[size_t(index - 1)];
+    return m_floors[size_t(index - 1)];
 }
 
 const Floor& Plan::floor(int index) const
 {
     Q_ASSERT(index >= 1 && index <= 3);
-    return m_plan[size_t(index - 1)];
+    return m_floors[size_t(index - 1)];
 }
 
 void Plan::setCurrentFloor(int index)
@@ -41,14 +31,14 @@ void Plan::setCurrentFloor(int index)
 
 int Plan::canvasWidth() const
 {
-    return m_plan[0].shownWidth();
+    return m_floors[0].shownWidth();
 }
 
 // A setting, not a change: the history keeps whole pictures, hidden columns included.
 void Plan::setCanvasWidth(int width)
 {
     m_history.aroundWidthChange([this, width] {
-        for (Floor& f : m_plan)
+        for (Floor& f : m_floors)
             f.setShownWidth(width);
     });
 }

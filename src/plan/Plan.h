@@ -41,16 +41,16 @@ public:
     // The copy buffer into floor `index`, a step of the history; before any
     // Copy that is a blank floor.
     void paste(int index);
-    const QImage& copyBuffer() const { return m_copyBuffer; }
 
     // The imported icon; null until the first accepted import.
     QImage importedIcon;
     ToolChoice toolChoice;
 
 private:
-    std::array<Floor, 3> m_plan;
+    std::array<Floor, 3> m_floors;
     int m_currentFloor = 1;
     History m_history;
+    // Null before the first Copy: pasting it leaves a blank floor.
     QImage m_copyBuffer;
 };
 
