@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake make g++ pkg-config ccache
-  qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins qt6-image-formats-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-pdf-dev qt6-qpa-plugins qt6-image-formats-plugins
   qt6-translations-l10n
   libjpeg-dev libbenchmark-dev
   fonts-liberation2
