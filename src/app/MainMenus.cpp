@@ -91,6 +91,7 @@ MainMenus MainMenus::build(QMenuBar* bar)
     m.scale = addItem(extra, "scaleAction", QStringLiteral("Schaal..."));
     m.snapToGrid = addCheckItem(extra, "snapToGridAction", QStringLiteral("Uitlijnen op raster"), false);
     m.printToScale = addItem(extra, "printToScaleAction", QStringLiteral("Printen op schaal..."));
+    m.underlay = addItem(extra, "underlayAction", QStringLiteral("Onderlegger..."));
     // A disabled item says on hover what it waits for.
     extra->setToolTipsVisible(true);
 

@@ -39,6 +39,7 @@ struct MainMenus {
     QAction* scale = nullptr;
     QAction* snapToGrid = nullptr;
     QAction* printToScale = nullptr;
+    QAction* underlay = nullptr;
 
     QAction* help = nullptr;
     QAction* moreSoftware = nullptr;

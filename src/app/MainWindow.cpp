@@ -32,6 +32,8 @@
 #include "printing/PrintCommands.h"
 #include "printing/QtPrinterSystem.h"
 #include "printing/ScalePrintCommand.h"
+#include "underlay/UnderlayControls.h"
+#include "underlay/UnderlayDialog.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -63,6 +65,21 @@ QLabel* makeTitle(QWidget* parent, const char* name, const QString& text, const 
     label->setFont(font);
     setForeground(label, colour);
     return label;
+}
+
+// The plan is traced on the canvas, so its window goes beside the main window
+// where the screen has room, else over the panels on the right, never on the canvas.
+void placeBesideCanvas(QWidget& dialog, const QRect& mainFrame)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : mainFrame;
+    const QSize size = dialog.frameSize();
+    QPoint at(mainFrame.right() + 8, mainFrame.top());
+    if (at.x() + size.width() > room.right())
+        at.setX(mainFrame.left() - 8 - size.width());
+    if (at.x() < room.left())
+        at = QPoint(mainFrame.right() - size.width(), mainFrame.bottom() - size.height());
+    dialog.move(at);
 }
 
 QString canvasWidthText(int extraWidth)
@@ -118,6 +135,9 @@ MainWindow::MainWindow(Settings& settings, const ProgramFolders& folders, Prompt
     applySettings(readStartupSettings(settings, folders));
     ScaleFile::read(ScaleFile::path(folders.writableFolder()), m_scale, m_grid);
     wireGridAndScalePrint();
+    m_underlays = new UnderlayControls(m_context, m_plan, m_scale, m_canvases,
+                                       [this](int suggestion) { return chooseScale(suggestion); }, this);
+    connect(m_menus.underlay, &QAction::triggered, this, &MainWindow::openUnderlayDialog);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -320,18 +340,33 @@ void MainWindow::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     // Asked once the window is on screen, never from inside its construction.
     QTimer::singleShot(0, m_recovery, &RecoveryGuard::start);
+    QTimer::singleShot(0, m_underlays, &UnderlayControls::restore);
 }
 
-void MainWindow::chooseScale()
+bool MainWindow::chooseScale(int suggestion)
 {
-    ScaleDialog dialog(m_scale.centimetresPerPixel(), m_grid, m_context.prompts, this);
+    ScaleDialog dialog(suggestion >= 0 ? suggestion : m_scale.centimetresPerPixel(), m_grid, m_context.prompts, this);
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return false;
     m_scale.set(dialog.centimetresPerPixel());
     m_grid = dialog.grid();
     m_gridControls->apply();
     m_scalePrint->scaleChanged();
     saveScale();
+    return true;
+}
+
+void MainWindow::openUnderlayDialog()
+{
+    if (!m_underlayDialog) {
+        m_underlayDialog = new UnderlayDialog(*m_underlays, this);
+        m_underlayDialog->setObjectName(QStringLiteral("underlayDialog"));
+        placeBesideCanvas(*m_underlayDialog, frameGeometry());
+    }
+    m_underlayDialog->refresh();
+    m_underlayDialog->show();
+    m_underlayDialog->raise();
+    m_underlayDialog->activateWindow();
 }
 
 bool MainWindow::saveScale()

@@ -34,6 +34,8 @@ class RecoveryGuard;
 class SaveDrawing;
 class ScalePrintCommand;
 class ToolPanel;
+class UnderlayControls;
+class UnderlayDialog;
 
 // The drawing window: menus, the panels round the canvas and the three floor
 // canvases. It wires controls to the behaviour classes and shows their state.
@@ -50,8 +52,11 @@ public:
     MagnifierOptions& magnifierOptions() { return m_magnifierOptions; }
 
     MagnifierPanel* magnifierPanel() const { return m_magnifierPanel; }
-    // Extra > Schaal...: asks for the plan's scale and keeps it beside the settings.
-    void chooseScale();
+    // Extra > Schaal...: asks for the plan's scale and keeps it beside the
+    // settings; `suggestion`, when given, is the centimetres per pixel offered.
+    // True when the user chose.
+    bool chooseScale(int suggestion = -1);
+    UnderlayControls& underlays() { return *m_underlays; }
 
     // Widens the window, the border area, the canvases and moves the right-hand
     // panels by the settings' extra canvas width; the drawings keep their pixels.
@@ -73,6 +78,7 @@ private:
     void layoutForCanvasWidth(int extraWidthTwips);
     void wireGridAndScalePrint();
     bool saveScale();
+    void openUnderlayDialog();
 
 
     InfoLabel* m_info = nullptr;
@@ -111,5 +117,7 @@ private:
     GridSettings m_grid;
     GridControls* m_gridControls = nullptr;
     ScalePrintCommand* m_scalePrint = nullptr;
+    UnderlayControls* m_underlays = nullptr;
+    UnderlayDialog* m_underlayDialog = nullptr;
     bool m_leaving = false;
 };

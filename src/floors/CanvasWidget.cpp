@@ -2,6 +2,7 @@
 
 #include "core/ExactPointer.h"
 #include "plan/Floor.h"
+#include "plan/Underlay.h"
 #include "floors/OverlayArea.h"
 
 #include <QMouseEvent>
@@ -56,7 +57,8 @@ void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
 {
     const QRect inside = area & m_floor.image.rect();
     const bool below = m_below && m_below->image.size() == m_floor.image.size();
-    if (!below && !m_grid.isOn()) {
+    const bool paper = m_underlay && m_underlay->shown().size() == m_floor.image.size();
+    if (!below && !m_grid.isOn() && !paper) {
         painter.drawImage(inside, m_floor.image, inside);
         return;
     }
@@ -68,15 +70,18 @@ void CanvasWidget::renderPicture(QPainter& painter, const QRect& area)
     for (int y = inside.top(); y <= inside.bottom(); ++y) {
         const QRgb* own = reinterpret_cast<const QRgb*>(m_floor.image.constScanLine(y));
         const QRgb* under = below ? reinterpret_cast<const QRgb*>(m_below->image.constScanLine(y)) : nullptr;
+        const QRgb* plan = paper ? reinterpret_cast<const QRgb*>(m_underlay->shown().constScanLine(y)) : nullptr;
         QRgb* out = reinterpret_cast<QRgb*>(m_guideBuffer.scanLine(y));
         for (int x = inside.left(); x <= inside.right(); ++x) {
             const QRgb pixel = own[x] | 0xff000000u;
-            if (pixel != white)
+            if (pixel != white) {
                 out[x] = pixel;
-            else if (under && (under[x] | 0xff000000u) != white)
+            } else if (under && (under[x] | 0xff000000u) != white) {
                 out[x] = guide;
-            else
-                out[x] = m_grid.isOn() ? m_grid.colourAt(x, y) : white;
+            } else {
+                const QRgb line = m_grid.isOn() ? m_grid.colourAt(x, y) : white;
+                out[x] = line != white || !plan ? line : plan[x];
+            }
         }
     }
     painter.drawImage(inside, m_guideBuffer, inside);

@@ -8,6 +8,7 @@
 
 class ExactPointer;
 class Floor;
+class Underlay;
 class QPainter;
 
 // Shows one floor's picture with its overlays and hands the pointer events on
@@ -29,8 +30,15 @@ public:
     // 0 takes it away. The floor below, where shown, lies above the grid.
     void setGridSpacing(double pixels) { m_grid.setSpacing(pixels); update(); }
     double gridSpacing() const { return m_grid.spacing(); }
-    // What the canvas shows in `area`: the picture, with the floor below and the grid when set.
+    // Shows a paper plan faintly under this floor's white pixels, beneath the
+    // grid and the floor below; nullptr takes it away.
+    void setUnderlay(const Underlay* underlay) { m_underlay = underlay; update(); }
+    // What the canvas shows in `area`, from the top down: the floor's own
+    // pixels, the floor below, the grid, the paper plan, white.
     void renderPicture(QPainter& painter, const QRect& area);
+
+    // The canvas pixel under the pointer of `event`.
+    QPointF canvasPixel(const QMouseEvent* event) const;
 
 signals:
     void pressed(int floor, Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, QPointF at);
@@ -44,13 +52,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPointF canvasPixel(const QMouseEvent* event) const;
-
     int m_floorIndex;
     Floor& m_floor;
     const Floor* m_below = nullptr;
+    const Underlay* m_underlay = nullptr;
     ExactPointer* m_pointer;
     GridOverlay m_grid;
-    // Reused between paints so showing the floor below allocates nothing per event.
+    // Reused between paints so the guides allocate nothing per event.
     QImage m_guideBuffer;
 };

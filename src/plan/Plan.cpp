@@ -41,6 +41,19 @@ void Plan::setCanvasWidth(int width)
         for (Floor& f : m_floors)
             f.setShownWidth(width);
     });
+    for (int i = 1; i <= 3; ++i)
+        renderUnderlay(i);
+}
+
+Underlay& Plan::underlay(int index)
+{
+    Q_ASSERT(index >= 1 && index <= 3);
+    return m_underlays[size_t(index - 1)];
+}
+
+void Plan::renderUnderlay(int index)
+{
+    underlay(index).render(floor(index).image.size());
 }
 
 void Plan::copy(int index)

@@ -3,6 +3,7 @@
 #include "plan/Floor.h"
 #include "plan/History.h"
 #include "plan/ToolChoice.h"
+#include "plan/Underlay.h"
 
 #include <QImage>
 #include <QString>
@@ -29,8 +30,14 @@ public:
     void setCurrentFloor(int index);
 
     int canvasWidth() const;
-    // Every floor keeps the columns a narrower canvas hides.
+    // Every floor keeps the columns a narrower canvas hides; the paper plans
+    // under the floors are laid out anew for the new width.
     void setCanvasWidth(int width);
+
+    // The paper plan under floor `index`, beside its picture, never in it.
+    Underlay& underlay(int index);
+    // Lays floor `index`'s paper plan out anew on its canvas after a change.
+    void renderUnderlay(int index);
 
     // Every change of the floors' pixels, for Undo and Opnieuw.
     History& history() { return m_history; }
@@ -48,6 +55,7 @@ public:
 
 private:
     std::array<Floor, 3> m_floors;
+    std::array<Underlay, 3> m_underlays;
     int m_currentFloor = 1;
     History m_history;
     // Null before the first Copy: pasting it leaves a blank floor.
