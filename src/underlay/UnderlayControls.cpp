@@ -45,6 +45,11 @@ UnderlayControls::UnderlayControls(AppContext& context, Plan& plan, const PlanSc
         show(floor);
     });
     connect(m_mouse, &UnderlayMouse::dragFinished, this, [this] { save(); });
+    // Clicks awaited on the floor left behind would never come.
+    connect(m_mouse, &UnderlayMouse::floorShown, this, [this] {
+        stopPicking();
+        emit changed();
+    });
 }
 
 void UnderlayControls::restore()

@@ -2,7 +2,6 @@
 
 #include "underlay/UnderlayControls.h"
 
-#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -77,14 +76,6 @@ void UnderlayDialog::refresh()
     m_status->setText(m_controls.describeShownFloor());
     const QSignalBlocker quiet(m_strength);
     m_strength->setValue(m_controls.shownStrength());
-}
-
-void UnderlayDialog::changeEvent(QEvent* event)
-{
-    // The user may have switched floors while drawing.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        refresh();
-    QDialog::changeEvent(event);
 }
 
 void UnderlayDialog::done(int result)

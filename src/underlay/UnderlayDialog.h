@@ -14,11 +14,10 @@ class UnderlayDialog : public QDialog {
 public:
     UnderlayDialog(UnderlayControls& controls, QWidget* parent = nullptr);
 
-    // Shows the floor shown and its plan, after a floor switch too.
+    // Shows the floor shown and its plan; the controls ask for it after every change and floor switch.
     void refresh();
 
 protected:
-    void changeEvent(QEvent* event) override;
     void done(int result) override;
 
 private:

@@ -30,6 +30,8 @@ bool UnderlayMouse::eventFilter(QObject* watched, QEvent* event)
 {
     auto* canvas = qobject_cast<CanvasWidget*>(watched);
     const QEvent::Type type = event->type();
+    if (canvas && type == QEvent::Show)
+        emit floorShown(canvas->floorIndex());
     if (!canvas
         || (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease
             && type != QEvent::MouseButtonDblClick))

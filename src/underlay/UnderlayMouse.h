@@ -27,6 +27,8 @@ signals:
     void pointsPicked(int floor, QPointF first, QPointF second);
     void dragged(int floor, QPointF distance);
     void dragFinished(int floor);
+    // The canvas of `floor` came on screen: the user switched floors.
+    void floorShown(int floor);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,6 +26,12 @@ click_at $((X + 60)) $((Y + 40))
 type_file_name "Openen" "$S/scan.jpg"
 expect_canvas_pixel 170 160 178,178,178 "the plan does not show faintly under the white"
 expect_canvas_pixel 60 60 255,255,255 "beside the plan the canvas is not white"
+# Shift+Right in the window shifts the plan 10 pixels, Left one back.
+send_keys "$DIALOG" shift+Right Left
+expect_canvas_pixel 124 160 255,255,255 "the arrow keys did not shift the plan"
+expect_canvas_pixel 130 160 178,178,178 "the arrow keys shifted the plan too far"
+send_keys "$DIALOG" shift+Left Right
+expect_canvas_pixel 124 160 178,178,178 "the arrow keys did not shift the plan back"
 
 # Escape closes the window; the plan stays.
 xdotool windowfocus --sync "$DIALOG" 2>/dev/null

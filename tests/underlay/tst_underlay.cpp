@@ -12,7 +12,9 @@
 #include "plan/PlanScale.h"
 #include "plan/UnderlayFile.h"
 #include "underlay/UnderlayControls.h"
+#include "underlay/UnderlayDialog.h"
 
+#include <QLabel>
 #include <QPainter>
 #include <QtTest>
 
@@ -37,7 +39,13 @@ struct UnderlayRig : PointerRig {
         engine.setScale(&scale);
         for (int f = 1; f <= 3; ++f) {
             canvases[size_t(f - 1)] = new CanvasWidget(f, plan.floor(f), window.get());
-            canvases[size_t(f - 1)]->resize(plan.floor(f).image.size());
+            CanvasWidget* canvas = canvases[size_t(f - 1)];
+            canvas->resize(plan.floor(f).image.size());
+            // Wired to the tools as the main window wires them.
+            using Buttons = Qt::MouseButtons;
+            QObject::connect(canvas, &CanvasWidget::pressed, [this](int floor, Buttons b, auto, QPointF at) { engine.press(floor, b, at); });
+            QObject::connect(canvas, &CanvasWidget::moved, [this](int floor, Buttons b, auto, QPointF at) { engine.move(floor, b, at); });
+            QObject::connect(canvas, &CanvasWidget::released, [this](int floor, Buttons b, auto, QPointF at) { engine.release(floor, b, at); });
         }
         controls = std::make_unique<UnderlayControls>(context, plan, scale, canvases, [this](int suggestion) {
             suggestions << suggestion;
@@ -343,6 +351,23 @@ private slots:
         rig.plan.setCanvasWidth(500);
         QCOMPARE(rig.plan.underlay(1).shown().size(), QSize(500, CanvasHeight));
         QCOMPARE(rig.plan.underlay(1).shown().pixel(plan), qRgb(178, 178, 178));
+
+        // The window follows a floor switch, and clicks awaited on the floor left behind draw again.
+        UnderlayDialog dialog(*rig.controls);
+        auto* status = named<QLabel>(dialog, QStringLiteral("underlayStatus"));
+        QCOMPARE(status->text(), QStringLiteral("Begane grond: plan.png"));
+        rig.controls->startCalibration();
+        rig.canvases[1]->hide();
+        rig.plan.setCurrentFloor(2);
+        rig.canvases[0]->hide();
+        rig.canvases[1]->show();
+        QCOMPARE(status->text(), QStringLiteral("1e verdieping: geen onderlegger"));
+        rig.plan.setCurrentFloor(1);
+        rig.canvases[0]->show();
+        rig.image().fill(White);
+        QTest::mousePress(rig.canvases[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseRelease(rig.canvases[0], Qt::LeftButton, Qt::NoModifier, QPoint(25, 5));
+        QVERIFY(inkedPixels(rig.image()).contains(QPoint(5, 5)));
     }
 };
 
