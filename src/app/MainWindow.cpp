@@ -345,7 +345,11 @@ void MainWindow::showEvent(QShowEvent* event)
 
 bool MainWindow::chooseScale(int suggestion)
 {
-    ScaleDialog dialog(suggestion >= 0 ? suggestion : m_scale.centimetresPerPixel(), m_grid, m_context.prompts, this);
+    const QString note = suggestion < 0 ? QString()
+        : QStringLiteral("De onderlegger vraagt om een schaal. Bij ") + QString::number(suggestion)
+            + QStringLiteral(" cm per pixel past hij\r\nprecies op het tekenveld.");
+    ScaleDialog dialog(suggestion >= 0 ? suggestion : m_scale.centimetresPerPixel(), m_grid, m_context.prompts, this,
+                       note);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     m_scale.set(dialog.centimetresPerPixel());

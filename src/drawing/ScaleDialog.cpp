@@ -10,7 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent)
+ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent,
+                         const QString& note)
     : QDialog(parent)
     , m_prompts(prompts)
     , m_grid(grid)
@@ -45,6 +46,8 @@ ScaleDialog::ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prom
     layout->addLayout(row);
     layout->addLayout(gridRow);
     layout->addWidget(hint);
+    if (!note.isEmpty())
+        layout->addWidget(new QLabel(note, this));
     layout->addWidget(buttons);
     setFixedSize(sizeHint());
 }

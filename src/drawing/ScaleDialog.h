@@ -12,7 +12,9 @@ class QSpinBox;
 class ScaleDialog : public QDialog {
     Q_OBJECT
 public:
-    ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent = nullptr);
+    // `note`, when given, says above the buttons why these centimetres are offered.
+    ScaleDialog(int centimetresPerPixel, const GridSettings& grid, Prompts& prompts, QWidget* parent = nullptr,
+                const QString& note = {});
 
     int centimetresPerPixel() const;
     QSpinBox* spinBox() const { return m_spin; }

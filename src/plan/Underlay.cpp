@@ -35,7 +35,9 @@ void Underlay::render(QSize canvas)
     // Picture pixels per source pixel, and what one of them spans on the canvas.
     const double readScale = m_picture.width() / m_source.width();
     const double onCanvas = placement.scale / readScale;
-    if (onCanvas < 1.0) {
+    // Only a picture shown at under half its size loses lines to sampling; the
+    // reduced copy is then at most a quarter of it, which bounds the memory.
+    if (onCanvas < 0.5) {
         if (m_reducedFor != onCanvas) {
             // Qt's smooth scaling averages the pixels it drops; a transform would only sample them.
             m_reduced = m_picture.scaled(std::max(1, int(m_picture.width() * onCanvas + 0.5)),

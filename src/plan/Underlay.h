@@ -45,8 +45,8 @@ private:
     QImage m_picture;
     QSizeF m_source;
     int m_strength = DefaultStrength;
-    // The picture brought down to about the size it shows at, so that a plan
-    // shown small keeps its thin lines instead of skipping them.
+    // The picture brought down to the size it shows at, so that a plan shown
+    // small keeps its thin lines instead of skipping them.
     QImage m_reduced;
     double m_reducedFor = 0.0;
     QImage m_shown;
