@@ -12,3 +12,4 @@ void registerFileBenchmarks();
 void registerMagnifierBenchmarks();
 void registerRecoveryBenchmarks();
 void registerHistoryBenchmarks();
+void registerUnderlayBenchmarks();

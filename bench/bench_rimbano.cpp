@@ -44,6 +44,7 @@ int main(int argc, char** argv)
     registerPixelBenchmarks();
     registerMagnifierBenchmarks();
     registerFileBenchmarks();
+    registerUnderlayBenchmarks();
 
     SummaryReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -6,7 +6,7 @@ packages=(
   cmake make g++ pkg-config ccache
   qt6-base-dev qt6-multimedia-dev qt6-pdf-dev qt6-qpa-plugins qt6-image-formats-plugins
   qt6-translations-l10n
-  libjpeg-dev libbenchmark-dev
+  libjpeg-dev libpng-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool imagemagick poppler-utils
   cups printer-driver-cups-pdf
