@@ -8,8 +8,14 @@
 #include "BenchRig.h"
 #include "Summary.h"
 
+#include "app/MainWindow.h"
+#include "floors/CanvasWidget.h"
+#include "image/Twips.h"
+#include "plan/Plan.h"
+#include "underlay/UnderlayControls.h"
 #include "underlay/UnderlayReader.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -205,6 +211,49 @@ void readScan(benchmark::State& run, Scan scan)
     run.counters["picture_height"] = picture.height();
     run.counters["file_kB"] = double(QFileInfo(path).size()) / 1024.0;
 }
+// The whole of Onderlegger > Kiezen... after the file dialog: read, fit to
+// the canvas, lay out faintly and paint on the screen.
+void loadToScreen(benchmark::State& run)
+{
+    const QString path = scanFile(Scan::GrainyJpeg);
+    ShownWindow shown(470);
+    for (auto _ : run) {
+        if (!shown.window().underlays().choose(path)) {
+            run.SkipWithError("the scan could not be read");
+            return;
+        }
+        flushRepaints();
+    }
+}
+
+// A plan under the floor with the grid over it: one move of the line's rubber
+// band, and one step of the plan itself (an arrow key or a Ctrl drag).
+void overPlan(benchmark::State& run, bool shiftPlan)
+{
+    const QString path = scanFile(Scan::CleanJpeg);
+    ShownWindow shown(470);
+    MainWindow& window = shown.window();
+    if (!window.underlays().choose(path)) {
+        run.SkipWithError("the scan could not be read");
+        return;
+    }
+    shown.canvas(1)->setGridSpacing(10);
+    shown.selectTool(2);
+    CanvasWidget* canvas = shown.canvas(1);
+    sendMouse(canvas, QEvent::MouseButtonPress, QPoint(2, 2), Qt::LeftButton);
+    flushRepaints();
+    long i = 0;
+    for (auto _ : run) {
+        if (shiftPlan)
+            window.underlays().moveBy(QPointF(i & 1 ? 1 : -1, 0));
+        else
+            sendMouse(canvas, QEvent::MouseMove, i & 1 ? QPoint(465, 450) : QPoint(430, 452), Qt::LeftButton);
+        flushRepaints();
+        ++i;
+    }
+    sendMouse(canvas, QEvent::MouseButtonRelease, QPoint(430, 452), Qt::NoButton);
+    flushRepaints();
+}
 } // namespace
 
 void registerUnderlayBenchmarks()
@@ -216,4 +265,13 @@ void registerUnderlayBenchmarks()
         benchmark::RegisterBenchmark(name, readScan, scan)->Iterations(5)->Unit(benchmark::kMillisecond);
         compareWithBound(name, "underlay read budget", ReadBoundMs);
     }
+    benchmark::RegisterBenchmark("Underlay/load-7000x10000-jpg-to-screen", loadToScreen)
+        ->Iterations(5)
+        ->Unit(benchmark::kMillisecond);
+    compareWithBound("Underlay/load-7000x10000-jpg-to-screen", "underlay read budget", ReadBoundMs);
+    benchmark::RegisterBenchmark("Mouse/line-rubber-band-over-plan-and-grid", overPlan, false)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Underlay/shift-one-pixel", overPlan, true)->Unit(benchmark::kMicrosecond);
+    compareWithBound("Mouse/line-rubber-band-over-plan-and-grid", "60 Hz frame", FrameMs);
+    compareWithBound("Underlay/shift-one-pixel", "60 Hz frame", FrameMs);
 }
