@@ -273,7 +273,7 @@ void MainWindow::wireMenus()
     new ShowMenu(m_context.settings, m_magnifierOptions, m_plan, m_canvases, *m_magnifierPanel->view(),
                  {m_menus.magnifier, m_menus.drawingCross, m_menus.border, m_menus.pointerShapes}, this);
     new HelpMenu(m_context, *m_help, m_menus, this);
-    connect(m_menus.scale, &QAction::triggered, this, &MainWindow::chooseScale);
+    connect(m_menus.scale, &QAction::triggered, this, [this] { chooseScale(); });
     connect(m_menus.floorBelow, &QAction::toggled, this, [this](bool on) {
         for (int f = 2; f <= 3; ++f)
             m_canvases[size_t(f - 1)]->setFloorBelow(on ? &m_plan.floor(f - 1) : nullptr);

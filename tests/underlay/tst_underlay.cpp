@@ -5,6 +5,8 @@
 #include "Named.h"
 #include "PlanPage.h"
 
+#include "app/MainWindow.h"
+#include "drawing/ScaleDialog.h"
 #include "floors/CanvasWidget.h"
 #include "image/Primitives.h"
 #include "image/TextStamp.h"
@@ -14,7 +16,10 @@
 #include "underlay/UnderlayControls.h"
 #include "underlay/UnderlayDialog.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QSpinBox>
+#include <QTimer>
 #include <QPainter>
 #include <QtTest>
 
@@ -321,6 +326,31 @@ private slots:
         QCOMPARE(scale == before.scale, answer == 0);
         if (answer > 0)
             QVERIFY(std::abs(scale * PlanPage::PixelsPerMetre * 10 - 200) < 2);
+    }
+
+    // In the program: the scale question is the Schaal window, offering the
+    // fitting scale; its OK keeps that scale and calibrates.
+    void scaleWindowOffersFit()
+    {
+        QTemporaryDir dir;
+        const PlanPage page = PlanPage::make();
+        TestProgram program;
+        MainWindow& window = program.start();
+        QVERIFY(window.underlays().choose(writePage(dir, page)));
+        QString offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* dialog = qobject_cast<ScaleDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            offered = dialog->spinBox()->text();
+            dialog->accept();
+        });
+        const UnderlayPlacement& placement = window.plan().underlay(1).placement;
+        const QTransform toCanvas = placement.transform();
+        QVERIFY(window.underlays().calibrate(1, toCanvas.map(page.reference.line.p1()),
+                                             toCanvas.map(page.reference.line.p2()), QStringLiteral("10")));
+        QCOMPARE(offered, QStringLiteral("7 cm"));
+        QVERIFY(program.readFile(QStringLiteral("Rimbano-schaal.ini")).startsWith("7\r\n"));
+        QVERIFY(std::abs(placement.scale * PlanPage::PixelsPerMetre * 10 - 1000 / 7.0) < 0.01);
     }
 
     // A drag with Ctrl shifts the plan and draws nothing; without Ctrl the tool
