@@ -21,6 +21,7 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QtTest>
 
 #include <cmath>
@@ -326,6 +327,43 @@ private slots:
         QCOMPARE(scale == before.scale, answer == 0);
         if (answer > 0)
             QVERIFY(std::abs(scale * PlanPage::PixelsPerMetre * 10 - 200) < 2);
+    }
+
+    // A PDF of two pages asks which; a page it lacks or a cancel keeps what was there.
+    void pdfPageAsked_data()
+    {
+        QTest::addColumn<std::optional<QString>>("answer");
+        QTest::addColumn<int>("page"); // 0: the floor keeps nothing
+        QTest::addColumn<QString>("message");
+        QTest::newRow("second page") << std::optional<QString>(QStringLiteral(" 2 ")) << 2 << QString();
+        QTest::newRow("third page") << std::optional<QString>(QStringLiteral("3")) << 0
+                                    << QStringLiteral("Typ een paginanummer van 1 tot 2.");
+        QTest::newRow("cancelled") << std::optional<QString>() << 0 << QString();
+    }
+    void pdfPageAsked()
+    {
+        QFETCH(std::optional<QString>, answer);
+        QFETCH(int, page);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("bouwtekening.PDF"));
+        {
+            QPdfWriter writer(path);
+            QPainter painter(&writer);
+            writer.newPage();
+            painter.fillRect(QRect(0, 0, writer.width(), writer.height()), Qt::black);
+        }
+        UnderlayRig rig;
+        rig.prompts.openAnswers.enqueue(path);
+        rig.prompts.textAnswers.enqueue(answer);
+        rig.controls->chooseFile();
+        QCOMPARE(rig.prompts.inputPrompts, QStringList{QStringLiteral("Welke pagina (1 tot 2)?")});
+        QCOMPARE(rig.prompts.messages, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(rig.plan.underlay(1).isShown(), page > 0);
+        QCOMPARE(rig.plan.underlay(1).page, std::max(page, 1));
+        // Only the second page is inked.
+        if (page > 0)
+            QCOMPARE(rig.screen().pixel(175, 227), qRgb(178, 178, 178));
     }
 
     // In the program: the scale question is the Schaal window, offering the
