@@ -12,7 +12,7 @@
 // printout or the recovery copy.
 class Underlay {
 public:
-    static constexpr int DefaultStrength = 30;
+    static constexpr int DefaultStrength = 40;
     static constexpr int MaxStrength = 100;
 
     // What is kept over a restart.

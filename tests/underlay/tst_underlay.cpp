@@ -155,7 +155,7 @@ private slots:
         QTest::addColumn<QList<QRgb>>("expected");
         const QRgb red = qRgb(255, 0, 0);
         QTest::newRow("default") << Underlay::DefaultStrength << false << false
-                                 << QList<QRgb>{red, qRgb(178, 178, 178), qRgb(178, 178, 178), qRgb(178, 178, 178)};
+                                 << QList<QRgb>{red, qRgb(153, 153, 153), qRgb(153, 153, 153), qRgb(153, 153, 153)};
         QTest::newRow("darkest") << 100 << false << false << QList<QRgb>{red, qRgb(0, 0, 0), qRgb(0, 0, 0), qRgb(0, 0, 0)};
         QTest::newRow("lightest") << 5 << false << false
                                   << QList<QRgb>{red, qRgb(242, 242, 242), qRgb(242, 242, 242), qRgb(242, 242, 242)};
@@ -363,7 +363,7 @@ private slots:
         QCOMPARE(rig.plan.underlay(1).page, std::max(page, 1));
         // Only the second page is inked.
         if (page > 0)
-            QCOMPARE(rig.screen().pixel(175, 227), qRgb(178, 178, 178));
+            QCOMPARE(rig.screen().pixel(175, 227), qRgb(153, 153, 153));
     }
 
     // In the program: the scale question is the Schaal window, offering the
@@ -418,7 +418,7 @@ private slots:
         const QPoint plan = (rig.plan.underlay(1).placement.offset + QPointF(1, 1)).toPoint();
         rig.plan.setCanvasWidth(500);
         QCOMPARE(rig.plan.underlay(1).shown().size(), QSize(500, CanvasHeight));
-        QCOMPARE(rig.plan.underlay(1).shown().pixel(plan), qRgb(178, 178, 178));
+        QCOMPARE(rig.plan.underlay(1).shown().pixel(plan), qRgb(153, 153, 153));
 
         // The window follows a floor switch, and clicks awaited on the floor left behind draw again.
         UnderlayDialog dialog(*rig.controls);
