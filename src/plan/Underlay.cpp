@@ -20,6 +20,9 @@ void Underlay::forget()
 void Underlay::setStrength(int percent)
 {
     m_strength = std::clamp(percent, 0, MaxStrength);
+    // Faint: each channel keeps `strength` percent of its distance from white.
+    for (int level = 0; level < 256; ++level)
+        m_faintLevels[size_t(level)] = uchar(255 - ((255 - level) * m_strength + 50) / 100);
 }
 
 void Underlay::render(QSize canvas)
@@ -57,9 +60,6 @@ void Underlay::render(QSize canvas)
     painter.drawImage(QRectF(QPointF(0, 0), m_source), drawn);
     painter.end();
 
-    // Faint: each channel keeps `strength` percent of its distance from white.
-    for (int level = 0; level < 256; ++level)
-        m_faintLevels[size_t(level)] = uchar(255 - ((255 - level) * m_strength + 50) / 100);
     for (int y = 0; y < m_shown.height(); ++y) {
         QRgb* row = reinterpret_cast<QRgb*>(m_shown.scanLine(y));
         for (int x = 0; x < m_shown.width(); ++x) {

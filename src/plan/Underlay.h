@@ -15,6 +15,8 @@ public:
     static constexpr int DefaultStrength = 40;
     static constexpr int MaxStrength = 100;
 
+    Underlay() { setStrength(DefaultStrength); }
+
     // What is kept over a restart.
     QString file;
     int page = 1;
@@ -44,11 +46,12 @@ public:
 private:
     QImage m_picture;
     QSizeF m_source;
-    int m_strength = DefaultStrength;
+    int m_strength = 0;
     // The picture brought down to the size it shows at, so that a plan shown
     // small keeps its thin lines instead of skipping them.
     QImage m_reduced;
     double m_reducedFor = 0.0;
     QImage m_shown;
+    // Each channel level as the strength shows it.
     std::array<uchar, 256> m_faintLevels{};
 };

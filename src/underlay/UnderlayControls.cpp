@@ -7,7 +7,6 @@
 #include "plan/PlanScale.h"
 #include "plan/UnderlayFile.h"
 #include "underlay/UnderlayMouse.h"
-#include "underlay/UnderlayReader.h"
 
 #include <QFileInfo>
 #include <QLineF>
@@ -17,6 +16,13 @@ namespace {
 QString floorWord(int floor)
 {
     return Plan::floorName(floor).toLower();
+}
+
+// Said when two picked points coincide: they measure nothing and turn nothing.
+const QString& twoPointsWanted()
+{
+    static const QString text = QStringLiteral("Klik twee verschillende punten op de onderlegger aan.");
+    return text;
 }
 } // namespace
 
@@ -55,8 +61,7 @@ UnderlayControls::UnderlayControls(AppContext& context, Plan& plan, const PlanSc
 void UnderlayControls::restore()
 {
     const QString path = UnderlayFile::path(m_context.folders.writableFolder());
-    UnderlayFile::Floors floors{&m_plan.underlay(1), &m_plan.underlay(2), &m_plan.underlay(3)};
-    if (!UnderlayFile::read(path, floors))
+    if (!UnderlayFile::read(path, floors()))
         return;
     QStringList missing;
     {
@@ -83,11 +88,46 @@ void UnderlayControls::restore()
 
 bool UnderlayControls::choose(const QString& path, int page)
 {
-    UnderlaySource source;
-    {
-        WaitCursor wait;
-        source = UnderlayReader::read(path, page);
+    return install(path, page, readWithHourglass(path, page));
+}
+
+void UnderlayControls::chooseFile()
+{
+    stopPicking();
+    const QString path = m_context.prompts.openFileName(UnderlayReader::fileFilter());
+    if (path.isEmpty())
+        return;
+    // The first page tells how many there are; whatever the file is called,
+    // only a PDF has more than one.
+    UnderlaySource source = readWithHourglass(path, 1);
+    int page = 1;
+    if (source.pageCount > 1) {
+        const std::optional<QString> answer = m_context.prompts.askText(
+            QStringLiteral("Welke pagina (1 tot ") + QString::number(source.pageCount) + QStringLiteral(")?"),
+            QStringLiteral(" Onderlegger"));
+        if (!answer)
+            return;
+        bool ok = false;
+        page = answer->trimmed().toInt(&ok);
+        if (!ok || page < 1 || page > source.pageCount) {
+            m_context.prompts.message(QStringLiteral("Typ een paginanummer van 1 tot ")
+                                      + QString::number(source.pageCount) + QLatin1Char('.'));
+            return;
+        }
+        if (page != 1)
+            source = readWithHourglass(path, page);
     }
+    install(path, page, source);
+}
+
+UnderlaySource UnderlayControls::readWithHourglass(const QString& path, int page)
+{
+    WaitCursor wait;
+    return UnderlayReader::read(path, page);
+}
+
+bool UnderlayControls::install(const QString& path, int page, const UnderlaySource& source)
+{
     if (source.picture.isNull()) {
         m_context.prompts.message(source.error);
         return false;
@@ -101,41 +141,8 @@ bool UnderlayControls::choose(const QString& path, int page)
     underlay.setStrength(strength);
     underlay.setPicture(source.picture, source.sourceSize);
     underlay.placement.fit(source.sourceSize, m_plan.floor(floor).image.size());
-    show(floor);
-    save();
-    emit changed();
+    keep(floor);
     return true;
-}
-
-void UnderlayControls::chooseFile()
-{
-    stopPicking();
-    const QString path = m_context.prompts.openFileName(UnderlayReader::fileFilter());
-    if (path.isEmpty())
-        return;
-    int page = 1;
-    if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-        const UnderlaySource first = UnderlayReader::read(path, 1);
-        if (first.picture.isNull()) {
-            m_context.prompts.message(first.error);
-            return;
-        }
-        if (first.pageCount > 1) {
-            const std::optional<QString> answer = m_context.prompts.askText(
-                QStringLiteral("Welke pagina (1 tot ") + QString::number(first.pageCount) + QStringLiteral(")?"),
-                QStringLiteral(" Onderlegger"));
-            if (!answer)
-                return;
-            bool ok = false;
-            page = answer->trimmed().toInt(&ok);
-            if (!ok || page < 1 || page > first.pageCount) {
-                m_context.prompts.message(QStringLiteral("Typ een paginanummer van 1 tot ")
-                                          + QString::number(first.pageCount) + QLatin1Char('.'));
-                return;
-            }
-        }
-    }
-    choose(path, page);
 }
 
 void UnderlayControls::remove()
@@ -143,9 +150,7 @@ void UnderlayControls::remove()
     stopPicking();
     const int floor = m_plan.currentFloor();
     m_plan.underlay(floor).forget();
-    show(floor);
-    save();
-    emit changed();
+    keep(floor);
 }
 
 void UnderlayControls::setStrength(int percent)
@@ -230,7 +235,7 @@ bool UnderlayControls::calibrate(int floor, QPointF first, QPointF second, const
     Underlay& underlay = m_plan.underlay(floor);
     const double shown = QLineF(first, second).length();
     if (!underlay.isShown() || shown < 1.0) {
-        m_context.prompts.message(QStringLiteral("Klik twee verschillende punten op de onderlegger aan."));
+        m_context.prompts.message(twoPointsWanted());
         return false;
     }
     const std::optional<double> metres = UnderlayPlacement::readMetres(metresText);
@@ -249,21 +254,17 @@ bool UnderlayControls::calibrate(int floor, QPointF first, QPointF second, const
         m_context.prompts.message(QStringLiteral("Zo groot of zo klein kan de onderlegger niet worden getoond."));
         return false;
     }
-    show(floor);
-    save();
-    emit changed();
+    keep(floor);
     return true;
 }
 
 bool UnderlayControls::straighten(int floor, QPointF first, QPointF second)
 {
     if (!m_plan.underlay(floor).placement.straighten(first, second)) {
-        m_context.prompts.message(QStringLiteral("Klik twee verschillende punten op de onderlegger aan."));
+        m_context.prompts.message(twoPointsWanted());
         return false;
     }
-    show(floor);
-    save();
-    emit changed();
+    keep(floor);
     return true;
 }
 
@@ -287,16 +288,28 @@ int UnderlayControls::shownStrength() const
     return m_plan.underlay(m_plan.currentFloor()).strength();
 }
 
+void UnderlayControls::keep(int floor)
+{
+    show(floor);
+    save();
+    emit changed();
+}
+
 void UnderlayControls::show(int floor)
 {
     m_plan.renderUnderlay(floor);
     m_canvases[size_t(floor - 1)]->update();
 }
 
+UnderlayFile::Floors UnderlayControls::floors()
+{
+    return {&m_plan.underlay(1), &m_plan.underlay(2), &m_plan.underlay(3)};
+}
+
 bool UnderlayControls::save()
 {
     const QString path = UnderlayFile::path(m_context.folders.writableFolder());
-    if (UnderlayFile::write(path, {&m_plan.underlay(1), &m_plan.underlay(2), &m_plan.underlay(3)}))
+    if (UnderlayFile::write(path, floors()))
         return true;
     // Once is enough: every arrow key would ask again.
     if (!m_saveFailureTold)

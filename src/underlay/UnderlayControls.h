@@ -1,5 +1,8 @@
 #pragma once
 
+#include "plan/UnderlayFile.h"
+#include "underlay/UnderlayReader.h"
+
 #include <QObject>
 #include <QPointF>
 
@@ -62,7 +65,13 @@ private:
 
     void startPicking(Picking what, const QString& firstHint);
     void pointsPicked(int floor, QPointF first, QPointF second);
+    UnderlaySource readWithHourglass(const QString& path, int page);
+    // The floor shown gets the plan read from `path`; a message when there is none.
+    bool install(const QString& path, int page, const UnderlaySource& source);
+    // After a change of `floor`'s plan: shown, written to the file, told to the window.
+    void keep(int floor);
     void show(int floor);
+    UnderlayFile::Floors floors();
     bool save();
     bool shownFloorHasPlan();
 
